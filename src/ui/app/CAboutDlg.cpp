@@ -1,0 +1,37 @@
+#include "ui/app/CAboutDlg.h"
+
+#include "ui/app/Credits.h"
+#include "ui/app/DialogFont.h"
+#include "ui/app/DialogTemplate.h"
+
+#include <QPushButton>
+
+#include <array>
+
+namespace cssbinder {
+namespace {
+
+// Dialog template 100: 184 by 94 dialog units.
+constexpr int kAboutWidth = 184;
+constexpr int kAboutHeight = 94;
+constexpr auto kAboutControls = std::to_array<ControlTemplate>({
+    {-1, ControlKind::Picture, "", 11, 17, 20, 20, 128},
+    {-1, ControlKind::Text, kAuthorCredit, 40, 34, 138, 18},
+    {-1, ControlKind::Text, kLogoCredit, 40, 58, 138, 18},
+    {1, ControlKind::PushButton, "OK", 127, 7, 50, 14},
+});
+
+} // namespace
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("A propos de Tarvik"));
+    setFont(DialogFont());
+    BuildDialogControls(*this, kAboutControls);
+    setFixedSize(DialogUnitsToPixelsX(kAboutWidth), DialogUnitsToPixelsY(kAboutHeight));
+
+    auto* ok = findChild<QPushButton*>(QStringLiteral("1"), Qt::FindDirectChildrenOnly);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+} // namespace cssbinder

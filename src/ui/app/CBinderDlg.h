@@ -1,0 +1,147 @@
+#pragma once
+
+#include "core/crosshair/CrosshairState.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <memory>
+#include <string>
+
+class QButtonGroup;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QCheckBox;
+class QGroupBox;
+
+namespace cssbinder {
+
+class CLanguage;
+class CCrosshairPreview;
+class ClickablePicture;
+
+// The main window: every control the user works with and the state that outlives the other dialogs.
+// Its start-up runs the first time it is shown, before it becomes visible.
+class CBinderDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CBinderDlg(QWidget* parent = nullptr);
+    ~CBinderDlg() override;
+
+    void setVisible(bool visible) override;
+
+    // Carries the exchanged values between the controls and the members. Reading stops at the gamma
+    // field when it does not hold a number from 1 to 3: the user is told, the focus goes there and
+    // the result is false.
+    bool UpdateData(bool saveAndValidate = true);
+    // Shows the configuration document in the preview box, discarding whatever was typed there.
+    void RefreshPreview();
+    void RemoveSetting(const std::string& variable);
+
+    // Controls, by their roles.
+    QPushButton* m_btnExit;
+    QPushButton* m_btnSave;
+    QPushButton* m_btnAddBuy;
+    QPushButton* m_btnAddSay;
+    QPushButton* m_btnAddQuick;
+    QPushButton* m_btnBindConsole;
+    QPushButton* m_btnSizePlus;
+    QPushButton* m_btnSizeMinus;
+    QPushButton* m_btnTransparencyPlus;
+    QPushButton* m_btnTransparencyMinus;
+    QPushButton* m_btnSetAlpha;
+    QPushButton* m_btnUseColor;
+    QPushButton* m_btnDynamic;
+    QPushButton* m_btnCustomSize;
+    ClickablePicture* m_staticBanner;
+    CCrosshairPreview* m_staticPreview;
+    QPlainTextEdit* m_editPreview;
+    QLineEdit* m_editSay;
+    QLineEdit* m_editGamma;
+    QComboBox* m_cbLetters;
+    QComboBox* m_cbNumbers;
+    QComboBox* m_cbFunctionKeys;
+    QComboBox* m_cbMiscKeys;
+    QComboBox* m_cbKeyPad;
+    QComboBox* m_cbMouseButtons;
+    QComboBox* m_cbSecondary;
+    QComboBox* m_cbPrimary1;
+    QComboBox* m_cbPrimary2;
+    QComboBox* m_cbQuickWeapon;
+
+    // Exchanged values: the eight buy check states, the three radio groups and the gamma value.
+    int m_bDefuser = 0;
+    int m_bFlashbang1 = 0;
+    int m_bFlashbang2 = 0;
+    int m_bHeGrenade = 0;
+    int m_bNightVision = 0;
+    int m_bPrimaryAmmo = 0;
+    int m_bSecondaryAmmo = 0;
+    int m_bSmokeGrenade = 0;
+    int m_nArmor = -1;
+    int m_nSayTarget = -1;
+    float m_fGamma = 2.2f;
+    int m_nColor = -1;
+
+    // Which key list holds the key of the next bind: 0 none, 1 to 6 the list of that number.
+    int m_nKeyCombo = 0;
+
+    // The messages of the current language.
+    QString m_strNothingToAdd;
+    QString m_strNothingToSay;
+    QString m_strSelectKey;
+    QString m_strNothingToSave;
+    QString m_strCannotWrite;
+
+    // 1 while the lists are the French ones, 0 while they are the English ones.
+    int m_bFrench = 0;
+    int m_nLanguage = 0;
+
+    CrosshairState m_crosshair;
+    std::unique_ptr<CLanguage> m_pLanguage;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+
+private:
+    void OnInitDialog();
+    void AskForGameFolder();
+    void ConnectHandlers();
+    void OnSysCommand(unsigned commandId);
+    void OnBannerClicked();
+    void OnSave();
+    void OnOK();
+    void OnFlag(int language);
+
+    // Key binds.
+    void OnSelchangeKeyCombo(int comboNumber);
+    void ResetOtherKeyCombos();
+    QComboBox* KeyComboOf(int comboNumber) const;
+    std::string GetSelectedKey();
+    void StoreBind(const std::string& key, const std::string& line);
+    void ResetBindForm();
+    void OnAddBuyBind();
+    void OnAddSayBind();
+    void OnAddQuickBind();
+    void OnBindConsole();
+
+    // Crosshair.
+    void OnColor(int colorIndex);
+    void OnUseColor();
+    void OnStep(bool (*step)(CrosshairState&));
+    void OnSetAlpha();
+    void OnDynamic();
+    void OnCustomSize();
+    void AfterCrosshairModeChange();
+    void ShowCrosshairState();
+
+    QButtonGroup* RadioGroupOf(int firstControlId) const;
+
+    bool m_bInitialized = false;
+    bool m_bAboutInContextMenu = false;
+};
+
+} // namespace cssbinder

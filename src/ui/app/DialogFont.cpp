@@ -1,0 +1,15 @@
+#include "ui/app/DialogFont.h"
+
+#include <QStringList>
+
+namespace cssbinder {
+
+QFont DialogFont() {
+    QFont font;
+    font.setFamilies(
+        QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+    font.setPixelSize(11);
+    return font;
+}
+
+} // namespace cssbinder

@@ -1,0 +1,127 @@
+#include "ui/app/DialogTemplate.h"
+
+#include "ui/app/CaptionButton.h"
+#include "ui/app/ClickablePicture.h"
+#include "ui/crosshair/CCrosshairPreview.h"
+#include "ui/res/Pictures.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+namespace cssbinder {
+namespace {
+
+QWidget* CreatePicture(const ControlTemplate& control, QWidget& dialog, bool clickable) {
+    QLabel* picture = clickable ? new ClickablePicture(&dialog) : new QLabel(&dialog);
+    picture->setPixmap(Bitmap(control.bitmap));
+    return picture;
+}
+
+QComboBox* CreateDropDownList(const ControlTemplate& control, QWidget& dialog) {
+    auto* combo = new QComboBox(&dialog);
+    const int rowHeight = combo->fontMetrics().height() + 2;
+    combo->setMaxVisibleItems(std::max(1, DialogUnitsToPixelsY(control.height) / rowHeight - 1));
+    return combo;
+}
+
+QWidget* CreateControl(const ControlTemplate& control, QWidget& dialog) {
+    const QString caption = QString::fromUtf8(control.caption);
+    switch (control.kind) {
+    case ControlKind::RadioGroupStart:
+    case ControlKind::Radio:
+        return new QRadioButton(caption, &dialog);
+    case ControlKind::CheckBox:
+        return new QCheckBox(caption, &dialog);
+    case ControlKind::PushButton:
+    case ControlKind::HiddenPushButton: {
+        auto* button = new CaptionButton(&dialog);
+        button->setText(caption);
+        return button;
+    }
+    case ControlKind::GroupBox:
+        return new QGroupBox(caption, &dialog);
+    case ControlKind::Text: {
+        auto* text = new QLabel(caption, &dialog);
+        text->setWordWrap(true);
+        return text;
+    }
+    case ControlKind::Edit:
+        return new QLineEdit(&dialog);
+    case ControlKind::CentredEdit: {
+        auto* edit = new QLineEdit(&dialog);
+        edit->setAlignment(Qt::AlignCenter);
+        return edit;
+    }
+    case ControlKind::MultiLineEdit: {
+        auto* edit = new QPlainTextEdit(&dialog);
+        edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        return edit;
+    }
+    case ControlKind::DropDownList:
+        return CreateDropDownList(control, dialog);
+    case ControlKind::Picture:
+        return CreatePicture(control, dialog, false);
+    case ControlKind::CrosshairPreview:
+        return new CCrosshairPreview(&dialog);
+    case ControlKind::ClickablePicture:
+        return CreatePicture(control, dialog, true);
+    }
+    return nullptr;
+}
+
+QRect ControlGeometry(const ControlTemplate& control, const QWidget& widget) {
+    QRect geometry = DialogUnitsToPixels(control.x, control.y, control.width, control.height);
+    switch (control.kind) {
+    case ControlKind::Picture:
+    case ControlKind::ClickablePicture:
+    case ControlKind::CrosshairPreview:
+        // A picture control takes the size of its bitmap.
+        geometry.setSize(widget.sizeHint());
+        break;
+    case ControlKind::DropDownList:
+        // The template's height is that of the dropped list; the closed list keeps its natural height.
+        geometry.setHeight(widget.sizeHint().height());
+        break;
+    default:
+        break;
+    }
+    return geometry;
+}
+
+} // namespace
+
+void BuildDialogControls(QWidget& dialog, std::span<const ControlTemplate> controls) {
+    QButtonGroup* radioGroup = nullptr;
+    QList<QGroupBox*> frames;
+    for (const ControlTemplate& control : controls) {
+        QWidget* widget = CreateControl(control, dialog);
+        widget->setObjectName(QString::number(control.id));
+        widget->setGeometry(ControlGeometry(control, *widget));
+        widget->setVisible(control.kind != ControlKind::HiddenPushButton);
+
+        if (control.kind == ControlKind::RadioGroupStart) {
+            radioGroup = new QButtonGroup(&dialog);
+        }
+        if (control.kind == ControlKind::RadioGroupStart || control.kind == ControlKind::Radio) {
+            radioGroup->addButton(static_cast<QRadioButton*>(widget),
+                                  static_cast<int>(radioGroup->buttons().size()));
+        } else {
+            radioGroup = nullptr;
+        }
+        if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+            frames.append(frame);
+        }
+    }
+    // Frames are drawn under the controls they surround and never take their clicks.
+    for (QGroupBox* frame : frames) {
+        frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+        frame->lower();
+    }
+}
+
+} // namespace cssbinder

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QRect>
+
+#include <span>
+
+class QWidget;
+
+namespace cssbinder {
+
+enum class ControlKind {
+    RadioGroupStart, // the first radio button of a group of exclusive buttons
+    Radio,
+    CheckBox,
+    PushButton,
+    HiddenPushButton,
+    GroupBox,
+    Text, // a static text that wraps onto further lines
+    Edit,
+    CentredEdit,
+    MultiLineEdit,
+    DropDownList,
+    Picture,          // shows a drawn bitmap, at the bitmap's own size
+    ClickablePicture, // a picture whose click is a command
+    CrosshairPreview, // the place of the drawn crosshair preview
+};
+
+// One control of a dialog template: its ID (-1 for a static control that has none), kind, template
+// caption (UTF-8) and rectangle in dialog units.
+struct ControlTemplate {
+    int id;
+    ControlKind kind;
+    const char* caption;
+    int x;
+    int y;
+    int width;
+    int height;
+    int bitmap = 0;
+};
+
+// Dialog units of the dialog font: horizontal base unit 6, vertical 13 (a unit is a quarter and an
+// eighth of them).
+constexpr int DialogUnitsToPixelsX(int units) {
+    return units * 6 / 4;
+}
+constexpr int DialogUnitsToPixelsY(int units) {
+    return units * 13 / 8;
+}
+inline QRect DialogUnitsToPixels(int x, int y, int width, int height) {
+    return {DialogUnitsToPixelsX(x), DialogUnitsToPixelsY(y), DialogUnitsToPixelsX(width),
+            DialogUnitsToPixelsY(height)};
+}
+
+// Creates the controls of a template as children of the dialog, in template order (which is also the
+// tab order). Each control's object name is its ID; radio buttons of one group share a QButtonGroup
+// whose ids are their indices in the group.
+void BuildDialogControls(QWidget& dialog, std::span<const ControlTemplate> controls);
+
+} // namespace cssbinder

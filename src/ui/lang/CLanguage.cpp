@@ -1,0 +1,56 @@
+#include "ui/lang/CLanguage.h"
+
+#include "core/lang/MainWindowLabels.h"
+#include "ui/app/CBinderDlg.h"
+#include "ui/app/QtText.h"
+#include "ui/binds/CComboFiller.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+
+namespace cssbinder {
+namespace {
+
+void SetCaption(QWidget& control, const QString& caption) {
+    if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
+        button->setText(caption);
+    } else if (auto* frame = qobject_cast<QGroupBox*>(&control)) {
+        frame->setTitle(caption);
+    }
+}
+
+QString MessageIn(Message message, int language) {
+    return ToQString(MessageText(message, language));
+}
+
+} // namespace
+
+CLanguage::CLanguage(CBinderDlg* pDlg) : m_pDlg(pDlg), m_pComboFiller(std::make_unique<CComboFiller>(pDlg)) {}
+
+CLanguage::~CLanguage() = default;
+
+void CLanguage::SetLanguage(int language) {
+    ApplyLabels(language);
+    const Language chosen = LanguageFromIndex(language);
+    if (chosen == English || chosen == French) {
+        m_pDlg->m_bFrench = chosen == French ? 1 : 0;
+        m_pComboFiller->FillAll();
+    }
+}
+
+void CLanguage::ApplyLabels(int language) {
+    const CrosshairState& crosshair = m_pDlg->m_crosshair;
+    for (const ControlCaption& caption :
+         MainWindowCaptions(language, crosshair.m_bDynamic, crosshair.m_bUseAlpha)) {
+        auto* control =
+            m_pDlg->findChild<QWidget*>(QString::number(caption.controlId), Qt::FindDirectChildrenOnly);
+        SetCaption(*control, ToQString(caption.text));
+    }
+    m_pDlg->m_strNothingToAdd = MessageIn(Message::NothingToAdd, language);
+    m_pDlg->m_strNothingToSay = MessageIn(Message::NothingToSay, language);
+    m_pDlg->m_strSelectKey = MessageIn(Message::SelectKey, language);
+    m_pDlg->m_strNothingToSave = MessageIn(Message::NothingToSave, language);
+    m_pDlg->m_strCannotWrite = MessageIn(Message::CannotWrite, language);
+}
+
+} // namespace cssbinder

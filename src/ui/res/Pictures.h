@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace cssbinder {
+
+// The bitmaps of the dialogs, drawn by code and named by their resource numbers: 128 the program
+// icon at 32 pixels, 133 the game
+// surface behind the crosshair preview, 134 the banner, 142 to 146 the French, German, Italian,
+// Spanish and United Kingdom flags.
+QPixmap Bitmap(int resourceId);
+
+// The program icon (resource 128), in its 32 and 16 pixel sizes.
+QIcon ProgramIcon();
+
+} // namespace cssbinder

@@ -1,0 +1,87 @@
+#include "core/binds/BuyScript.h"
+
+#include "core/binds/BindLine.h"
+
+#include <gtest/gtest.h>
+
+namespace cssbinder {
+namespace {
+
+// Positions in the weapon lists.
+constexpr int kTitle = 0;
+constexpr int kNoSelection = -1;
+constexpr int kFiveSeven = 6;
+constexpr int kDesertEagle = 4;
+constexpr int kRiflesSeparator = 10;
+constexpr int kAk47 = 13;
+constexpr int kM4a1 = 14;
+constexpr int kScout = 19;
+constexpr int kKevlar = 0;
+constexpr int kHelmetKevlar = 1;
+
+struct BuyCase {
+    const char* what;
+    BuyChoices choices;
+    const char* command;
+};
+
+TEST(BuyScript, ChainsTheChosenPiecesInBuyOrderWithoutATrailingSemicolon) {
+    const BuyCase cases[] = {
+        {"nothing, No Armor", {}, ""},
+        {"titles and nothing selected",
+         {.secondary = kNoSelection, .primary1 = kTitle, .primary2 = kNoSelection, .armor = -1},
+         ""},
+        {"positions past the lists", {.secondary = 7, .primary1 = 23, .primary2 = 99, .armor = 3}, ""},
+        {"only separators", {.primary1 = 1, .primary2 = 21}, ""},
+        {"only Kevlar", {.armor = kKevlar}, "buy vest"},
+        {"only Helmet + Kevlar", {.armor = kHelmetKevlar}, "buy vesthelm"},
+        {"only Five Seven", {.secondary = kFiveSeven}, "buy fiveseven"},
+        {"separator then Scout", {.primary1 = kRiflesSeparator, .primary2 = kScout}, "buy Scout"},
+        {"same weapon twice", {.primary1 = kAk47, .primary2 = kAk47}, "buy AK47;buy AK47"},
+        {"defuser", {.defuser = true}, "buy defuser"},
+        {"HE", {.heGrenade = true}, "buy hegrenade"},
+        {"flashbang 1", {.flashbang1 = true}, "buy flashbang"},
+        {"flashbang 2", {.flashbang2 = true}, "buy flashbang"},
+        {"smoke", {.smokeGrenade = true}, "buy smokegrenade"},
+        {"primary ammo", {.primaryAmmo = true}, "buy primammo"},
+        {"secondary ammo", {.secondaryAmmo = true}, "buy secammo"},
+        {"night vision", {.nightVision = true}, "buy nvgs"},
+        {"everything",
+         {.secondary = 1,
+          .primary1 = 2,
+          .primary2 = 22,
+          .defuser = true,
+          .armor = kKevlar,
+          .heGrenade = true,
+          .flashbang1 = true,
+          .flashbang2 = true,
+          .smokeGrenade = true,
+          .primaryAmmo = true,
+          .secondaryAmmo = true,
+          .nightVision = true},
+         "buy Glock;buy M3;buy M249;buy defuser;buy vest;buy hegrenade;buy flashbang;buy flashbang;"
+         "buy smokegrenade;buy primammo;buy secammo;buy nvgs"},
+    };
+    for (const BuyCase& test : cases) {
+        EXPECT_EQ(BuyCommand(test.choices), test.command) << test.what;
+    }
+}
+
+TEST(BuyScript, WorkedExampleGivesTheLowerCasedBindLine) {
+    const BuyChoices choices{.secondary = kDesertEagle,
+                             .primary1 = kM4a1,
+                             .primary2 = kAk47,
+                             .defuser = true,
+                             .armor = kHelmetKevlar,
+                             .heGrenade = true,
+                             .flashbang1 = true,
+                             .flashbang2 = true,
+                             .primaryAmmo = true};
+    EXPECT_EQ(
+        BindLine("F1", BuyCommand(choices)),
+        "bind \"f1\" \"buy deagle;buy m4a1;buy ak47;buy defuser;buy vesthelm;buy hegrenade;buy flashbang;"
+        "buy flashbang;buy primammo\"");
+}
+
+} // namespace
+} // namespace cssbinder
