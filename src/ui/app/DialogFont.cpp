@@ -8,7 +8,7 @@ QFont DialogFont() {
     QFont font;
     font.setFamilies(
         QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
-    font.setPixelSize(11);
+    font.setPixelSize(10);
     return font;
 }
 

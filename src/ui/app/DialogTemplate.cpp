@@ -2,6 +2,7 @@
 
 #include "ui/app/CaptionButton.h"
 #include "ui/app/ClickablePicture.h"
+#include "ui/app/GroupFrame.h"
 #include "ui/crosshair/CCrosshairPreview.h"
 #include "ui/res/Pictures.h"
 
@@ -44,7 +45,7 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget& dialog) {
         return button;
     }
     case ControlKind::GroupBox:
-        return new QGroupBox(caption, &dialog);
+        return new GroupFrame(caption, &dialog);
     case ControlKind::Text: {
         auto* text = new QLabel(caption, &dialog);
         text->setWordWrap(true);
@@ -87,6 +88,16 @@ QRect ControlGeometry(const ControlTemplate& control, const QWidget& widget) {
         // The template's height is that of the dropped list; the closed list keeps its natural height.
         geometry.setHeight(widget.sizeHint().height());
         break;
+    case ControlKind::RadioGroupStart:
+    case ControlKind::Radio:
+    case ControlKind::CheckBox: {
+        // The indicator of this style is taller than the template allows for; the box grows around
+        // its middle line.
+        const int height = std::max(geometry.height(), widget.sizeHint().height());
+        geometry.adjust(0, -(height - geometry.height()) / 2, 0, 0);
+        geometry.setHeight(height);
+        break;
+    }
     default:
         break;
     }

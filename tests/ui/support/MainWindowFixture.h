@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ui/app/CBinderDlg.h"
+
+#include <QComboBox>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace cssbinder::test {
+
+// A clean start for every window test: a profile of its own (through XDG_CONFIG_HOME), a game
+// folder with its cstrike/cfg folder, an empty document and no game path.
+class MainWindowFixture {
+public:
+    MainWindowFixture();
+
+    QString GameFolder() const;
+    QString ConfigFolder() const;
+    QString ProfileValue() const;
+    void StoreGameFolder() const;
+
+    // Opens the main window as the program does; its start-up runs before it shows.
+    std::unique_ptr<CBinderDlg> Open() const;
+
+private:
+    QTemporaryDir m_root;
+};
+
+template <typename Control> Control* ControlOf(const CBinderDlg& window, int controlId) {
+    return window.findChild<Control*>(QString::number(controlId), Qt::FindDirectChildrenOnly);
+}
+
+void Click(QWidget* control);
+// A pick in a drop-down list by the user.
+void Pick(QComboBox* combo, int position);
+void ClickFlag(const CBinderDlg& window, int language);
+
+} // namespace cssbinder::test

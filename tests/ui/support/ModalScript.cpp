@@ -1,0 +1,86 @@
+#include "ModalScript.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMenu>
+
+namespace cssbinder::test {
+
+ModalScript::ModalScript() {
+    m_timer.setInterval(5);
+    connect(&m_timer, &QTimer::timeout, this, &ModalScript::Poll);
+    m_timer.start();
+}
+
+ModalScript::~ModalScript() = default;
+
+void ModalScript::AnswerMessage(QMessageBox::StandardButton button) {
+    Then([button](QWidget& window) {
+        auto* box = qobject_cast<QMessageBox*>(&window);
+        if (box == nullptr) {
+            window.close();
+            return;
+        }
+        box->button(button)->click();
+    });
+}
+
+void ModalScript::ChooseFile(const QString& path) {
+    Then([this, path](QWidget& window) {
+        auto* dialog = qobject_cast<QFileDialog*>(&window);
+        if (dialog == nullptr) {
+            window.close();
+            return;
+        }
+        m_dialogFolders.append(dialog->directory().absolutePath());
+        if (dialog->fileMode() == QFileDialog::Directory) {
+            dialog->setDirectory(path);
+        } else {
+            dialog->selectFile(path);
+        }
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+}
+
+void ModalScript::CancelFileDialog() {
+    Then([this](QWidget& window) {
+        if (auto* dialog = qobject_cast<QFileDialog*>(&window)) {
+            m_dialogFolders.append(dialog->directory().absolutePath());
+        }
+        window.close();
+    });
+}
+
+void ModalScript::Then(std::function<void(QWidget&)> step) {
+    m_steps.push_back(std::move(step));
+}
+
+void ModalScript::Poll() {
+    QWidget* window = QApplication::activePopupWidget();
+    if (window == nullptr) {
+        window = QApplication::activeModalWidget();
+    }
+    if (window == nullptr || window == m_lastHandled || !window->isVisible()) {
+        return;
+    }
+    m_lastHandled = window;
+    if (auto* box = qobject_cast<QMessageBox*>(window)) {
+        m_messages.append(box->text());
+    }
+    if (m_steps.empty()) {
+        m_unexpected.append(QString::fromLatin1(window->metaObject()->className()));
+        window->close();
+        return;
+    }
+    // The step runs from an event of its own: a window it opens has a nested loop of its own, in which
+    // this timer, still inside its own call, would not fire again.
+    QTimer::singleShot(0, this, [step = std::move(m_steps.front()), target = QPointer<QWidget>(window)] {
+        if (target) {
+            step(*target);
+        }
+    });
+    m_steps.pop_front();
+}
+
+} // namespace cssbinder::test

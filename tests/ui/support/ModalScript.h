@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+#include <deque>
+#include <functional>
+
+class QFileDialog;
+
+namespace cssbinder::test {
+
+// Answers, in order, the modal windows and pop-up menus that the code under test opens, and records
+// the text of every message box. A window that no step expects is recorded and closed, so that a
+// test fails instead of hanging.
+class ModalScript : public QObject {
+    Q_OBJECT
+public:
+    ModalScript();
+    ~ModalScript() override;
+
+    void AnswerMessage(QMessageBox::StandardButton button = QMessageBox::Ok);
+    // Picks the file (or folder) in the next file dialog, after recording the folder it opened in.
+    void ChooseFile(const QString& path);
+    void CancelFileDialog();
+    void Then(std::function<void(QWidget&)> step);
+
+    const QStringList& Messages() const { return m_messages; }
+    const QStringList& DialogFolders() const { return m_dialogFolders; }
+    const QStringList& Unexpected() const { return m_unexpected; }
+    std::size_t Pending() const { return m_steps.size(); }
+
+private:
+    void Poll();
+
+    QTimer m_timer;
+    std::deque<std::function<void(QWidget&)>> m_steps;
+    QPointer<QWidget> m_lastHandled;
+    QStringList m_messages;
+    QStringList m_dialogFolders;
+    QStringList m_unexpected;
+};
+
+} // namespace cssbinder::test
