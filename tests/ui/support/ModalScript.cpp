@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 
 namespace cssbinder::test {
@@ -34,11 +35,13 @@ void ModalScript::ChooseFile(const QString& path) {
             return;
         }
         m_dialogFolders.append(dialog->directory().absolutePath());
-        if (dialog->fileMode() == QFileDialog::Directory) {
-            dialog->setDirectory(path);
-        } else {
-            dialog->selectFile(path);
+        // Typed into the name field as a user would, so the dialog's own checks and suffix apply.
+        auto* nameField = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (nameField == nullptr) {
+            window.close();
+            return;
         }
+        nameField->setText(path);
         QMetaObject::invokeMethod(dialog, "accept");
     });
 }

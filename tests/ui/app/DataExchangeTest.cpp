@@ -1,0 +1,110 @@
+#include "MainWindowFixture.h"
+#include "ModalScript.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace cssbinder::test {
+namespace {
+
+const QString kRangeMessage = QStringLiteral("Please enter a number between 1 and 3.");
+
+} // namespace
+
+class DataExchangeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { m_fixture.StoreGameFolder(); }
+
+    // Enter in a single-line field must not close the tool and lose the unsaved document.
+    void enterInASingleLineFieldKeepsTheWindowOpen() {
+        const auto window = m_fixture.Open();
+        for (QLineEdit* field : {window->m_editSay, window->m_editGamma}) {
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_Return);
+            QTest::keyClick(field, Qt::Key_Enter);
+            QVERIFY2(window->isVisible(), qPrintable(field->objectName()));
+        }
+        QTest::keyClicks(window->m_editSay, QStringLiteral("gg"));
+        QTest::keyClick(window->m_editSay, Qt::Key_Return);
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->m_editSay->text(), QStringLiteral("gg"));
+    }
+
+    void exitReadsTheControlsAndStaysOpenOnABadGammaValue_data() {
+        QTest::addColumn<QString>("gamma");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("too high") << QStringLiteral("5") << false;
+        QTest::newRow("too low") << QStringLiteral("0.99") << false;
+        QTest::newRow("not a number") << QStringLiteral("abc") << false;
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("lowest") << QStringLiteral("1") << true;
+        QTest::newRow("highest") << QStringLiteral("3") << true;
+        QTest::newRow("blanks around") << QStringLiteral(" 2.5 ") << true;
+    }
+    void exitReadsTheControlsAndStaysOpenOnABadGammaValue() {
+        QFETCH(QString, gamma);
+        QFETCH(bool, closes);
+        const auto window = m_fixture.Open();
+        window->m_editGamma->setText(gamma);
+        ModalScript script;
+        if (!closes) {
+            script.AnswerMessage();
+        }
+        Click(window->m_btnExit);
+        QTRY_COMPARE(script.Pending(), 0u);
+
+        QCOMPARE(window->isVisible(), !closes);
+        QCOMPARE(script.Messages(), closes ? QStringList() : QStringList{kRangeMessage});
+        if (closes) {
+            QCOMPARE(window->result(), int(QDialog::Accepted));
+            QCOMPARE(window->m_fGamma, gamma.trimmed().toFloat());
+        } else {
+            QCOMPARE(window->focusWidget(), window->m_editGamma);
+            QCOMPARE(window->m_fGamma, 2.2f);
+        }
+    }
+
+    void escapeAndTheCloseBoxCloseWithoutReadingTheControls() {
+        for (const bool useEscape : {true, false}) {
+            const auto window = m_fixture.Open();
+            window->m_editGamma->setText(QStringLiteral("5"));
+            ModalScript script;
+            if (useEscape) {
+                QTest::keyClick(window.get(), Qt::Key_Escape);
+            } else {
+                window->close();
+            }
+            QVERIFY(!window->isVisible());
+            QCOMPARE(window->result(), int(QDialog::Rejected));
+            QTest::qWait(20);
+            QVERIFY(script.Messages().isEmpty());
+        }
+    }
+
+    // A failed read stops before the colour, which keeps its previous index.
+    void aFailedReadKeepsTheValuesAfterTheGammaField() {
+        const auto window = m_fixture.Open();
+        ControlOf<QAbstractButton>(*window, 1059)->setChecked(true);
+        ControlOf<QAbstractButton>(*window, 1017)->setChecked(true);
+        window->m_editGamma->setText(QStringLiteral("x"));
+        ModalScript script;
+        script.AnswerMessage();
+        QVERIFY(!window->UpdateData(true));
+        QCOMPARE(window->m_nArmor, 0);
+        QCOMPARE(window->m_nColor, 0);
+
+        window->m_editGamma->setText(QStringLiteral("2"));
+        QVERIFY(window->UpdateData(true));
+        QCOMPARE(window->m_nColor, 1);
+    }
+
+private:
+    MainWindowFixture m_fixture;
+};
+
+} // namespace cssbinder::test
+
+QTEST_MAIN(cssbinder::test::DataExchangeTest)
+#include "DataExchangeTest.moc"
