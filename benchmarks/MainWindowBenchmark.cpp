@@ -1,0 +1,83 @@
+// What the user waits for in the window: the start-up of the main window, a language change (which
+// refills the ten lists for English and French), a bind click and a crosshair step with its repaint.
+#include "ui/app/CBinderDlg.h"
+#include "ui/app/Globals.h"
+
+#include "platform/Profile.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace cssbinder {
+namespace {
+
+void OpenMainWindow(benchmark::State& state) {
+    for (auto _ : state) {
+        CBinderDlg window;
+        window.show();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(OpenMainWindow)->Unit(benchmark::kMillisecond);
+
+void ChangeLanguage(benchmark::State& state) {
+    CBinderDlg window;
+    window.show();
+    // English refills the lists, German only relabels.
+    const int language = static_cast<int>(state.range(0));
+    QWidget* flags[] = {window.findChild<QWidget*>(QStringLiteral("1113")),
+                        window.findChild<QWidget*>(QStringLiteral("1110"))};
+    for (auto _ : state) {
+        QMetaObject::invokeMethod(flags[language == 0 ? 0 : 1], "clicked");
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(ChangeLanguage)->Arg(0)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+void AddSayBind(benchmark::State& state) {
+    CBinderDlg window;
+    window.show();
+    window.m_editSay->setText(QStringLiteral("gg all"));
+    for (auto _ : state) {
+        window.m_cbLetters->setCurrentIndex(7);
+        emit window.m_cbLetters->activated(7);
+        window.m_btnAddSay->click();
+        g_configEntries = ConfigDocument();
+    }
+}
+BENCHMARK(AddSayBind)->Unit(benchmark::kMicrosecond);
+
+// A size step and the preview drawn again, rendered into an image as the screen would show it.
+void CrosshairSizeStep(benchmark::State& state) {
+    CBinderDlg window;
+    window.show();
+    QWidget* preview = window.findChild<QWidget*>(QStringLiteral("1055"));
+    bool larger = true;
+    for (auto _ : state) {
+        (larger ? window.m_btnSizePlus : window.m_btnSizeMinus)->click();
+        benchmark::DoNotOptimize(preview->grab());
+        larger = !larger;
+    }
+}
+BENCHMARK(CrosshairSizeStep)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace cssbinder
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir profile;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(profile.path()));
+    QApplication application(argc, argv);
+    cssbinder::WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"),
+                                  profile.path());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
