@@ -13,7 +13,8 @@ inline constexpr int kSayTextLimit = 255;
 std::string BindLine(std::string_view key, std::string_view command);
 
 // The chat command: "say " for target 0 (to all), "say_team " for any other target, then the text as
-// typed, blanks included, except that quotes become apostrophes and semicolons commas. Not lower-cased.
+// typed, blanks included, except that quotes become apostrophes, semicolons commas and each line
+// break one blank. Not lower-cased.
 std::string SayCommand(int sayTarget, std::string_view text);
 
 // The two lines that enable the console and bind the key to open and close it, joined by "\r\n" so

@@ -31,7 +31,7 @@ struct SayCase {
     const char* command;
 };
 
-TEST(BindLine, SayCommandKeepsTheTextButMendsQuotesAndSemicolons) {
+TEST(BindLine, SayCommandKeepsTheTextButMendsQuotesSemicolonsAndLineBreaks) {
     const SayCase cases[] = {
         {0, "Hello", "say Hello"},
         {1, "GG All", "say_team GG All"},
@@ -42,6 +42,7 @@ TEST(BindLine, SayCommandKeepsTheTextButMendsQuotesAndSemicolons) {
         {0, "go; kill", "say go, kill"},
         {0, "\";\";", "say ',',"},
         {0, "d\xC3\xA9j\xC3\xA0 vu; \"ok\"", "say d\xC3\xA9j\xC3\xA0 vu, 'ok'"},
+        {0, "gl\r\nhf\nwp\r", "say gl hf wp "},
     };
     for (const SayCase& test : cases) {
         EXPECT_EQ(SayCommand(test.target, test.text), test.command) << test.text;
