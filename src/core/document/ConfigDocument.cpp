@@ -4,9 +4,10 @@
 
 namespace cssbinder {
 
-std::string_view FirstWord(std::string_view line) { return line.substr(0, line.find(' ')); }
-
 namespace {
+
+// The first word of a config line: the console variable a setting line sets.
+std::string_view FirstWord(std::string_view line) { return line.substr(0, line.find(' ')); }
 
 template <typename Entries> auto FindKey(Entries& entries, std::string_view key) {
     return std::find_if(entries.begin(), entries.end(), [key](const ConfigEntry& entry) { return entry.key == key; });

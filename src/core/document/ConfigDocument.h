@@ -39,7 +39,4 @@ private:
     std::vector<ConfigEntry> m_entries;
 };
 
-// The first word of a config line: what a setting line sets.
-std::string_view FirstWord(std::string_view line);
-
 } // namespace cssbinder

@@ -80,12 +80,5 @@ TEST(ConfigDocument, RemoveSettingOnAnEmptyDocumentOrWithoutMatchChangesNothing)
     EXPECT_EQ(document.GetCount(), 1u);
 }
 
-TEST(ConfigDocument, FirstWordStopsAtTheFirstBlank) {
-    EXPECT_EQ(FirstWord("rate \"6400\""), "rate");
-    EXPECT_EQ(FirstWord("con_enable"), "con_enable");
-    EXPECT_EQ(FirstWord(""), "");
-    EXPECT_EQ(FirstWord(" leading"), "");
-}
-
 } // namespace
 } // namespace cssbinder

@@ -70,16 +70,6 @@ private slots:
         }
     }
 
-    void storedFolderIsUsedWithoutAQuestion() {
-        MainWindowFixture fixture;
-        fixture.StoreGameFolder();
-        ModalScript script;
-        const auto window = fixture.Open();
-        QTest::qWait(30);
-        QVERIFY(script.Unexpected().isEmpty());
-        QCOMPARE(g_gamePath, fixture.GameFolder());
-    }
-
     void opensInFrenchWithTheBindFormAndCrosshairReset() {
         MainWindowFixture fixture;
         fixture.StoreGameFolder();
