@@ -3,78 +3,59 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <tuple>
 
 namespace cssbinder {
 
-void PrintTo(const PixelRect& rect, std::ostream* out) {
-    *out << '{' << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom << '}';
+void PrintTo(const PixelRect& r, std::ostream* out) {
+    *out << '{' << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << '}';
 }
 
 namespace {
 
 constexpr PixelRect kPreview{0, 0, 137, 126};
 
-struct ScaleRow {
-    int scale;
-    int armLength;
-    int gap;
-    int thickness;
-};
-
-const ScaleRow kScaleRows[] = {
-    {200, 36, 22, 2}, {400, 30, 19, 2}, {600, 25, 16, 2}, {800, 19, 13, 1}, {1000, 13, 10, 1},
-    {1200, 8, 6, 1},  {1400, 7, 6, 1},  {1600, 6, 5, 1},  {1800, 6, 5, 1},  {2000, 5, 5, 1},
-    {2200, 4, 4, 1},  {2400, 4, 4, 1},  {2600, 3, 3, 1},  {2800, 2, 3, 1},  {3000, 2, 2, 1},
-};
-
-TEST(ArmGeometry, EveryReachableScale) {
-    for (const ScaleRow& row : kScaleRows) {
-        const ArmGeometry geometry = ArmGeometryForScale(row.scale);
-        EXPECT_EQ(geometry, (ArmGeometry{row.armLength, row.gap})) << "scale " << row.scale;
-        EXPECT_EQ(ArmThickness(geometry.armLength), row.thickness) << "scale " << row.scale;
-    }
-    EXPECT_EQ(ArmThickness(20), 1);
-    EXPECT_EQ(ArmThickness(21), 2);
-}
-
-// The centre rounds toward the right and the top; the start arms leave it free, gap 8 before it, 7 after.
-TEST(ComputeArmRects, StartGeometryAroundThePreviewCentre) {
-    EXPECT_EQ(PreviewCentre({201, 181, 338, 307}), (PixelPoint{270, 244}));
-    const PixelPoint centre = PreviewCentre(kPreview);
-    ASSERT_EQ(centre, (PixelPoint{69, 63}));
-    const int cx = centre.x;
-    const int cy = centre.y;
-
-    const ArmRects arms = ComputeArmRects(cx, cy, 8, 8, 1);
-    EXPECT_EQ(arms.left, (PixelRect{cx - 16, cy, cx - 8, cy + 1}));
-    EXPECT_EQ(arms.right, (PixelRect{cx + 8, cy, cx + 16, cy + 1}));
-    EXPECT_EQ(arms.top, (PixelRect{cx, cy - 16, cx + 1, cy - 8}));
-    EXPECT_EQ(arms.bottom, (PixelRect{cx, cy + 8, cx + 1, cy + 16}));
-}
-
-TEST(ComputeArmRects, LargestCrosshairIsTwoPixelsThick) {
-    const ArmGeometry geometry = ArmGeometryForScale(200);
-    const ArmRects arms =
-        ComputeArmRects(40, 90, geometry.armLength, geometry.gap, ArmThickness(geometry.armLength));
-    EXPECT_EQ(arms.left, (PixelRect{40 - 58, 90, 40 - 22, 92}));
-    EXPECT_EQ(arms.right, (PixelRect{40 + 22, 90, 40 + 58, 92}));
-    EXPECT_EQ(arms.top, (PixelRect{40, 90 - 58, 42, 90 - 22}));
-    EXPECT_EQ(arms.bottom, (PixelRect{40, 90 + 22, 42, 90 + 58}));
-}
-
-TEST(ComputeArmRects, EveryReachableScaleFitsThePreviewWithTheCentreFree) {
+TEST(ArmGeometry, EveryReachableScaleFitsThePreviewAndLeavesTheCentreFree) {
+    const struct {
+        int scale;
+        int armLength;
+        int gap;
+        int thickness;
+    } rows[] = {
+        {200, 36, 22, 2}, {400, 30, 19, 2}, {600, 25, 16, 2}, {800, 19, 13, 1}, {1000, 13, 10, 1},
+        {1200, 8, 6, 1},  {1400, 7, 6, 1},  {1600, 6, 5, 1},  {1800, 6, 5, 1},  {2000, 5, 5, 1},
+        {2200, 4, 4, 1},  {2400, 4, 4, 1},  {2600, 3, 3, 1},  {2800, 2, 3, 1},  {3000, 2, 2, 1},
+    };
     const PixelPoint c = PreviewCentre(kPreview);
-    for (const ScaleRow& row : kScaleRows) {
-        const ArmRects arms = ComputeArmRects(c.x, c.y, row.armLength, row.gap, row.thickness);
-        for (const PixelRect& arm : {arms.left, arms.right, arms.top, arms.bottom}) {
-            EXPECT_TRUE(arm.left >= 0 && arm.top >= 0 && arm.right <= 137 && arm.bottom <= 126) << row.scale;
-            EXPECT_FALSE(c.x >= arm.left && c.x < arm.right && c.y >= arm.top && c.y < arm.bottom)
-                << row.scale;
-            const bool horizontal = arm.top == c.y;
-            EXPECT_EQ(arm.right - arm.left, horizontal ? row.armLength : row.thickness) << row.scale;
-            EXPECT_EQ(arm.bottom - arm.top, horizontal ? row.thickness : row.armLength) << row.scale;
+    for (const auto& row : rows) {
+        const ArmGeometry g = ArmGeometryForScale(row.scale);
+        const int thickness = ArmThickness(g.armLength);
+        EXPECT_EQ(std::tuple(g.armLength, g.gap, thickness),
+                  std::tuple(row.armLength, row.gap, row.thickness))
+            << "scale " << row.scale;
+        const ArmRects arms = ComputeArmRects(c.x, c.y, g.armLength, g.gap, thickness);
+        for (const PixelRect& a : {arms.left, arms.right, arms.top, arms.bottom}) {
+            EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= 137 && a.bottom <= 126) << row.scale;
+            EXPECT_FALSE(c.x >= a.left && c.x < a.right && c.y >= a.top && c.y < a.bottom) << row.scale;
         }
     }
+}
+
+// The centre rounds toward the right and the top. The start arms (8 long, gap 8) leave 8 free pixels
+// before it and 7 after it; scale 200 draws 2-pixel arms from cx - 58 to cx + 57.
+TEST(ComputeArmRects, StartAndLargestCrosshairAroundThePreviewCentre) {
+    const PixelPoint c = PreviewCentre(kPreview);
+    ASSERT_EQ(c, (PixelPoint{69, 63}));
+    const ArmRects start = ComputeArmRects(c.x, c.y, 8, 8, 1);
+    EXPECT_EQ(start.left, (PixelRect{c.x - 16, c.y, c.x - 8, c.y + 1}));
+    EXPECT_EQ(start.right, (PixelRect{c.x + 8, c.y, c.x + 16, c.y + 1}));
+    EXPECT_EQ(start.top, (PixelRect{c.x, c.y - 16, c.x + 1, c.y - 8}));
+    EXPECT_EQ(start.bottom, (PixelRect{c.x, c.y + 8, c.x + 1, c.y + 16}));
+    const ArmRects largest = ComputeArmRects(c.x, c.y, 36, 22, 2);
+    EXPECT_EQ(largest.left, (PixelRect{c.x - 58, c.y, c.x - 22, c.y + 2}));
+    EXPECT_EQ(largest.right, (PixelRect{c.x + 22, c.y, c.x + 58, c.y + 2}));
+    EXPECT_EQ(largest.top, (PixelRect{c.x, c.y - 58, c.x + 2, c.y - 22}));
+    EXPECT_EQ(largest.bottom, (PixelRect{c.x, c.y + 22, c.x + 2, c.y + 58}));
 }
 
 } // namespace

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
+#include <utility>
 
 namespace cssbinder {
 namespace {
+
+using namespace std::string_literals;
 
 // Presses a button `times` times and counts the presses that changed something.
 int Press(CrosshairState& state, bool (*button)(CrosshairState&), int times) {
@@ -16,136 +20,96 @@ int Press(CrosshairState& state, bool (*button)(CrosshairState&), int times) {
     return changed;
 }
 
-// Size +, size -, transparency +, transparency -.
-auto Enabled(const StepButtons& b) {
-    return std::tuple(b.sizePlus, b.sizeMinus, b.transparencyPlus, b.transparencyMinus);
-}
-
-TEST(CrosshairState, StartsOpaqueGreenWithTheStartGeometry) {
-    const CrosshairState state;
-    EXPECT_EQ(state.m_crCurrent, Rgb(0, 255, 0));
-    EXPECT_EQ(state.m_crDraw, Rgb(0, 255, 0));
-    EXPECT_EQ(std::tuple(state.m_nAlpha, state.m_nScale, state.m_nArmLength, state.m_nGap),
-              std::tuple(255, 1200, 8, 8));
-    EXPECT_FALSE(state.m_bUseAlpha || state.m_bDynamic);
-    EXPECT_EQ(Enabled(state.buttons), std::tuple(true, true, true, false));
-}
-
-TEST(CrosshairState, SelectColorDrawsTheBlendOfTheCurrentAlpha) {
-    CrosshairState state;
-    EXPECT_TRUE(SelectColor(state, 1));
-    EXPECT_EQ(state.m_crDraw, Rgb(255, 0, 0));
-    EXPECT_TRUE(TransparencyPlus(state));
-    EXPECT_EQ(state.m_crDraw, Rgb(248, 6, 4));
-
-    Press(state, TransparencyPlus, 16);
-    for (int index = 0; index < 5; ++index) {
-        SelectColor(state, index);
-        EXPECT_EQ(state.m_crDraw, kCrosshairBackground) << index;
+// Alpha, draw colour, scale, arm length, gap and the enabled step buttons: size +, size -,
+// transparency +, transparency -.
+std::tuple<int, ColorRef, int, int, int, std::string> Shown(const CrosshairState& s) {
+    std::string enabled;
+    for (const bool on :
+         {s.buttons.sizePlus, s.buttons.sizeMinus, s.buttons.transparencyPlus, s.buttons.transparencyMinus}) {
+        enabled += on ? '1' : '0';
     }
+    return {s.m_nAlpha, s.m_crDraw, s.m_nScale, s.m_nArmLength, s.m_nGap, enabled};
 }
 
-TEST(CrosshairState, TransparencyButtonsStopAtTheirLimits) {
+const ColorRef kGreen = Rgb(0, 255, 0);
+
+TEST(CrosshairState, StepButtonsStopAtTheirLimits) {
     CrosshairState state;
+    EXPECT_EQ(Shown(state), std::tuple(255, kGreen, 1200, 8, 8, "1110"s));
     EXPECT_FALSE(TransparencyMinus(state));
-    EXPECT_EQ(state.m_nAlpha, 255);
-
     EXPECT_EQ(Press(state, TransparencyPlus, 17), 17);
-    EXPECT_EQ(state.m_nAlpha, 0);
-    EXPECT_EQ(Enabled(state.buttons), std::tuple(true, true, true, true));
+    EXPECT_EQ(Shown(state), std::tuple(0, kCrosshairBackground, 1200, 8, 8, "1111"s));
     EXPECT_FALSE(TransparencyPlus(state));
-    EXPECT_EQ(state.m_nAlpha, 0);
-    EXPECT_EQ(state.m_crDraw, kCrosshairBackground);
-    EXPECT_EQ(Enabled(state.buttons), std::tuple(true, true, false, true));
-
+    EXPECT_EQ(Shown(state), std::tuple(0, kCrosshairBackground, 1200, 8, 8, "1101"s));
     EXPECT_EQ(Press(state, TransparencyMinus, 18), 17);
-    EXPECT_EQ(state.m_nAlpha, 255);
-    EXPECT_EQ(state.m_crDraw, Rgb(0, 255, 0));
-    EXPECT_EQ(Enabled(state.buttons), std::tuple(true, true, true, false));
+    EXPECT_EQ(Press(state, SizePlus, 5), 5);
+    EXPECT_EQ(Shown(state), std::tuple(255, kGreen, 200, 36, 22, "1110"s));
+    EXPECT_FALSE(SizePlus(state));
+    EXPECT_EQ(Shown(state), std::tuple(255, kGreen, 200, 36, 22, "0110"s));
+
+    state = CrosshairState();
+    EXPECT_EQ(Press(state, SizeMinus, 9), 9);
+    EXPECT_EQ(Shown(state), std::tuple(255, kGreen, 3000, 2, 2, "1110"s));
+    EXPECT_FALSE(SizeMinus(state));
+    EXPECT_EQ(Shown(state), std::tuple(255, kGreen, 3000, 2, 2, "1010"s));
+    EXPECT_TRUE(SizePlus(state));
+    EXPECT_EQ(Shown(state), std::tuple(255, kGreen, 2800, 2, 3, "1110"s));
+    EXPECT_TRUE(TransparencyPlus(state) && SelectColor(state, 1)); // a colour takes the current alpha
+    EXPECT_EQ(state.m_crDraw, Rgb(248, 6, 4));
 }
 
-TEST(CrosshairState, SizeButtonsStopAtTheirLimits) {
-    CrosshairState larger;
-    EXPECT_EQ(Press(larger, SizePlus, 6), 5);
-    EXPECT_EQ(std::tuple(larger.m_nScale, larger.m_nArmLength, larger.m_nGap), std::tuple(200, 36, 22));
-    EXPECT_EQ(Enabled(larger.buttons), std::tuple(false, true, true, false));
-    EXPECT_TRUE(SizeMinus(larger));
-    EXPECT_TRUE(larger.buttons.sizePlus);
-
-    CrosshairState smaller;
-    EXPECT_EQ(Press(smaller, SizeMinus, 10), 9);
-    EXPECT_EQ(std::tuple(smaller.m_nScale, smaller.m_nArmLength, smaller.m_nGap), std::tuple(3000, 2, 2));
-    EXPECT_EQ(Enabled(smaller.buttons), std::tuple(true, false, true, false));
-}
-
-TEST(CrosshairCommit, UseColorReplacesTheColourLineAndLeavesBindsAlone) {
-    ConfigDocument document;
-    document.Store("F2", "bind \"f2\" \"say cl_crosshaircolor\"");
-    UseColor(document, 0);
-    UseColor(document, 1);
-    EXPECT_EQ(document.Render(), "bind \"f2\" \"say cl_crosshaircolor\"\r\ncl_crosshaircolor \"1\"\r\n");
-    EXPECT_NE(document.Find("cl_crosshaircolor \"1\""), nullptr);
-}
-
-TEST(CrosshairCommit, SetAlphaTogglesTheTransparencyLines) {
+TEST(CrosshairCommit, SetAlphaWritesTheTransparencyAndTakesItBack) {
     CrosshairState state;
     ConfigDocument document;
-    document.Store("rate", "rate \"6400\"");
     document.Store("cl_crosshairalpha \"47\"", "cl_crosshairalpha \"47\"");
     ToggleSetAlpha(state, document);
-    EXPECT_TRUE(state.m_bUseAlpha);
-    EXPECT_EQ(document.Render(),
-              "rate \"6400\"\r\ncl_crosshairusealpha \"1\"\r\ncl_crosshairalpha \"799\"\r\n");
-
-    // Steps after the commit change only the preview.
-    Press(state, TransparencyPlus, 18);
-    EXPECT_EQ(document.GetCount(), 3u);
+    const std::string opaque = "cl_crosshairusealpha \"1\"\r\ncl_crosshairalpha \"799\"\r\n";
+    EXPECT_EQ(std::pair(state.m_bUseAlpha, document.Render()), std::pair(true, opaque));
+    Press(state, TransparencyPlus, 18); // steps after the commit change only the preview
+    EXPECT_EQ(document.Render(), opaque);
     ToggleSetAlpha(state, document);
-    EXPECT_FALSE(state.m_bUseAlpha);
-    EXPECT_EQ(document.Render(), "rate \"6400\"\r\n");
-    EXPECT_EQ(state.m_nAlpha, 255);
-    EXPECT_EQ(state.m_crDraw, Rgb(0, 255, 0));
-    EXPECT_EQ(Enabled(state.buttons), std::tuple(true, true, true, false));
-
+    EXPECT_EQ(std::pair(state.m_bUseAlpha, document.Render()), std::pair(false, ""s));
+    EXPECT_EQ(Shown(state), std::tuple(255, kGreen, 1200, 8, 8, "1110"s));
     Press(state, TransparencyPlus, 17);
     ToggleSetAlpha(state, document);
-    EXPECT_EQ(document.Render(),
-              "rate \"6400\"\r\ncl_crosshairusealpha \"1\"\r\ncl_crosshairalpha \"0\"\r\n");
-    EXPECT_EQ(state.m_nAlpha, 0);
+    EXPECT_EQ(document.Render(), "cl_crosshairusealpha \"1\"\r\ncl_crosshairalpha \"0\"\r\n");
 }
 
-TEST(CrosshairCommit, DynamicOnDropsTheFixedSizeAndResetsTheScale) {
+TEST(CrosshairCommit, DynamicDropsTheFixedSizeAndCustomSizeEndsIt) {
     CrosshairState state;
     ConfigDocument document;
     Press(state, SizePlus, 6);
     CustomSize(state, document);
-    ASSERT_EQ(document.Render(), "cl_scalecrosshair \"1\"\r\ncl_crosshairscale \"200\"\r\n");
-
+    EXPECT_EQ(document.Render(), "cl_scalecrosshair \"1\"\r\ncl_crosshairscale \"200\"\r\n");
     ToggleDynamic(state, document);
-    EXPECT_TRUE(state.m_bDynamic);
-    EXPECT_EQ(document.Render(), "cl_dynamiccrosshair \"1\"\r\n");
-    EXPECT_EQ(std::tuple(state.m_nScale, state.m_nArmLength, state.m_nGap), std::tuple(1200, 8, 6));
-    EXPECT_EQ(Enabled(state.buttons), std::tuple(true, true, true, false));
-
+    EXPECT_EQ(std::pair(state.m_bDynamic, document.Render()),
+              std::pair(true, "cl_dynamiccrosshair \"1\"\r\n"s));
+    EXPECT_EQ(Shown(state), std::tuple(255, kGreen, 1200, 8, 6, "1110"s));
     ToggleDynamic(state, document);
-    EXPECT_FALSE(state.m_bDynamic);
-    EXPECT_TRUE(document.IsEmpty());
+    EXPECT_EQ(std::pair(state.m_bDynamic, document.Render()), std::pair(false, ""s));
+    ToggleDynamic(state, document);
+    for (const std::string scale : {"1000", "800"}) {
+        SizePlus(state);
+        CustomSize(state, document);
+        EXPECT_EQ(std::pair(state.m_bDynamic, document.Render()),
+                  std::pair(false, "cl_scalecrosshair \"1\"\r\ncl_crosshairscale \"" + scale + "\"\r\n"));
+    }
 }
 
-TEST(CrosshairCommit, CustomSizeKeepsOneScaleLineAndEndsTheDynamicCrosshair) {
+TEST(CrosshairCommit, UseColorReplacesItsLineAndRemovalsLeaveBinds) {
+    const std::string bind = "bind \"k\" \"say cl_crosshaircolor cl_crosshairalpha cl_crosshairusealpha "
+                             "cl_dynamiccrosshair cl_crosshairscale cl_scalecrosshair\"";
     CrosshairState state;
     ConfigDocument document;
+    document.Store("k", bind);
+    UseColor(document, 0);
+    UseColor(document, 1);
+    ToggleSetAlpha(state, document);
+    ToggleSetAlpha(state, document);
     ToggleDynamic(state, document);
-    SizePlus(state);
     CustomSize(state, document);
-    EXPECT_FALSE(state.m_bDynamic);
-    EXPECT_EQ(document.Render(), "cl_scalecrosshair \"1\"\r\ncl_crosshairscale \"1000\"\r\n");
-
-    SizePlus(state);
-    CustomSize(state, document);
-    EXPECT_FALSE(state.m_bDynamic);
-    EXPECT_EQ(document.Render(), "cl_scalecrosshair \"1\"\r\ncl_crosshairscale \"800\"\r\n");
-    EXPECT_EQ(std::tuple(state.m_nScale, state.m_nArmLength), std::tuple(800, 19));
+    ToggleDynamic(state, document);
+    EXPECT_EQ(document.Render(), bind + "\r\ncl_crosshaircolor \"1\"\r\ncl_dynamiccrosshair \"1\"\r\n");
 }
 
 } // namespace
