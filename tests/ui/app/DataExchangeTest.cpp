@@ -83,23 +83,6 @@ private slots:
         }
     }
 
-    // A failed read stops before the colour, which keeps its previous index.
-    void aFailedReadKeepsTheValuesAfterTheGammaField() {
-        const auto window = m_fixture.Open();
-        ControlOf<QAbstractButton>(*window, 1059)->setChecked(true);
-        ControlOf<QAbstractButton>(*window, 1017)->setChecked(true);
-        window->m_editGamma->setText(QStringLiteral("x"));
-        ModalScript script;
-        script.AnswerMessage();
-        QVERIFY(!window->UpdateData(true));
-        QCOMPARE(window->m_nArmor, 0);
-        QCOMPARE(window->m_nColor, 0);
-
-        window->m_editGamma->setText(QStringLiteral("2"));
-        QVERIFY(window->UpdateData(true));
-        QCOMPARE(window->m_nColor, 1);
-    }
-
 private:
     MainWindowFixture m_fixture;
 };

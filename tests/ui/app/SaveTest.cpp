@@ -45,8 +45,6 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("start-up French") << -1 << QStringLiteral("rien à sauvegarder");
         QTest::newRow("English") << 0 << QStringLiteral("Nothing to save");
-        QTest::newRow("German") << 2 << QStringLiteral("Nichts zu laden");
-        QTest::newRow("Italian") << 3 << QStringLiteral("Niente a salva");
         QTest::newRow("Spanish") << 4 << QStringLiteral("Nada guardar");
     }
     void emptyBoxSaysNothingToSaveInTheCurrentLanguage() {
@@ -92,17 +90,6 @@ private slots:
 
         QCOMPARE(ReadFile(m_target), QByteArray("cl_radar \"1\"\r\n\xF9"));
         QVERIFY(script.Messages().isEmpty());
-    }
-
-    void aNameWithoutExtensionGetsCfg() {
-        g_configEntries.Store("rate", "rate \"6400\"");
-        m_window->RefreshPreview();
-        ModalScript script;
-        script.ChooseFile(QDir(m_fixture->ConfigFolder()).filePath(QStringLiteral("mine")));
-        Click(m_window->m_btnSave);
-        QTRY_COMPARE(script.Pending(), 0u);
-        QCOMPARE(ReadFile(QDir(m_fixture->ConfigFolder()).filePath(QStringLiteral("mine.cfg"))),
-                 QByteArray("rate \"6400\"\r\n"));
     }
 
     void cancelledDialogWritesNothing() {
