@@ -32,6 +32,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 #include <array>
 
@@ -142,6 +143,7 @@ void CBinderDlg::setVisible(bool visible) {
     if (visible && !m_bInitialized) {
         m_bInitialized = true;
         OnInitDialog();
+        move(screen()->availableGeometry().center() - rect().center());
     }
     QDialog::setVisible(visible);
 }

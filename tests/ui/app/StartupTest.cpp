@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QUrl>
 
@@ -78,6 +79,9 @@ private slots:
         QCOMPARE(window->windowTitle(),
                  QStringLiteral("CS:Source Binds/Scripts/Optimization by Zelvar_Brask"));
         QCOMPARE(window->size(), QSize(621, 671));
+        // Centred on the screen, give or take the frame the window system adds.
+        QVERIFY((window->geometry().center() - window->screen()->availableGeometry().center())
+                    .manhattanLength() <= 8);
         QCOMPARE(window->minimumSize(), window->maximumSize());
         QCOMPARE(window->m_nLanguage, 1);
         QCOMPARE(window->m_bFrench, 1);
