@@ -1,0 +1,57 @@
+#include "platform/Profile.h"
+#include "platform/SafeFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace cssbinder::test {
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The profile is cssbinder.ini in the per-user configuration folder, one section a group.
+    void profileIsAnIniFileNamedAfterTheProgram() {
+        QTemporaryDir home;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+        QCOMPARE(GetProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path")),
+                 QString());
+
+        WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"),
+                           QStringLiteral("/games/Counter-Strike Source"));
+
+        QCOMPARE(ProfilePath(), home.filePath(QStringLiteral("cssbinder.ini")));
+        QFile ini(ProfilePath());
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        const QByteArray text = ini.readAll();
+        QVERIFY2(text.contains("[zelvar_team_binder]") &&
+                     text.contains("css_path=/games/Counter-Strike Source"),
+                 text.constData());
+        QCOMPARE(GetProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path")),
+                 QStringLiteral("/games/Counter-Strike Source"));
+    }
+
+    void safeWriteReplacesTheFileOrReportsWhy() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("autoexec.cfg"));
+        QCOMPARE(WriteFileSafely(path, "old\r\n"), QString());
+        QCOMPARE(WriteFileSafely(path, "new\r\n"), QString());
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray("new\r\n"));
+
+        const QString failure = WriteFileSafely(folder.filePath(QStringLiteral("missing/autoexec.cfg")), "x");
+        QVERIFY(!failure.isEmpty());
+        // A folder in the way of the file is no place to write either, and stays as it was.
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("taken.cfg")));
+        QVERIFY(!WriteFileSafely(folder.filePath(QStringLiteral("taken.cfg")), "x").isEmpty());
+        QVERIFY(QFileInfo(folder.filePath(QStringLiteral("taken.cfg"))).isDir());
+    }
+};
+
+} // namespace cssbinder::test
+
+QTEST_MAIN(cssbinder::test::PlatformTest)
+#include "PlatformTest.moc"
