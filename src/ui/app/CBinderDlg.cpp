@@ -1,6 +1,7 @@
 #include "ui/app/CBinderDlg.h"
 
 #include "core/binds/BindLine.h"
+#include "core/binds/KeyCatalogue.h"
 #include "core/document/ConfigFileBytes.h"
 #include "core/lang/MainWindowLabels.h"
 #include "core/text/DialogNumber.h"
@@ -212,8 +213,9 @@ void CBinderDlg::ConnectHandlers() {
         int comboNumber;
     };
     for (const KeyList list :
-         {KeyList{m_cbLetters, 1}, KeyList{m_cbNumbers, 2}, KeyList{m_cbFunctionKeys, 3},
-          KeyList{m_cbMiscKeys, 4}, KeyList{m_cbKeyPad, 5}, KeyList{m_cbMouseButtons, 6}}) {
+         {KeyList{m_cbLetters, LettersCombo}, KeyList{m_cbNumbers, NumbersCombo},
+          KeyList{m_cbFunctionKeys, FunctionKeysCombo}, KeyList{m_cbMiscKeys, MiscKeysCombo},
+          KeyList{m_cbKeyPad, KeyPadCombo}, KeyList{m_cbMouseButtons, MouseButtonsCombo}}) {
         // Only a pick by the user chooses a key; filling and resetting the lists do not.
         connect(list.combo, &QComboBox::activated, this,
                 [this, list] { OnSelchangeKeyCombo(list.comboNumber); });
