@@ -48,15 +48,39 @@ void UpdateArmGeometry(CrosshairState& state) {
     state.m_nGap = geometry.gap;
 }
 
-// One press of a step button: at its limit it only disables itself; otherwise it moves the value and
-// enables its partner. Returns whether the value moved.
-bool Step(int& value, bool atLimit, int delta, bool& self, bool& partner) {
+// One of the four step buttons: the value it moves, the limit at which a press only disables the
+// button itself, the step, the partner button a successful press enables, and what follows the move.
+struct StepRule {
+    int CrosshairState::*value;
+    int limit;
+    int delta;
+    bool StepButtons::*self;
+    bool StepButtons::*partner;
+    void (*follow)(CrosshairState&);
+};
+
+constexpr StepRule kTransparencyPlus{
+    &CrosshairState::m_nAlpha,       kTransparentAlpha, -kAlphaStep, &StepButtons::transparencyPlus,
+    &StepButtons::transparencyMinus, UpdateDrawColor};
+constexpr StepRule kTransparencyMinus{
+    &CrosshairState::m_nAlpha,      kOpaqueAlpha,   kAlphaStep, &StepButtons::transparencyMinus,
+    &StepButtons::transparencyPlus, UpdateDrawColor};
+constexpr StepRule kSizePlus{&CrosshairState::m_nScale, kSmallestScale,          -kScaleStep,
+                             &StepButtons::sizePlus,    &StepButtons::sizeMinus, UpdateArmGeometry};
+constexpr StepRule kSizeMinus{&CrosshairState::m_nScale, kLargestScale,          kScaleStep,
+                              &StepButtons::sizeMinus,   &StepButtons::sizePlus, UpdateArmGeometry};
+
+// Returns whether the value moved.
+bool Step(CrosshairState& state, const StepRule& rule) {
+    int& value = state.*rule.value;
+    const bool atLimit = rule.delta < 0 ? value <= rule.limit : value >= rule.limit;
     if (atLimit) {
-        self = false;
+        state.buttons.*rule.self = false;
         return false;
     }
-    value += delta;
-    partner = true;
+    value += rule.delta;
+    state.buttons.*rule.partner = true;
+    rule.follow(state);
     return true;
 }
 
@@ -75,43 +99,19 @@ bool SelectColor(CrosshairState& state, int colorIndex) {
 }
 
 bool TransparencyPlus(CrosshairState& state) {
-    StepButtons& buttons = state.buttons;
-    if (!Step(state.m_nAlpha, state.m_nAlpha <= kTransparentAlpha, -kAlphaStep, buttons.transparencyPlus,
-              buttons.transparencyMinus)) {
-        return false;
-    }
-    UpdateDrawColor(state);
-    return true;
+    return Step(state, kTransparencyPlus);
 }
 
 bool TransparencyMinus(CrosshairState& state) {
-    StepButtons& buttons = state.buttons;
-    if (!Step(state.m_nAlpha, state.m_nAlpha >= kOpaqueAlpha, kAlphaStep, buttons.transparencyMinus,
-              buttons.transparencyPlus)) {
-        return false;
-    }
-    UpdateDrawColor(state);
-    return true;
+    return Step(state, kTransparencyMinus);
 }
 
 bool SizePlus(CrosshairState& state) {
-    StepButtons& buttons = state.buttons;
-    if (!Step(state.m_nScale, state.m_nScale <= kSmallestScale, -kScaleStep, buttons.sizePlus,
-              buttons.sizeMinus)) {
-        return false;
-    }
-    UpdateArmGeometry(state);
-    return true;
+    return Step(state, kSizePlus);
 }
 
 bool SizeMinus(CrosshairState& state) {
-    StepButtons& buttons = state.buttons;
-    if (!Step(state.m_nScale, state.m_nScale >= kLargestScale, kScaleStep, buttons.sizeMinus,
-              buttons.sizePlus)) {
-        return false;
-    }
-    UpdateArmGeometry(state);
-    return true;
+    return Step(state, kSizeMinus);
 }
 
 void UseColor(ConfigDocument& document, int colorIndex) {

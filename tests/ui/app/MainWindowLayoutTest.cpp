@@ -61,8 +61,7 @@ class MainWindowLayoutTest : public QObject {
 private slots:
     void everyControlOfTheTemplateIsInPlace() {
         MainWindowFixture fixture;
-        fixture.StoreGameFolder();
-        const auto window = fixture.Open();
+        const auto window = fixture.OpenWithGameFolder();
         for (const ControlTemplate& control : MainDialogControls()) {
             const QString name = QString::number(control.id);
             const QList<QWidget*> found = window->findChildren<QWidget*>(name, Qt::FindDirectChildrenOnly);
@@ -79,8 +78,7 @@ private slots:
 
     void controlsDoNotOverlap() {
         MainWindowFixture fixture;
-        fixture.StoreGameFolder();
-        const auto window = fixture.Open();
+        const auto window = fixture.OpenWithGameFolder();
         QList<QWidget*> controls;
         for (QWidget* control : VisibleControls(*window)) {
             if (qobject_cast<QGroupBox*>(control) == nullptr) {
@@ -98,8 +96,7 @@ private slots:
 
     void captionsFitInEveryLanguage() {
         MainWindowFixture fixture;
-        fixture.StoreGameFolder();
-        const auto window = fixture.Open();
+        const auto window = fixture.OpenWithGameFolder();
         // Both states of the two buttons whose captions follow the crosshair.
         Click(window->m_btnDynamic);
         Click(window->m_btnSetAlpha);

@@ -31,8 +31,7 @@ class SaveTest : public QObject {
 private slots:
     void init() {
         m_fixture = std::make_unique<MainWindowFixture>();
-        m_fixture->StoreGameFolder();
-        m_window = m_fixture->Open();
+        m_window = m_fixture->OpenWithGameFolder();
         m_target = QDir(m_fixture->ConfigFolder()).filePath(QStringLiteral("autoexec.cfg"));
     }
     void cleanup() {

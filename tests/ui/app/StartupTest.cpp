@@ -73,8 +73,7 @@ private slots:
 
     void opensInFrenchWithTheBindFormAndCrosshairReset() {
         MainWindowFixture fixture;
-        fixture.StoreGameFolder();
-        const auto window = fixture.Open();
+        const auto window = fixture.OpenWithGameFolder();
 
         QCOMPARE(window->windowTitle(),
                  QStringLiteral("CS:Source Binds/Scripts/Optimization by Zelvar_Brask"));
@@ -105,8 +104,7 @@ private slots:
 
     void bannerShowsAndOpensTheMakersLink() {
         MainWindowFixture fixture;
-        fixture.StoreGameFolder();
-        const auto window = fixture.Open();
+        const auto window = fixture.OpenWithGameFolder();
         QWidget* banner = ControlOf<QWidget>(*window, 1061);
         QCOMPARE(banner->toolTip(), QStringLiteral("https://github.com/cssbinder/cssbinder"));
         QCOMPARE(banner->cursor().shape(), Qt::PointingHandCursor);
@@ -122,8 +120,7 @@ private slots:
 
     void windowMenuEndsWithTheAboutEntry() {
         MainWindowFixture fixture;
-        fixture.StoreGameFolder();
-        const auto window = fixture.Open();
+        const auto window = fixture.OpenWithGameFolder();
         ModalScript script;
         QStringList entries;
         QString aboutTitle;

@@ -35,10 +35,7 @@ struct OpenWindow {
     MainWindowFixture fixture;
     std::unique_ptr<CBinderDlg> window;
 
-    OpenWindow() {
-        fixture.StoreGameFolder();
-        window = fixture.Open();
-    }
+    OpenWindow() { window = fixture.OpenWithGameFolder(); }
     CBinderDlg* operator->() const { return window.get(); }
     QPushButton* Button(int id) const { return ControlOf<QPushButton>(*window, id); }
     QAbstractButton* Box(int id) const { return ControlOf<QAbstractButton>(*window, id); }

@@ -66,8 +66,7 @@ class CrosshairButtonsTest : public QObject {
     std::unique_ptr<MainWindowFixture> m_fixture;
 
     std::unique_ptr<CBinderDlg> Open(const Ids& flags = {}) {
-        m_fixture->StoreGameFolder();
-        auto window = m_fixture->Open();
+        auto window = m_fixture->OpenWithGameFolder();
         for (const int flag : flags) {
             ClickFlag(*window, flag);
         }

@@ -31,8 +31,7 @@ class LanguageTest : public QObject {
 private slots:
     void init() {
         m_fixture = std::make_unique<MainWindowFixture>();
-        m_fixture->StoreGameFolder();
-        m_window = m_fixture->Open();
+        m_window = m_fixture->OpenWithGameFolder();
     }
     void cleanup() {
         m_window.reset();

@@ -40,6 +40,11 @@ std::unique_ptr<CBinderDlg> MainWindowFixture::Open() const {
     return window;
 }
 
+std::unique_ptr<CBinderDlg> MainWindowFixture::OpenWithGameFolder() const {
+    StoreGameFolder();
+    return Open();
+}
+
 void Click(QWidget* control) {
     QVERIFY(control != nullptr);
     QTest::mouseClick(control, Qt::LeftButton);

@@ -22,6 +22,8 @@ public:
 
     // Opens the main window as the program does; its start-up runs before it shows.
     std::unique_ptr<CBinderDlg> Open() const;
+    // The same on a profile that already knows the game folder, so no question comes first.
+    std::unique_ptr<CBinderDlg> OpenWithGameFolder() const;
 
 private:
     QTemporaryDir m_root;
