@@ -1,4 +1,5 @@
 #include "platform/Profile.h"
+#include "platform/Registry.h"
 #include "platform/SafeFile.h"
 
 #include <QDir>
@@ -48,6 +49,32 @@ private slots:
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("taken.cfg")));
         QVERIFY(!WriteFileSafely(folder.filePath(QStringLiteral("taken.cfg")), "x").isEmpty());
         QVERIFY(QFileInfo(folder.filePath(QStringLiteral("taken.cfg"))).isDir());
+    }
+
+    // Without a system registry the values go to cssbinder-registry.ini; a store that cannot be
+    // written opens no key, as a registry closed to the user does.
+    void registrySubstituteKeepsKeysInItsOwnFile() {
+        QTemporaryDir home;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+        const QString store = home.filePath(QStringLiteral("config/cssbinder-registry.ini"));
+        QCOMPARE(OpenMachineKeyForSetting("A\\B"), nullptr);
+        QVERIFY(!QFileInfo::exists(store));
+
+        RegistryKey* key = CreateMachineKey("A\\B");
+        QVERIFY(key != nullptr);
+        SetDwordValue(*key, "Size", 8192);
+        CloseKey(key);
+        key = OpenMachineKeyForSetting("A\\B");
+        QVERIFY(key != nullptr);
+        DeleteValue(*key, "Missing");
+        CloseKey(key);
+        QFile file(store);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("[A\\B]\nSize=8192\n"));
+
+        QVERIFY(QFile::remove(store));
+        QVERIFY(QDir().mkpath(store));
+        QCOMPARE(CreateMachineKey("A\\B"), nullptr);
     }
 };
 

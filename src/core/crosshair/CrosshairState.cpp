@@ -25,11 +25,7 @@ constexpr int kSmallestScale = 200;
 constexpr int kLargestScale = 3000;
 
 std::string SettingLine(std::string_view variable, int value) {
-    std::string line(variable);
-    line += " \"";
-    line += std::to_string(value);
-    line += '"';
-    return line;
+    return cssbinder::SettingLine(variable, std::to_string(value));
 }
 
 // Crosshair lines are stored with the line itself as key.

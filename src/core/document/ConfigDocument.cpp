@@ -7,10 +7,13 @@ namespace cssbinder {
 namespace {
 
 // The first word of a config line: the console variable a setting line sets.
-std::string_view FirstWord(std::string_view line) { return line.substr(0, line.find(' ')); }
+std::string_view FirstWord(std::string_view line) {
+    return line.substr(0, line.find(' '));
+}
 
 template <typename Entries> auto FindKey(Entries& entries, std::string_view key) {
-    return std::find_if(entries.begin(), entries.end(), [key](const ConfigEntry& entry) { return entry.key == key; });
+    return std::find_if(entries.begin(), entries.end(),
+                        [key](const ConfigEntry& entry) { return entry.key == key; });
 }
 
 } // namespace
@@ -29,10 +32,21 @@ const std::string* ConfigDocument::Find(std::string_view key) const {
     return entry == m_entries.end() ? nullptr : &entry->line;
 }
 
-bool ConfigDocument::LookupKey(std::string_view key) const { return Find(key) != nullptr; }
+bool ConfigDocument::LookupKey(std::string_view key) const {
+    return Find(key) != nullptr;
+}
 
 void ConfigDocument::RemoveSetting(std::string_view variable) {
-    std::erase_if(m_entries, [variable](const ConfigEntry& entry) { return FirstWord(entry.line) == variable; });
+    std::erase_if(m_entries,
+                  [variable](const ConfigEntry& entry) { return FirstWord(entry.line) == variable; });
+}
+
+std::string SettingLine(std::string_view variable, std::string_view value) {
+    std::string line(variable);
+    line += " \"";
+    line += value;
+    line += '"';
+    return line;
 }
 
 std::string ConfigDocument::Render() const {

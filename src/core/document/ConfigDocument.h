@@ -39,4 +39,7 @@ private:
     std::vector<ConfigEntry> m_entries;
 };
 
+// A setting line as the game's console reads it: the variable, a blank and the value in quotes.
+std::string SettingLine(std::string_view variable, std::string_view value);
+
 } // namespace cssbinder

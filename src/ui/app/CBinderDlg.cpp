@@ -7,11 +7,10 @@
 #include "core/text/DialogNumber.h"
 #include "platform/Profile.h"
 #include "platform/SafeFile.h"
-#include "platform/Shell.h"
 #include "platform/SystemMenu.h"
+#include "ui/app/BannerLink.h"
 #include "ui/app/CAboutDlg.h"
 #include "ui/app/ClickablePicture.h"
-#include "ui/app/Credits.h"
 #include "ui/app/DialogFont.h"
 #include "ui/app/Globals.h"
 #include "ui/app/MainDialogTemplate.h"
@@ -66,15 +65,16 @@ constexpr std::array<CheckValue, 8> kCheckValues{{
     {1012, &CBinderDlg::m_bSmokeGrenade},
 }};
 
+// The graphics flags, all set at start-up: every box of the Advanced Parameters dialog opens checked.
+constexpr std::array<int CBinderDlg::*, 11> kGraphicsFlags{
+    &CBinderDlg::m_bRain,      &CBinderDlg::m_bBlood,       &CBinderDlg::m_bBumpMapping,
+    &CBinderDlg::m_bDynLights, &CBinderDlg::m_bC4DynLights, &CBinderDlg::m_bEyesMovements,
+    &CBinderDlg::m_bFog,       &CBinderDlg::m_bMipmaps,     &CBinderDlg::m_bShadows,
+    &CBinderDlg::m_bTags,      &CBinderDlg::m_bVertex};
+
 constexpr int kArmorGroup = 1017;
 constexpr int kSayTargetGroup = 1030;
 constexpr int kColorGroup = 1058;
-
-template <typename Control> Control* ControlOf(const QWidget& dialog, int controlId) {
-    auto* control = dialog.findChild<Control*>(QString::number(controlId), Qt::FindDirectChildrenOnly);
-    Q_ASSERT(control != nullptr);
-    return control;
-}
 
 QString SaveDialogFolder() {
     return QString::fromStdString(GameConfigFolder(g_gamePath.toStdString(), QDir::separator().toLatin1()));
@@ -170,10 +170,12 @@ void CBinderDlg::OnInitDialog() {
     m_nLanguage = French;
     m_pLanguage->SetLanguage(m_nLanguage);
 
+    for (int CBinderDlg::*flag : kGraphicsFlags) {
+        this->*flag = 1;
+    }
     UpdateData(false);
 
-    m_staticBanner->setToolTip(QString::fromUtf8(kMakerWebPage));
-    m_staticBanner->setCursor(Qt::PointingHandCursor);
+    MakeBannerLink(*m_staticBanner);
     // Only the banner changes the cursor: every other place of the window, the text fields
     // included, shows the arrow.
     for (QWidget* field :
@@ -196,7 +198,8 @@ void CBinderDlg::AskForGameFolder() {
 void CBinderDlg::ConnectHandlers() {
     connect(m_btnExit, &QPushButton::clicked, this, &CBinderDlg::OnOK);
     connect(m_btnSave, &QPushButton::clicked, this, &CBinderDlg::OnSave);
-    connect(m_staticBanner, &ClickablePicture::clicked, this, &CBinderDlg::OnBannerClicked);
+    connect(ControlOf<QPushButton>(*this, 1022), &QPushButton::clicked, this,
+            &CBinderDlg::OnAdvancedParameters);
 
     struct Flag {
         int controlId;
@@ -303,10 +306,6 @@ void CBinderDlg::OnSysCommand(unsigned commandId) {
         CAboutDlg about(this);
         about.exec();
     }
-}
-
-void CBinderDlg::OnBannerClicked() {
-    OpenLink(QString::fromUtf8(kMakerWebPage));
 }
 
 void CBinderDlg::OnOK() {

@@ -99,6 +99,20 @@ public:
     int m_bFrench = 0;
     int m_nLanguage = 0;
 
+    // The graphics flags of the Advanced Parameters dialog: 1 while a box is checked (the game's own
+    // settings apply), 0 while its override lines are in the document.
+    int m_bRain = 0;
+    int m_bBlood = 0;
+    int m_bBumpMapping = 0;
+    int m_bDynLights = 0;
+    int m_bC4DynLights = 0;
+    int m_bEyesMovements = 0;
+    int m_bFog = 0;
+    int m_bMipmaps = 0;
+    int m_bShadows = 0;
+    int m_bTags = 0;
+    int m_bVertex = 0;
+
     CrosshairState m_crosshair;
     std::unique_ptr<CLanguage> m_pLanguage;
 
@@ -111,10 +125,11 @@ private:
     void AskForGameFolder();
     void ConnectHandlers();
     void OnSysCommand(unsigned commandId);
-    void OnBannerClicked();
     void OnSave();
     void OnOK();
     void OnFlag(int language);
+
+    void OnAdvancedParameters();
 
     // Key binds.
     void OnSelchangeKeyCombo(int comboNumber);

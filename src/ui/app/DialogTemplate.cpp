@@ -6,6 +6,7 @@
 #include "ui/crosshair/CCrosshairPreview.h"
 #include "ui/res/Pictures.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -105,6 +106,14 @@ QRect ControlGeometry(const ControlTemplate& control, const QWidget& widget) {
 }
 
 } // namespace
+
+void SetCaption(QWidget& control, const QString& caption) {
+    if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
+        button->setText(caption);
+    } else if (auto* frame = qobject_cast<QGroupBox*>(&control)) {
+        frame->setTitle(caption);
+    }
+}
 
 void BuildDialogControls(QWidget& dialog, std::span<const ControlTemplate> controls) {
     QButtonGroup* radioGroup = nullptr;

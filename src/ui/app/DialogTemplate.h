@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QRect>
+#include <QString>
+#include <QWidget>
 
 #include <span>
-
-class QWidget;
 
 namespace cssbinder {
 
@@ -55,5 +55,15 @@ inline QRect DialogUnitsToPixels(int x, int y, int width, int height) {
 // tab order). Each control's object name is its ID; radio buttons of one group share a QButtonGroup
 // whose ids are their indices in the group.
 void BuildDialogControls(QWidget& dialog, std::span<const ControlTemplate> controls);
+
+// The control of a built template by its ID.
+template <typename Control> Control* ControlOf(const QWidget& dialog, int controlId) {
+    auto* control = dialog.findChild<Control*>(QString::number(controlId), Qt::FindDirectChildrenOnly);
+    Q_ASSERT(control != nullptr);
+    return control;
+}
+
+// Sets the caption of a button or the title of a group box.
+void SetCaption(QWidget& control, const QString& caption);
 
 } // namespace cssbinder

@@ -2,22 +2,12 @@
 
 #include "core/lang/MainWindowLabels.h"
 #include "ui/app/CBinderDlg.h"
+#include "ui/app/DialogTemplate.h"
 #include "ui/app/QtText.h"
 #include "ui/binds/CComboFiller.h"
 
-#include <QAbstractButton>
-#include <QGroupBox>
-
 namespace cssbinder {
 namespace {
-
-void SetCaption(QWidget& control, const QString& caption) {
-    if (auto* button = qobject_cast<QAbstractButton*>(&control)) {
-        button->setText(caption);
-    } else if (auto* frame = qobject_cast<QGroupBox*>(&control)) {
-        frame->setTitle(caption);
-    }
-}
 
 QString MessageIn(Message message, int language) {
     return ToQString(MessageText(message, language));
@@ -42,9 +32,7 @@ void CLanguage::ApplyLabels(int language) {
     const CrosshairState& crosshair = m_pDlg->m_crosshair;
     for (const ControlCaption& caption :
          MainWindowCaptions(language, crosshair.m_bDynamic, crosshair.m_bUseAlpha)) {
-        auto* control =
-            m_pDlg->findChild<QWidget*>(QString::number(caption.controlId), Qt::FindDirectChildrenOnly);
-        SetCaption(*control, ToQString(caption.text));
+        SetCaption(*ControlOf<QWidget>(*m_pDlg, caption.controlId), ToQString(caption.text));
     }
     m_pDlg->m_strNothingToAdd = MessageIn(Message::NothingToAdd, language);
     m_pDlg->m_strNothingToSay = MessageIn(Message::NothingToSay, language);

@@ -1,6 +1,8 @@
 #include "MainWindowFixture.h"
 
 #include "core/lang/Language.h"
+#include "ui/advanced/AdvancedDialogTemplate.h"
+#include "ui/advanced/CAdvancedDlg.h"
 #include "ui/app/MainDialogTemplate.h"
 
 #include <QAbstractButton>
@@ -18,7 +20,7 @@
 namespace cssbinder::test {
 namespace {
 
-QList<QWidget*> VisibleControls(const CBinderDlg& window) {
+QList<QWidget*> VisibleControls(const QWidget& window) {
     QList<QWidget*> controls;
     for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child->isVisible() && !child->objectName().isEmpty()) {
@@ -54,6 +56,46 @@ QString CaptionClipping(const QWidget& control) {
     return {};
 }
 
+// Each control of the template is a direct child named by its ID, inside the window, at its place.
+void VerifyTemplateInPlace(const QWidget& window, std::span<const ControlTemplate> controls) {
+    for (const ControlTemplate& control : controls) {
+        const QString name = QString::number(control.id);
+        const QList<QWidget*> found = window.findChildren<QWidget*>(name, Qt::FindDirectChildrenOnly);
+        QVERIFY2(!found.isEmpty(), qPrintable(name));
+        const QWidget* widget = found.constFirst();
+        QVERIFY2(window.rect().contains(widget->geometry()), qPrintable(name));
+        QCOMPARE(widget->isVisible(), control.kind != ControlKind::HiddenPushButton);
+        QCOMPARE(widget->x(), control.x * 6 / 4);
+    }
+}
+
+// Group boxes surround other controls; every other pair must keep apart.
+void VerifyNoOverlap(const QWidget& window) {
+    QList<QWidget*> controls;
+    for (QWidget* control : VisibleControls(window)) {
+        if (qobject_cast<QGroupBox*>(control) == nullptr) {
+            controls.append(control);
+        }
+    }
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        for (qsizetype j = i + 1; j < controls.size(); ++j) {
+            QVERIFY2(
+                !controls[i]->geometry().intersects(controls[j]->geometry()),
+                qPrintable(controls[i]->objectName() + QStringLiteral(" / ") + controls[j]->objectName()));
+        }
+    }
+}
+
+void VerifyCaptionsFit(const QWidget& window, int language) {
+    for (const QWidget* control : VisibleControls(window)) {
+        const QString clipped = CaptionClipping(*control);
+        QVERIFY2(clipped.isEmpty(), qPrintable(QStringLiteral("%1, language %2, control %3: \"%4\"")
+                                                   .arg(window.windowTitle())
+                                                   .arg(language)
+                                                   .arg(control->objectName(), clipped)));
+    }
+}
+
 } // namespace
 
 class MainWindowLayoutTest : public QObject {
@@ -62,36 +104,24 @@ private slots:
     void everyControlOfTheTemplateIsInPlace() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
-        for (const ControlTemplate& control : MainDialogControls()) {
-            const QString name = QString::number(control.id);
-            const QList<QWidget*> found = window->findChildren<QWidget*>(name, Qt::FindDirectChildrenOnly);
-            QVERIFY2(!found.isEmpty(), qPrintable(name));
-            const QWidget* widget = found.constFirst();
-            QVERIFY2(window->rect().contains(widget->geometry()), qPrintable(name));
-            QCOMPARE(widget->isVisible(), control.kind != ControlKind::HiddenPushButton);
-            QCOMPARE(widget->x(), control.x * 6 / 4);
-        }
+        VerifyTemplateInPlace(*window, MainDialogControls());
         QCOMPARE(ControlOf<QLabel>(*window, 1061)->size(), QSize(600, 112));
         QCOMPARE(ControlOf<QWidget>(*window, 1055)->size(), QSize(137, 126));
         QCOMPARE(ControlOf<QLabel>(*window, 1109)->size(), QSize(30, 20));
+
+        CAdvancedDlg advanced(window.get());
+        advanced.show();
+        VerifyTemplateInPlace(advanced, AdvancedDialogControls());
+        QCOMPARE(advanced.size(), QSize(621, 671));
     }
 
     void controlsDoNotOverlap() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
-        QList<QWidget*> controls;
-        for (QWidget* control : VisibleControls(*window)) {
-            if (qobject_cast<QGroupBox*>(control) == nullptr) {
-                controls.append(control);
-            }
-        }
-        for (qsizetype i = 0; i < controls.size(); ++i) {
-            for (qsizetype j = i + 1; j < controls.size(); ++j) {
-                QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
-                         qPrintable(controls[i]->objectName() + QStringLiteral(" / ") +
-                                    controls[j]->objectName()));
-            }
-        }
+        VerifyNoOverlap(*window);
+        CAdvancedDlg advanced(window.get());
+        advanced.show();
+        VerifyNoOverlap(advanced);
     }
 
     void captionsFitInEveryLanguage() {
@@ -103,15 +133,21 @@ private slots:
         for (int round = 0; round < 2; ++round) {
             for (int language = English; language <= Spanish; ++language) {
                 ClickFlag(*window, language);
-                for (const QWidget* control : VisibleControls(*window)) {
-                    const QString clipped = CaptionClipping(*control);
-                    QVERIFY2(clipped.isEmpty(), qPrintable(QStringLiteral("language %1, control %2: \"%3\"")
-                                                               .arg(language)
-                                                               .arg(control->objectName(), clipped)));
-                }
+                VerifyCaptionsFit(*window, language);
             }
             Click(window->m_btnDynamic);
             Click(window->m_btnSetAlpha);
+        }
+    }
+
+    void advancedCaptionsFitInEveryLanguage() {
+        MainWindowFixture fixture;
+        const auto window = fixture.OpenWithGameFolder();
+        for (int language = English; language <= Spanish; ++language) {
+            ClickFlag(*window, language);
+            CAdvancedDlg advanced(window.get());
+            advanced.show();
+            VerifyCaptionsFit(advanced, language);
         }
     }
 };

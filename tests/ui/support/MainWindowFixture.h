@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/app/CBinderDlg.h"
+#include "ui/app/DialogTemplate.h"
 
 #include <QComboBox>
 #include <QTemporaryDir>
@@ -28,10 +29,6 @@ public:
 private:
     QTemporaryDir m_root;
 };
-
-template <typename Control> Control* ControlOf(const CBinderDlg& window, int controlId) {
-    return window.findChild<Control*>(QString::number(controlId), Qt::FindDirectChildrenOnly);
-}
 
 void Click(QWidget* control);
 // A pick in a drop-down list by the user.

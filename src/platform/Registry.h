@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace cssbinder {
+
+// A key of the local machine's part of the system registry, open for writing; each back end defines
+// what it holds. Free of Qt, so that the Windows back end needs nothing but the system's headers.
+struct RegistryKey;
+
+// Opens the key at the path, creating it when it is missing; null when neither is allowed (a user
+// without administrator rights, for one).
+RegistryKey* CreateMachineKey(const std::string& path);
+// Opens an existing key for setting and deleting its values; null when it is missing or not allowed.
+RegistryKey* OpenMachineKeyForSetting(const std::string& path);
+// A value that cannot be written or deleted stays as it was; nothing is reported.
+void SetDwordValue(RegistryKey& key, const std::string& name, std::uint32_t value);
+void DeleteValue(RegistryKey& key, const std::string& name);
+void CloseKey(RegistryKey* key);
+
+} // namespace cssbinder
