@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <clocale>
+
 namespace cssbinder::test {
 namespace {
 
@@ -64,6 +66,20 @@ private slots:
             QCOMPARE(window->focusWidget(), window->m_editGamma);
             QCOMPARE(window->m_fGamma, 2.2f);
         }
+    }
+
+    // The window tests run under a French locale; the gamma field must still read and show a dot,
+    // and a comma typed as the decimal separator is the number a French player means.
+    void theGammaFieldReadsTheSameUnderACommaLocale() {
+        QCOMPARE(*std::localeconv()->decimal_point, ',');
+        const auto window = m_fixture.Open();
+        QCOMPARE(window->m_editGamma->text(), QStringLiteral("2.2"));
+        window->m_editGamma->setText(QStringLiteral("1,5"));
+        ModalScript script;
+        Click(window->m_btnExit);
+        QCOMPARE(window->result(), int(QDialog::Accepted));
+        QCOMPARE(window->m_fGamma, 1.5f);
+        QVERIFY(script.Messages().isEmpty());
     }
 
     void escapeAndTheCloseBoxCloseWithoutReadingTheControls() {
