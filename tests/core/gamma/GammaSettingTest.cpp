@@ -1,4 +1,5 @@
 #include "core/gamma/GammaSetting.h"
+#include "core/gamma/GammaAccess.h"
 #include "core/lang/GammaDialogLabels.h"
 #include "core/lang/Language.h"
 
@@ -34,6 +35,31 @@ TEST(GammaSetting, RangeIsOneToThreeInclusive) {
     EXPECT_FALSE(IsGammaInRange(0.99f));
     EXPECT_FALSE(IsGammaInRange(3.5f));
     EXPECT_FALSE(IsGammaInRange(std::nanf("")));
+}
+
+// Where no program may change the screen's ramp, the preview must not pretend it does.
+TEST(GammaAccess, OnlyX11AndWindowsScreensWithARampCanChange) {
+    EXPECT_TRUE(WindowSystemAllowsGamma("xcb"));
+    EXPECT_TRUE(WindowSystemAllowsGamma("windows"));
+    EXPECT_FALSE(WindowSystemAllowsGamma("wayland"));
+    EXPECT_FALSE(WindowSystemAllowsGamma("offscreen"));
+
+    const struct {
+        std::vector<std::string> outputs;
+        std::vector<int> sizes;
+        GammaAccess access;
+    } cases[] = {
+        {{"DP-1", "HDMI-1"}, {1024, 4096}, GammaAccess::Changeable},
+        {{"screen"}, {256}, GammaAccess::Changeable},
+        {{"DP-1"}, {0, 256}, GammaAccess::Changeable},
+        {{"XWAYLAND0"}, {256}, GammaAccess::NotChangeable},
+        {{"DP-1", "XWAYLAND1"}, {256, 256}, GammaAccess::NotChangeable},
+        {{"screen"}, {0}, GammaAccess::NotChangeable},
+        {{}, {}, GammaAccess::NotChangeable},
+    };
+    for (const auto& test : cases) {
+        EXPECT_EQ(AccessOfOutputs(test.outputs, test.sizes), test.access) << test.outputs.size();
+    }
 }
 
 TEST(GammaDialogLabels, TheTwoNotesDifferInEveryLanguage) {
