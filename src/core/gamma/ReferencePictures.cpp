@@ -107,7 +107,7 @@ Rgb DarkCorridor(int x, int y) {
         base = plank ? 10.0 : 22.0 + 4.0 * Grain((x - 40) / 30, (y - 200) / 18);
         return {base * 1.0, base * 0.8, base * 0.55};
     }
-    const double level = base * light * 2.2;
+    const double level = base * light * 1.5;
     return {level * tint.r, level * tint.g, level * tint.b};
 }
 
