@@ -27,4 +27,14 @@ void WriteProfileString(const QString& section, const QString& key, const QStrin
     profile.setValue(ProfileKey(section, key), value);
 }
 
+int GetProfileInt(const QString& section, const QString& key, int defaultValue) {
+    bool isNumber = false;
+    const int value = GetProfileString(section, key).toInt(&isNumber);
+    return isNumber ? value : defaultValue;
+}
+
+void WriteProfileInt(const QString& section, const QString& key, int value) {
+    WriteProfileString(section, key, QString::number(value));
+}
+
 } // namespace cssbinder

@@ -9,5 +9,8 @@ namespace cssbinder {
 QString ProfilePath();
 QString GetProfileString(const QString& section, const QString& key, const QString& defaultValue = {});
 void WriteProfileString(const QString& section, const QString& key, const QString& value);
+// A whole number of the profile; a value that is not one gives the default.
+int GetProfileInt(const QString& section, const QString& key, int defaultValue);
+void WriteProfileInt(const QString& section, const QString& key, int value);
 
 } // namespace cssbinder

@@ -3,6 +3,7 @@
 #include "core/binds/BindLine.h"
 #include "core/binds/KeyCatalogue.h"
 #include "core/document/ConfigFileBytes.h"
+#include "core/gamma/GammaSetting.h"
 #include "core/lang/MainWindowLabels.h"
 #include "core/text/DialogNumber.h"
 #include "platform/Profile.h"
@@ -45,8 +46,6 @@ constexpr char kProfileSection[] = "zelvar_team_binder";
 constexpr char kGamePathKey[] = "css_path";
 constexpr char kGameFolderQuestion[] = "Select the location of your \"counter-strike source\" folder";
 constexpr char kGammaRangeMessage[] = "Please enter a number between 1 and 3.";
-constexpr float kGammaMin = 1.0f;
-constexpr float kGammaMax = 3.0f;
 
 struct CheckValue {
     int controlId;
@@ -118,6 +117,8 @@ CBinderDlg::CBinderDlg(QWidget* parent)
     m_btnUseColor = ControlOf<QPushButton>(*this, 1071);
     m_btnDynamic = ControlOf<QPushButton>(*this, 1072);
     m_btnCustomSize = ControlOf<QPushButton>(*this, 1073);
+    m_btnSetGamma = ControlOf<QPushButton>(*this, 1035);
+    m_btnPreview = ControlOf<QPushButton>(*this, 1040);
     m_staticBanner = ControlOf<ClickablePicture>(*this, 1061);
     m_staticPreview = ControlOf<CCrosshairPreview>(*this, 1055);
     m_editPreview = ControlOf<QPlainTextEdit>(*this, 1026);
@@ -237,6 +238,9 @@ void CBinderDlg::ConnectHandlers() {
     connect(m_btnSetAlpha, &QPushButton::clicked, this, &CBinderDlg::OnSetAlpha);
     connect(m_btnDynamic, &QPushButton::clicked, this, &CBinderDlg::OnDynamic);
     connect(m_btnCustomSize, &QPushButton::clicked, this, &CBinderDlg::OnCustomSize);
+
+    connect(m_btnSetGamma, &QPushButton::clicked, this, &CBinderDlg::OnSetGamma);
+    connect(m_btnPreview, &QPushButton::clicked, this, &CBinderDlg::OnGammaPreview);
 }
 
 QButtonGroup* CBinderDlg::RadioGroupOf(int firstControlId) const {
@@ -260,14 +264,17 @@ bool CBinderDlg::UpdateData(bool saveAndValidate) {
     }
     m_nArmor = RadioIndex(*RadioGroupOf(kArmorGroup));
     m_nSayTarget = RadioIndex(*RadioGroupOf(kSayTargetGroup));
+    // A number out of range is taken before it is refused; a text that is no number keeps the old value.
     const std::optional<float> gamma = ParseDialogFloat(m_editGamma->text().toStdString());
-    if (!gamma || !(*gamma >= kGammaMin && *gamma <= kGammaMax)) {
+    if (gamma) {
+        m_fGamma = *gamma;
+    }
+    if (!gamma || !IsGammaInRange(m_fGamma)) {
         ShowMessage(this, QString::fromUtf8(kGammaRangeMessage));
         m_editGamma->setFocus();
         m_editGamma->selectAll();
         return false;
     }
-    m_fGamma = *gamma;
     m_nColor = RadioIndex(*RadioGroupOf(kColorGroup));
     return true;
 }

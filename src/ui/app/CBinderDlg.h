@@ -55,6 +55,8 @@ public:
     QPushButton* m_btnUseColor;
     QPushButton* m_btnDynamic;
     QPushButton* m_btnCustomSize;
+    QPushButton* m_btnSetGamma;
+    QPushButton* m_btnPreview;
     ClickablePicture* m_staticBanner;
     CCrosshairPreview* m_staticPreview;
     QPlainTextEdit* m_editPreview;
@@ -152,6 +154,10 @@ private:
     void OnCustomSize();
     void AfterCrosshairModeChange();
     void ShowCrosshairState();
+
+    // Gamma.
+    void OnSetGamma();
+    void OnGammaPreview();
 
     QButtonGroup* RadioGroupOf(int firstControlId) const;
 

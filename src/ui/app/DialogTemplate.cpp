@@ -4,6 +4,7 @@
 #include "ui/app/ClickablePicture.h"
 #include "ui/app/GroupFrame.h"
 #include "ui/crosshair/CCrosshairPreview.h"
+#include "ui/gamma/CGammaSliderCtrl.h"
 #include "ui/res/Pictures.h"
 
 #include <QAbstractButton>
@@ -45,6 +46,11 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget& dialog) {
         button->setText(caption);
         return button;
     }
+    case ControlKind::DefaultPushButton: {
+        auto* button = new QPushButton(caption, &dialog);
+        button->setDefault(true);
+        return button;
+    }
     case ControlKind::GroupBox:
         return new GroupFrame(caption, &dialog);
     case ControlKind::Text: {
@@ -72,6 +78,8 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget& dialog) {
         return new CCrosshairPreview(&dialog);
     case ControlKind::ClickablePicture:
         return CreatePicture(control, dialog, true);
+    case ControlKind::GammaTrackbar:
+        return new CGammaSliderCtrl(&dialog);
     }
     return nullptr;
 }

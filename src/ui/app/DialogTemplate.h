@@ -13,6 +13,7 @@ enum class ControlKind {
     Radio,
     CheckBox,
     PushButton,
+    DefaultPushButton, // pressed by Enter; only in dialogs without text fields
     HiddenPushButton,
     GroupBox,
     Text, // a static text that wraps onto further lines
@@ -23,6 +24,7 @@ enum class ControlKind {
     Picture,          // shows a drawn bitmap, at the bitmap's own size
     ClickablePicture, // a picture whose click is a command
     CrosshairPreview, // the place of the drawn crosshair preview
+    GammaTrackbar,    // the gamma preview's slider, ticks above
 };
 
 // One control of a dialog template: its ID (-1 for a static control that has none), kind, template

@@ -4,5 +4,6 @@ namespace cssbinder {
 
 ConfigDocument g_configEntries;
 QString g_gamePath;
+double g_lastGamma = 2.2;
 
 } // namespace cssbinder

@@ -10,5 +10,7 @@ namespace cssbinder {
 extern ConfigDocument g_configEntries;
 // The game folder chosen on the first start, kept in the profile.
 extern QString g_gamePath;
+// The gamma value last confirmed in the gamma preview, where the next preview starts.
+extern double g_lastGamma;
 
 } // namespace cssbinder

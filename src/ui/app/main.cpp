@@ -1,3 +1,7 @@
+#include "platform/DisplayGamma.h"
+#include "platform/ExitSignals.h"
+#include "platform/GammaPreviewSession.h"
+#include "platform/GammaRecovery.h"
 #include "ui/app/CBinderDlg.h"
 
 #include <QApplication>
@@ -28,6 +32,14 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("cssbinder"));
+
+    // A run that was killed during a gamma preview left the screen's own ramps behind; a run that is
+    // asked to end during one puts them back before it goes.
+    cssbinder::RestoreRampsLeftByAnEarlierRun(*cssbinder::OpenDisplayGamma());
+    cssbinder::WatchExitSignals(application, [](int signalNumber) {
+        cssbinder::GammaPreviewSession::RestoreActive();
+        QCoreApplication::exit(128 + signalNumber);
+    });
 
     // The process ends when the main window closes; nothing is saved on the way out.
     cssbinder::CBinderDlg mainWindow;

@@ -1,6 +1,7 @@
 #include "ui/res/Pictures.h"
 
 #include "core/crosshair/SurfaceTexture.h"
+#include "core/gamma/ReferencePictures.h"
 
 #include <QImage>
 #include <QLinearGradient>
@@ -67,6 +68,13 @@ void DrawCrosshairMark(QPainter& painter, QPointF centre, qreal reach, qreal gap
     painter.drawLine(centre + QPointF(0, gap), centre + QPointF(0, reach));
 }
 
+QPixmap ReferenceBitmap(ReferencePicture picture) {
+    const std::vector<std::uint8_t> pixels = MakeReferencePicture(picture);
+    const QImage image(pixels.data(), kReferenceWidth, kReferenceHeight, kReferenceWidth * 3,
+                       QImage::Format_RGB888);
+    return QPixmap::fromImage(image);
+}
+
 QPixmap Banner() {
     QPixmap banner(600, 112);
     QPainter painter(&banner);
@@ -122,6 +130,14 @@ QPixmap Bitmap(int resourceId) {
         return SurfaceBitmap();
     case 134:
         return Banner();
+    case 137:
+        return ReferenceBitmap(ReferencePicture::NearBlackSteps);
+    case 138:
+        return ReferenceBitmap(ReferencePicture::DarkCorridor);
+    case 139:
+        return ReferenceBitmap(ReferencePicture::GreyWedge);
+    case 140:
+        return ReferenceBitmap(ReferencePicture::ColourRamps);
     case 142:
         return VerticalTricolour(QColor(0, 35, 149), Qt::white, QColor(237, 41, 57));
     case 143:

@@ -7,7 +7,8 @@ namespace cssbinder {
 
 // The bitmaps of the dialogs, drawn by code and named by their resource numbers: 128 the program
 // icon at 32 pixels, 133 the game
-// surface behind the crosshair preview, 134 the banner, 142 to 146 the French, German, Italian,
+// surface behind the crosshair preview, 134 the banner, 137 to 140 the gamma preview's reference
+// pictures, 142 to 146 the French, German, Italian,
 // Spanish and United Kingdom flags.
 QPixmap Bitmap(int resourceId);
 

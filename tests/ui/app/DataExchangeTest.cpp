@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <clocale>
+
 namespace cssbinder::test {
 namespace {
 
@@ -35,17 +37,20 @@ private slots:
     void exitReadsTheControlsAndStaysOpenOnABadGammaValue_data() {
         QTest::addColumn<QString>("gamma");
         QTest::addColumn<bool>("closes");
-        QTest::newRow("too high") << QStringLiteral("5") << false;
-        QTest::newRow("too low") << QStringLiteral("0.99") << false;
-        QTest::newRow("not a number") << QStringLiteral("abc") << false;
-        QTest::newRow("empty") << QString() << false;
-        QTest::newRow("lowest") << QStringLiteral("1") << true;
-        QTest::newRow("highest") << QStringLiteral("3") << true;
-        QTest::newRow("blanks around") << QStringLiteral(" 2.5 ") << true;
+        QTest::addColumn<float>("value");
+        // A number out of range is taken before it is refused; a text that is no number is not.
+        QTest::newRow("too high") << QStringLiteral("5") << false << 5.0f;
+        QTest::newRow("too low") << QStringLiteral("0.99") << false << 0.99f;
+        QTest::newRow("not a number") << QStringLiteral("abc") << false << 2.2f;
+        QTest::newRow("empty") << QString() << false << 2.2f;
+        QTest::newRow("lowest") << QStringLiteral("1") << true << 1.0f;
+        QTest::newRow("highest") << QStringLiteral("3") << true << 3.0f;
+        QTest::newRow("blanks around") << QStringLiteral(" 2.5 ") << true << 2.5f;
     }
     void exitReadsTheControlsAndStaysOpenOnABadGammaValue() {
         QFETCH(QString, gamma);
         QFETCH(bool, closes);
+        QFETCH(float, value);
         const auto window = m_fixture.Open();
         window->m_editGamma->setText(gamma);
         ModalScript script;
@@ -57,13 +62,26 @@ private slots:
 
         QCOMPARE(window->isVisible(), !closes);
         QCOMPARE(script.Messages(), closes ? QStringList() : QStringList{kRangeMessage});
+        QCOMPARE(window->m_fGamma, value);
         if (closes) {
             QCOMPARE(window->result(), int(QDialog::Accepted));
-            QCOMPARE(window->m_fGamma, gamma.trimmed().toFloat());
         } else {
             QCOMPARE(window->focusWidget(), window->m_editGamma);
-            QCOMPARE(window->m_fGamma, 2.2f);
         }
+    }
+
+    // The window tests run under a French locale; the gamma field must still read and show a dot,
+    // and a comma typed as the decimal separator is the number a French player means.
+    void theGammaFieldReadsTheSameUnderACommaLocale() {
+        QCOMPARE(*std::localeconv()->decimal_point, ',');
+        const auto window = m_fixture.Open();
+        QCOMPARE(window->m_editGamma->text(), QStringLiteral("2.2"));
+        window->m_editGamma->setText(QStringLiteral("1,5"));
+        ModalScript script;
+        Click(window->m_btnExit);
+        QCOMPARE(window->result(), int(QDialog::Accepted));
+        QCOMPARE(window->m_fGamma, 1.5f);
+        QVERIFY(script.Messages().isEmpty());
     }
 
     void escapeAndTheCloseBoxCloseWithoutReadingTheControls() {

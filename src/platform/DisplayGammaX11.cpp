@@ -1,0 +1,163 @@
+#include "platform/DisplayGammaX11.h"
+
+#include <X11/Xlib.h>
+#include <X11/extensions/Xrandr.h>
+
+#include <cstring>
+#include <string>
+
+namespace cssbinder {
+namespace {
+
+// Xlib ends the process on a protocol error unless a handler takes it; this one only counts, for
+// as long as one call of ours runs.
+class ErrorTrap {
+public:
+    explicit ErrorTrap(Display* display) : m_display(display) {
+        s_errors = 0;
+        m_previous = XSetErrorHandler(&ErrorTrap::Count);
+    }
+    ~ErrorTrap() { XSetErrorHandler(m_previous); }
+    ErrorTrap(const ErrorTrap&) = delete;
+    ErrorTrap& operator=(const ErrorTrap&) = delete;
+
+    bool Failed() const {
+        XSync(m_display, False);
+        return s_errors != 0;
+    }
+
+private:
+    static int Count(Display*, XErrorEvent*) {
+        ++s_errors;
+        return 0;
+    }
+
+    static inline int s_errors = 0;
+    Display* m_display;
+    XErrorHandler m_previous;
+};
+
+struct Crtc {
+    RRCrtc id;
+    int gammaSize;
+};
+
+std::vector<std::string> OutputNames(Display* display, XRRScreenResources* resources) {
+    std::vector<std::string> names;
+    for (int i = 0; i < resources->noutput; ++i) {
+        XRROutputInfo* output = XRRGetOutputInfo(display, resources, resources->outputs[i]);
+        if (output != nullptr) {
+            names.emplace_back(output->name, static_cast<std::size_t>(output->nameLen));
+            XRRFreeOutputInfo(output);
+        }
+    }
+    return names;
+}
+
+class X11DisplayGamma final : public DisplayGamma {
+public:
+    X11DisplayGamma() : m_display(XOpenDisplay(nullptr)) {}
+    ~X11DisplayGamma() override {
+        if (m_display != nullptr) {
+            XCloseDisplay(m_display);
+        }
+    }
+    X11DisplayGamma(const X11DisplayGamma&) = delete;
+    X11DisplayGamma& operator=(const X11DisplayGamma&) = delete;
+
+    DisplayRamps ReadRamps() override {
+        std::vector<Crtc> crtcs;
+        const GammaAccess access = FindCrtcs(crtcs);
+        if (access != GammaAccess::Changeable) {
+            return {access, {}};
+        }
+        ErrorTrap trap(m_display);
+        DisplayRamps result{GammaAccess::Changeable, {}};
+        for (const Crtc& crtc : crtcs) {
+            XRRCrtcGamma* gamma = XRRGetCrtcGamma(m_display, crtc.id);
+            if (gamma == nullptr || gamma->size != crtc.gammaSize) {
+                if (gamma != nullptr) {
+                    XRRFreeGamma(gamma);
+                }
+                return {GammaAccess::Unreadable, {}};
+            }
+            const auto size = static_cast<std::size_t>(gamma->size);
+            result.ramps.push_back({{gamma->red, gamma->red + size},
+                                    {gamma->green, gamma->green + size},
+                                    {gamma->blue, gamma->blue + size}});
+            XRRFreeGamma(gamma);
+        }
+        if (trap.Failed()) {
+            return {GammaAccess::Unreadable, {}};
+        }
+        return result;
+    }
+
+    bool WriteRamps(const std::vector<GammaRamp>& ramps) override {
+        std::vector<Crtc> crtcs;
+        if (FindCrtcs(crtcs) != GammaAccess::Changeable || crtcs.size() != ramps.size()) {
+            return false;
+        }
+        for (std::size_t i = 0; i < crtcs.size(); ++i) {
+            if (static_cast<std::size_t>(crtcs[i].gammaSize) != ramps[i].Size()) {
+                return false;
+            }
+        }
+        ErrorTrap trap(m_display);
+        for (std::size_t i = 0; i < crtcs.size(); ++i) {
+            XRRCrtcGamma* gamma = XRRAllocGamma(crtcs[i].gammaSize);
+            if (gamma == nullptr) {
+                return false;
+            }
+            const std::size_t bytes = ramps[i].Size() * sizeof(unsigned short);
+            std::memcpy(gamma->red, ramps[i].red.data(), bytes);
+            std::memcpy(gamma->green, ramps[i].green.data(), bytes);
+            std::memcpy(gamma->blue, ramps[i].blue.data(), bytes);
+            XRRSetCrtcGamma(m_display, crtcs[i].id, gamma);
+            XRRFreeGamma(gamma);
+        }
+        return !trap.Failed();
+    }
+
+private:
+    // Every CRTC of the screen that has a gamma ramp, in the server's order.
+    GammaAccess FindCrtcs(std::vector<Crtc>& crtcs) {
+        int eventBase = 0;
+        int errorBase = 0;
+        int major = 0;
+        int minor = 0;
+        if (m_display == nullptr || !XRRQueryExtension(m_display, &eventBase, &errorBase) ||
+            !XRRQueryVersion(m_display, &major, &minor) || (major == 1 && minor < 2)) {
+            return GammaAccess::NotChangeable;
+        }
+        ErrorTrap trap(m_display);
+        XRRScreenResources* resources = XRRGetScreenResourcesCurrent(m_display, DefaultRootWindow(m_display));
+        if (resources == nullptr) {
+            return GammaAccess::Unreadable;
+        }
+        const std::vector<std::string> names = OutputNames(m_display, resources);
+        std::vector<int> sizes;
+        for (int i = 0; i < resources->ncrtc; ++i) {
+            sizes.push_back(XRRGetCrtcGammaSize(m_display, resources->crtcs[i]));
+            // A CRTC without a ramp is left alone: a ramp is never resampled to fit.
+            if (sizes.back() > 0) {
+                crtcs.push_back({resources->crtcs[i], sizes.back()});
+            }
+        }
+        XRRFreeScreenResources(resources);
+        if (trap.Failed()) {
+            return GammaAccess::Unreadable;
+        }
+        return AccessOfOutputs(names, sizes);
+    }
+
+    Display* m_display;
+};
+
+} // namespace
+
+std::unique_ptr<DisplayGamma> OpenX11DisplayGamma() {
+    return std::make_unique<X11DisplayGamma>();
+}
+
+} // namespace cssbinder

@@ -1,0 +1,99 @@
+#include "ui/gamma/CGammaDlg.h"
+
+#include "core/lang/GammaDialogLabels.h"
+#include "ui/app/DialogFont.h"
+#include "ui/app/Globals.h"
+#include "ui/app/QtText.h"
+#include "ui/gamma/CGammaSliderCtrl.h"
+#include "ui/gamma/GammaDialogTemplate.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace cssbinder {
+
+CGammaDlg::CGammaDlg(int language, QWidget* parent)
+    : QDialog(parent,
+              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_nLanguage(language) {
+    setWindowTitle(QStringLiteral("Gamma"));
+    setFont(DialogFont());
+    BuildDialogControls(*this, GammaDialogControls());
+    setFixedSize(DialogUnitsToPixelsX(kGammaDialogWidth), DialogUnitsToPixelsY(kGammaDialogHeight));
+
+    m_slider = findChild<CGammaSliderCtrl*>(QStringLiteral("1069"));
+    m_staticNote = findChild<QLabel*>(QString::number(kGammaNoteId));
+    m_staticNote->hide();
+    for (QLabel* picture : findChildren<QLabel*>(QStringLiteral("-1"))) {
+        m_pictures.push_back({picture, picture->pixmap().toImage().convertToFormat(QImage::Format_RGB888)});
+    }
+    connect(findChild<QPushButton*>(QStringLiteral("1")), &QPushButton::clicked, this, &CGammaDlg::accept);
+    connect(findChild<QPushButton*>(QStringLiteral("2")), &QPushButton::clicked, this, &CGammaDlg::reject);
+    connect(m_slider, &CGammaSliderCtrl::rampPreviewed, this, &CGammaDlg::ShowRampInPictures);
+}
+
+CGammaDlg::~CGammaDlg() = default;
+
+void CGammaDlg::setVisible(bool visible) {
+    if (visible && !m_bInitialized) {
+        m_bInitialized = true;
+        OnInitDialog();
+    }
+    QDialog::setVisible(visible);
+}
+
+void CGammaDlg::DoDataExchange() {
+    m_slider->PreSubclassWindow();
+}
+
+void CGammaDlg::OnInitDialog() {
+    DoDataExchange();
+    if (m_slider->Access() != GammaAccess::Changeable) {
+        const GammaNote note = m_slider->Access() == GammaAccess::NotChangeable
+                                   ? GammaNote::ScreenCannotChange
+                                   : GammaNote::RampUnreadable;
+        m_staticNote->setText(ToQString(GammaNoteText(note, m_nLanguage)));
+        m_staticNote->show();
+    }
+    m_slider->SetPositionAndApply(PositionForGamma(g_lastGamma));
+    m_slider->setFocus();
+}
+
+void CGammaDlg::accept() {
+    OnOK();
+}
+
+void CGammaDlg::reject() {
+    OnCancel();
+}
+
+void CGammaDlg::OnOK() {
+    m_nPosition = m_slider->value();
+    m_slider->RestoreRamp();
+    QDialog::accept();
+}
+
+void CGammaDlg::OnCancel() {
+    m_slider->RestoreRamp();
+    QDialog::reject();
+}
+
+void CGammaDlg::ShowRampInPictures(const GammaRamp& ramp) {
+    const std::vector<std::uint8_t> red = ChannelLevels(ramp.red);
+    const std::vector<std::uint8_t> green = ChannelLevels(ramp.green);
+    const std::vector<std::uint8_t> blue = ChannelLevels(ramp.blue);
+    for (const PreviewPicture& picture : m_pictures) {
+        QImage shown = picture.original.copy();
+        for (int y = 0; y < shown.height(); ++y) {
+            uchar* pixel = shown.scanLine(y);
+            for (int x = 0; x < shown.width(); ++x, pixel += 3) {
+                pixel[0] = red[pixel[0]];
+                pixel[1] = green[pixel[1]];
+                pixel[2] = blue[pixel[2]];
+            }
+        }
+        picture.label->setPixmap(QPixmap::fromImage(shown));
+    }
+}
+
+} // namespace cssbinder

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/gamma/GammaRamp.h"
+
+#include <QDialog>
+#include <QImage>
+
+#include <vector>
+
+class QLabel;
+
+namespace cssbinder {
+
+class CGammaSliderCtrl;
+
+// The gamma preview: four reference pictures and a slider that shows its gamma on the whole screen.
+// OK hands the slider's position back in m_nPosition; every way out puts the screen's own ramp back.
+class CGammaDlg : public QDialog {
+    Q_OBJECT
+public:
+    // The language is that of the main window, for the note shown where the screen cannot change.
+    explicit CGammaDlg(int language, QWidget* parent = nullptr);
+    ~CGammaDlg() override;
+
+    void setVisible(bool visible) override;
+    void accept() override;
+    void reject() override;
+
+    CGammaSliderCtrl* m_slider;
+    int m_nPosition = 0;
+
+private:
+    void OnInitDialog();
+    void DoDataExchange();
+    void OnOK();
+    void OnCancel();
+    void ShowRampInPictures(const GammaRamp& ramp);
+
+    struct PreviewPicture {
+        QLabel* label;
+        QImage original;
+    };
+    std::vector<PreviewPicture> m_pictures;
+    QLabel* m_staticNote;
+    int m_nLanguage;
+    bool m_bInitialized = false;
+};
+
+} // namespace cssbinder

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/gamma/GammaAccess.h"
+#include "core/gamma/GammaRamp.h"
+
+#include <QSlider>
+
+#include <memory>
+
+namespace cssbinder {
+
+class GammaPreviewSession;
+
+// The gamma preview's slider: every move shows the ramp of the position it now shows on the whole
+// screen, and the screen's own ramp, read when the slider is attached, goes back when it ends.
+class CGammaSliderCtrl : public QSlider {
+    Q_OBJECT
+public:
+    explicit CGammaSliderCtrl(QWidget* parent);
+    ~CGammaSliderCtrl() override;
+
+    // Reads the screen's ramps and sets the slider up; where they cannot be read, the slider is
+    // disabled and nothing is applied or restored.
+    void PreSubclassWindow();
+
+    void ApplyExponent(float exponent);
+    void SetPositionAndApply(int position);
+    void InitFromProfile();
+    // Puts the slider on the estimate of the screen's own ramp and the ramp back on the screen.
+    void RestoreRamp();
+    void SetSavedRamp();
+    void SavePosition();
+
+    GammaAccess Access() const;
+
+signals:
+    // Where the screen itself cannot show it, the ramp that a move previews.
+    void rampPreviewed(const cssbinder::GammaRamp& ramp);
+
+private:
+    void HScroll();
+    // The position whose ramp is nearest the screen's own (of its first output).
+    int OwnRampPosition() const;
+
+    std::unique_ptr<GammaPreviewSession> m_session;
+};
+
+} // namespace cssbinder

@@ -1,0 +1,117 @@
+#include "core/gamma/GammaRamp.h"
+#include "core/gamma/RampFile.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace cssbinder {
+namespace {
+
+TEST(GammaRamp, ExponentForPosition) {
+    const struct {
+        int position;
+        float exponent;
+    } cases[] = {{100, 2.0f}, {200, 1.0f}, {220, 0.8f}, {297, 0.03f}, {300, 0.03f}};
+    for (const auto& test : cases) {
+        EXPECT_EQ(ExponentForPosition(test.position), test.exponent) << test.position;
+    }
+    EXPECT_EQ(static_cast<double>(ExponentForPosition(220)), 0.800000011920929);
+}
+
+TEST(GammaRamp, BuildsTheEntriesOfTheInputAfterEachIndex) {
+    const struct {
+        float exponent;
+        std::size_t size;
+        std::uint16_t first;
+        std::uint16_t second;
+    } cases[] = {
+        {1.0f, 256, 256, 512}, {2.0f, 256, 1, 4},  {ExponentForPosition(220), 256, 776, 1351},
+        {1.0f, 1024, 64, 128}, {2.0f, 4096, 0, 0},
+    };
+    for (const auto& test : cases) {
+        const GammaRamp ramp = BuildGammaRamp(test.exponent, test.size);
+        ASSERT_EQ(ramp.Size(), test.size);
+        EXPECT_EQ(ramp.red[0], test.first) << test.exponent << " at " << test.size;
+        EXPECT_EQ(ramp.red[1], test.second) << test.exponent << " at " << test.size;
+    }
+}
+
+TEST(GammaRamp, EveryRampRisesToFullOutputWithEqualChannels) {
+    for (const std::size_t size : {256u, 1024u, 4096u}) {
+        for (int position = kGammaSliderMin; position <= kGammaSliderMax; position += 7) {
+            const GammaRamp ramp = BuildGammaRamp(ExponentForPosition(position), size);
+            EXPECT_TRUE(std::is_sorted(ramp.red.begin(), ramp.red.end())) << position;
+            EXPECT_EQ(ramp.red.back(), 65535) << position;
+            EXPECT_EQ(ramp.red, ramp.green);
+            EXPECT_EQ(ramp.red, ramp.blue);
+        }
+    }
+}
+
+GammaRamp LinearRamp(std::size_t size, unsigned step) {
+    std::vector<std::uint16_t> channel(size);
+    for (std::size_t k = 0; k < size; ++k) {
+        channel[k] = static_cast<std::uint16_t>(std::min<std::size_t>(k * step, 65535));
+    }
+    return {channel, channel, channel};
+}
+
+TEST(GammaRamp, EstimatesThePositionFromTheRedChannel) {
+    EXPECT_EQ(EstimatePosition(LinearRamp(256, 256)), 200);
+    EXPECT_EQ(EstimatePosition(LinearRamp(256, 257)), 202);
+    EXPECT_EQ(EstimatePosition(LinearRamp(1024, 64)), 200);
+    // A fresh virtual display has a ramp of zeros: there is nothing to estimate from.
+    EXPECT_EQ(EstimatePosition(LinearRamp(256, 0)), 200);
+
+    GammaRamp onlyRed = LinearRamp(256, 256);
+    std::fill(onlyRed.green.begin(), onlyRed.green.end(), 0);
+    EXPECT_EQ(EstimatePosition(onlyRed), 200);
+    for (const int position : {120, 180, 250}) {
+        const int estimate = EstimatePosition(BuildGammaRamp(ExponentForPosition(position), 1024));
+        EXPECT_NEAR(estimate, position, 2) << position;
+    }
+}
+
+TEST(GammaRamp, AConfirmedPositionReopensWhereTheUserLeftIt) {
+    for (int position = kGammaSliderMin; position <= kGammaSliderMax; ++position) {
+        EXPECT_EQ(PositionForGamma(position * 0.01), position);
+    }
+}
+
+TEST(GammaRamp, ChannelLevelsMapEightBitValuesThroughARampOfAnySize) {
+    for (const std::size_t size : {256u, 4096u}) {
+        const std::vector<std::uint8_t> identity = ChannelLevels(BuildGammaRamp(1.0f, size).red);
+        EXPECT_EQ(identity.front(), size == 256 ? 1 : 0);
+        EXPECT_EQ(identity[128], 128);
+        EXPECT_EQ(identity.back(), 255);
+        const std::vector<std::uint8_t> dark = ChannelLevels(BuildGammaRamp(2.0f, size).red);
+        EXPECT_LT(dark[128], 70);
+    }
+}
+
+TEST(RampFile, KeepsEveryOutputThroughTheFile) {
+    const std::vector<GammaRamp> ramps{BuildGammaRamp(0.8f, 256), LinearRamp(1024, 64), LinearRamp(4, 0)};
+    EXPECT_EQ(ParseRamps(SerializeRamps(ramps)), ramps);
+}
+
+TEST(RampFile, RefusesWhatIsNotOneWholeFile) {
+    const std::string whole = SerializeRamps({LinearRamp(2, 300)});
+    ASSERT_EQ(whole, "cssbinder gamma ramps 1\n1\n2\n0 300\n0 300\n0 300\n");
+    for (const std::string& broken : {
+             std::string(),
+             whole.substr(0, whole.size() - 1),
+             whole + "7\n",
+             std::string("cssbinder gamma ramps 1\n0\n"),
+             std::string("cssbinder gamma ramps 1\n1\n0\n\n\n\n"),
+             std::string("cssbinder gamma ramps 1\n1\n2\n0 65536\n0 1\n0 1\n"),
+             std::string("cssbinder gamma ramps 1\n1\n99999999\n"),
+             std::string("cssbinder gamma ramps 1\n1\n2\n0 -1\n0 1\n0 1\n"),
+             std::string("cssbinder gamma ramps 2\n1\n2\n0 1\n0 1\n0 1\n"),
+         }) {
+        EXPECT_FALSE(ParseRamps(broken).has_value()) << broken;
+    }
+}
+
+} // namespace
+} // namespace cssbinder

@@ -1,0 +1,215 @@
+#include "MainWindowFixture.h"
+#include "MemoryDisplay.h"
+#include "ModalScript.h"
+
+#include "core/lang/GammaDialogLabels.h"
+#include "core/lang/Language.h"
+#include "platform/GammaRecovery.h"
+#include "platform/Profile.h"
+#include "ui/app/Globals.h"
+#include "ui/gamma/CGammaDlg.h"
+#include "ui/gamma/CGammaSliderCtrl.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <functional>
+
+namespace cssbinder::test {
+namespace {
+
+QString GammaLines() {
+    QStringList lines;
+    for (const ConfigEntry& entry : g_configEntries.Entries()) {
+        lines.append(QString::fromStdString(entry.line));
+    }
+    return lines.join(u'|');
+}
+
+} // namespace
+
+class GammaPreviewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        g_configEntries = ConfigDocument();
+        g_lastGamma = 2.2;
+        m_window = m_fixture.OpenWithGameFolder();
+    }
+    void cleanup() { m_window.reset(); }
+
+    void setWritesTheFieldAsTheOneGammaLine_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("lines");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("right after start")
+            << QStringLiteral("2.2") << QStringLiteral("mat_monitorgamma \"2.200000\"") << 0;
+        QTest::newRow("typed") << QStringLiteral("1.5") << QStringLiteral("mat_monitorgamma \"1.500000\"")
+                               << 0;
+        QTest::newRow("decimal comma")
+            << QStringLiteral("1,5") << QStringLiteral("mat_monitorgamma \"1.500000\"") << 0;
+        // Out of range, the value is taken and refused: nothing is written.
+        QTest::newRow("too high") << QStringLiteral("3.5") << QString() << 1;
+        // No number keeps the value before it, which is still written.
+        QTest::newRow("no number") << QStringLiteral("abc") << QStringLiteral("mat_monitorgamma \"2.200000\"")
+                                   << 1;
+    }
+    void setWritesTheFieldAsTheOneGammaLine() {
+        QFETCH(QString, text);
+        QFETCH(QString, lines);
+        QFETCH(int, messages);
+        m_window->m_editGamma->setText(text);
+        ModalScript script;
+        for (int i = 0; i < messages; ++i) {
+            script.AnswerMessage();
+        }
+        Click(m_window->m_btnSetGamma);
+        QTRY_COMPARE(script.Pending(), 0u);
+        QCOMPARE(script.Messages().size(), messages);
+        QCOMPARE(GammaLines(), lines);
+        QCOMPARE(m_window->m_editPreview->toPlainText(), lines.isEmpty() ? QString() : lines + u'\n');
+    }
+
+    void aConfirmedPreviewSetsTheValueAndReopensThere() {
+        const MemoryDisplay display;
+        Preview([&](CGammaDlg& dialog) {
+            QCOMPARE(dialog.m_slider->value(), 220);
+            QCOMPARE(display.Screen().ramps, display.RampsFor(220));
+            QVERIFY(QFile::exists(GammaRecoveryPath()));
+            dialog.m_slider->setSliderPosition(157);
+            QCOMPARE(display.Screen().ramps, display.RampsFor(157));
+            Click(dialog.findChild<QPushButton*>(QStringLiteral("1")));
+        });
+        QCOMPARE(display.Screen().ramps, display.OwnRamps());
+        QVERIFY(!QFile::exists(GammaRecoveryPath()));
+        QCOMPARE(m_window->m_editGamma->text(), QStringLiteral("1.57"));
+        QCOMPARE(GammaLines(), QStringLiteral("mat_monitorgamma \"1.570000\""));
+        // The slider was put back on the own ramp's estimate before the profile took its position.
+        QCOMPARE(GetProfileInt(QStringLiteral("GammaSlider"), QStringLiteral("Settings"), 0),
+                 EstimatePosition(display.OwnRamps().front()));
+
+        Preview([](CGammaDlg& dialog) {
+            QCOMPARE(dialog.m_slider->value(), 157);
+            dialog.reject();
+        });
+    }
+
+    void everyWayOutButOkChangesNothing_data() {
+        QTest::addColumn<int>("way");
+        QTest::newRow("Cancel") << 0;
+        QTest::newRow("Escape") << 1;
+        QTest::newRow("close box") << 2;
+    }
+    void everyWayOutButOkChangesNothing() {
+        QFETCH(int, way);
+        const MemoryDisplay display;
+        m_window->m_editGamma->setText(QStringLiteral("1.5"));
+        Click(m_window->m_btnSetGamma);
+        Preview([&](CGammaDlg& dialog) {
+            // The preview starts from the last confirmed value, not from the field.
+            QCOMPARE(dialog.m_slider->value(), 220);
+            QTest::keyClick(dialog.m_slider, Qt::Key_Right);
+            QCOMPARE(display.Screen().ramps, display.RampsFor(221));
+            const std::array<std::function<void()>, 3> ways{
+                [&] { Click(dialog.findChild<QPushButton*>(QStringLiteral("2"))); },
+                [&] { QTest::keyClick(&dialog, Qt::Key_Escape); },
+                [&] {
+                    dialog.close();
+                }};
+            ways.at(static_cast<std::size_t>(way))();
+        });
+        QCOMPARE(display.Screen().ramps, display.OwnRamps());
+        QCOMPARE(m_window->m_editGamma->text(), QStringLiteral("1.5"));
+        QCOMPARE(g_lastGamma, 2.2);
+        QCOMPARE(GammaLines(), QStringLiteral("mat_monitorgamma \"1.500000\""));
+    }
+
+    // Whatever moves the slider, the screen shows the position it shows, and OK hands that back.
+    void everyMovePreviewsThePositionShown_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("position");
+        QTest::newRow("End") << int(Qt::Key_End) << 300;
+        QTest::newRow("Home") << int(Qt::Key_Home) << 100;
+        QTest::newRow("page") << int(Qt::Key_PageDown) << 180;
+        QTest::newRow("arrow") << int(Qt::Key_Left) << 219;
+        QTest::newRow("click in the channel") << 0 << 260;
+    }
+    void everyMovePreviewsThePositionShown() {
+        QFETCH(int, key);
+        QFETCH(int, position);
+        const MemoryDisplay display;
+        Preview([&](CGammaDlg& dialog) {
+            CGammaSliderCtrl* slider = dialog.m_slider;
+            if (key != 0) {
+                QTest::keyClick(slider, Qt::Key(key));
+            } else {
+                QTest::mouseClick(slider, Qt::LeftButton, {},
+                                  QPoint(slider->width() - 4, slider->height() / 2));
+            }
+            QCOMPARE(slider->value(), position);
+            QCOMPARE(display.Screen().ramps, display.RampsFor(position));
+            dialog.accept();
+        });
+        QCOMPARE(m_window->m_fGamma, static_cast<float>(position * 0.01));
+    }
+
+    void aScreenThatCannotBeReadKeepsTheOpeningPosition() {
+        const MemoryDisplay display(GammaAccess::Unreadable);
+        Preview([&](CGammaDlg& dialog) {
+            QVERIFY(!dialog.m_slider->isEnabled());
+            QCOMPARE(dialog.m_slider->value(), 220);
+            QCOMPARE(Note(dialog), ToText(GammaNote::RampUnreadable, French));
+            dialog.accept();
+        });
+        QCOMPARE(display.Screen().writes, 0);
+        QCOMPARE(GammaLines(), QStringLiteral("mat_monitorgamma \"2.200000\""));
+    }
+
+    // Where no program may change the screen, the pictures show the ramp instead, in every language.
+    void aScreenThatCannotChangeShowsThePreviewInThePictures() {
+        const MemoryDisplay display(GammaAccess::NotChangeable);
+        for (int language = English; language <= Spanish; ++language) {
+            ClickFlag(*m_window, language);
+            Preview([&](CGammaDlg& dialog) {
+                QCOMPARE(Note(dialog), ToText(GammaNote::ScreenCannotChange, language));
+                auto* picture = dialog.findChild<QLabel*>(QStringLiteral("-1"));
+                const QRgb before = picture->pixmap().toImage().pixel(200, 10);
+                QTest::keyClick(dialog.m_slider, Qt::Key_Home);
+                QVERIFY(qGray(picture->pixmap().toImage().pixel(200, 10)) < qGray(before));
+                dialog.accept();
+            });
+            QCOMPARE(m_window->m_fGamma, 1.0f);
+            g_lastGamma = 2.2;
+        }
+        QCOMPARE(display.Screen().writes, 0);
+    }
+
+private:
+    // Opens the preview from the main window and runs the step inside it; the step ends the dialog.
+    void Preview(const std::function<void(CGammaDlg&)>& step) {
+        ModalScript script;
+        script.Then([&step](QWidget& window) { step(*qobject_cast<CGammaDlg*>(&window)); });
+        Click(m_window->m_btnPreview);
+        QTRY_COMPARE(script.Pending(), 0u);
+        QVERIFY(script.Unexpected().isEmpty());
+    }
+    static QString Note(const CGammaDlg& dialog) {
+        auto* note = dialog.findChild<QLabel*>(QStringLiteral("1114"));
+        return note->isVisibleTo(&dialog) ? note->text() : QString();
+    }
+    static QString ToText(GammaNote note, int language) {
+        return QString::fromUtf8(GammaNoteText(note, language).data(),
+                                 static_cast<qsizetype>(GammaNoteText(note, language).size()));
+    }
+
+    MainWindowFixture m_fixture;
+    std::unique_ptr<CBinderDlg> m_window;
+};
+
+} // namespace cssbinder::test
+
+QTEST_MAIN(cssbinder::test::GammaPreviewTest)
+#include "GammaPreviewTest.moc"

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/DisplayGamma.h"
+
+#include <memory>
+#include <vector>
+
+namespace cssbinder::test {
+
+// What an in-memory screen holds; it outlives the displays opened on it, so a test can look after a
+// dialog has closed.
+struct MemoryScreen {
+    GammaAccess access = GammaAccess::Changeable;
+    std::vector<GammaRamp> ramps;
+    int writes = 0;
+};
+
+// Puts an in-memory screen in place of the real one for as long as it lives. Its own ramps are two
+// outputs of different sizes, neither of them the identity.
+class MemoryDisplay {
+public:
+    explicit MemoryDisplay(GammaAccess access = GammaAccess::Changeable);
+    ~MemoryDisplay();
+    MemoryDisplay(const MemoryDisplay&) = delete;
+    MemoryDisplay& operator=(const MemoryDisplay&) = delete;
+
+    const std::vector<GammaRamp>& OwnRamps() const { return m_own; }
+    const MemoryScreen& Screen() const { return *m_screen; }
+    // The ramps the screen shows for a slider position.
+    std::vector<GammaRamp> RampsFor(int position) const;
+
+private:
+    std::vector<GammaRamp> m_own;
+    std::shared_ptr<MemoryScreen> m_screen;
+};
+
+} // namespace cssbinder::test
