@@ -31,13 +31,6 @@ QAbstractButton* Button(const QWidget& dialog, int id) {
     return ControlOf<QAbstractButton>(dialog, id);
 }
 
-QString Caption(const QWidget& dialog, int id) {
-    if (const auto* frame = qobject_cast<const QGroupBox*>(ControlOf<QWidget>(dialog, id))) {
-        return frame->title();
-    }
-    return Button(dialog, id)->text();
-}
-
 // The document as a preview box shows it: the box keeps line feeds only.
 QString Document() {
     return QString::fromStdString(g_configEntries.Render()).replace(u"\r\n"_s, u"\n"_s);
@@ -204,19 +197,19 @@ private slots:
         ClickFlag(*m_window, language);
         CAdvancedDlg dialog(m_window.get());
         dialog.show();
-        QCOMPARE((QStringList{Caption(dialog, kRain), Caption(dialog, 1092), Caption(dialog, 1108),
-                              Caption(dialog, kDirectXDefault)}),
+        QCOMPARE((QStringList{CaptionOf(dialog, kRain), CaptionOf(dialog, 1092), CaptionOf(dialog, 1108),
+                              CaptionOf(dialog, kDirectXDefault)}),
                  captions);
-        QCOMPARE(Caption(dialog, kConnectionDefault), Caption(dialog, kDirectXDefault));
+        QCOMPARE(CaptionOf(dialog, kConnectionDefault), CaptionOf(dialog, kDirectXDefault));
         QCOMPARE(Button(dialog, kRain)->toolTip(), rainTip);
         for (const int box : kGraphicsBoxes) {
             QVERIFY(!Button(dialog, box)->toolTip().isEmpty());
         }
         QVERIFY(Button(dialog, kReportBug)->toolTip().isEmpty());
         QCOMPARE(dialog.windowTitle(), u"Advanced Parameters"_s);
-        QCOMPARE((QStringList{Caption(dialog, 1), Caption(dialog, 1087), Caption(dialog, kAdsl),
-                              Caption(dialog, 1086), Caption(dialog, 1088), Caption(dialog, 1089),
-                              Caption(dialog, kDirectX81), Caption(dialog, 1091)}),
+        QCOMPARE((QStringList{CaptionOf(dialog, 1), CaptionOf(dialog, 1087), CaptionOf(dialog, kAdsl),
+                              CaptionOf(dialog, 1086), CaptionOf(dialog, 1088), CaptionOf(dialog, 1089),
+                              CaptionOf(dialog, kDirectX81), CaptionOf(dialog, 1091)}),
                  (QStringList{u"OK"_s, u"56k"_s, u"ADSL"_s, u"LAN"_s, u"DirectX 7"_s, u"DirectX 8"_s,
                               u"DirectX 8.1"_s, u"DirectX 9"_s}));
     }

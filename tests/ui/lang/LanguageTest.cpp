@@ -16,14 +16,6 @@ namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
-QString CaptionOf(const CBinderDlg& window, int controlId) {
-    const QWidget* control = ControlOf<QWidget>(window, controlId);
-    if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
-        return frame->title();
-    }
-    return static_cast<const QAbstractButton*>(control)->text();
-}
-
 } // namespace
 
 class LanguageTest : public QObject {

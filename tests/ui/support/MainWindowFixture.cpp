@@ -4,7 +4,9 @@
 #include "platform/Profile.h"
 #include "ui/app/Globals.h"
 
+#include <QAbstractButton>
 #include <QDir>
+#include <QGroupBox>
 #include <QTest>
 
 #include <array>
@@ -43,6 +45,14 @@ std::unique_ptr<CBinderDlg> MainWindowFixture::Open() const {
 std::unique_ptr<CBinderDlg> MainWindowFixture::OpenWithGameFolder() const {
     StoreGameFolder();
     return Open();
+}
+
+QString CaptionOf(const QWidget& dialog, int controlId) {
+    const QWidget* control = ControlOf<QWidget>(dialog, controlId);
+    if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
+        return frame->title();
+    }
+    return static_cast<const QAbstractButton*>(control)->text();
 }
 
 void Click(QWidget* control) {

@@ -30,6 +30,8 @@ private:
     QTemporaryDir m_root;
 };
 
+// The caption of a button or the title of a group box.
+QString CaptionOf(const QWidget& dialog, int controlId);
 void Click(QWidget* control);
 // A pick in a drop-down list by the user.
 void Pick(QComboBox* combo, int position);
