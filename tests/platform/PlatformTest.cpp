@@ -1,3 +1,4 @@
+#include "platform/BackgroundKit.h"
 #include "platform/Profile.h"
 #include "platform/Registry.h"
 #include "platform/SafeFile.h"
@@ -75,6 +76,36 @@ private slots:
         QVERIFY(QFile::remove(store));
         QVERIFY(QDir().mkpath(store));
         QCOMPARE(CreateMachineKey("A\\B"), nullptr);
+    }
+
+    // The kit's own words on failure; a kit still running at the time limit is stopped.
+    void backgroundKitRunEndsWithItsOutcome_data() {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<int>("limitMs");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("converted") << QByteArray("pwd") << 5000 << int(KitRun::Outcome::Finished)
+                                   << QString();
+        QTest::newRow("refused") << QByteArray("echo 'tga2vtf: bad colour map' >&2; exit 3") << 5000
+                                 << int(KitRun::Outcome::Failed) << QStringLiteral("tga2vtf: bad colour map");
+        QTest::newRow("silent failure")
+            << QByteArray("exit 4") << 5000 << int(KitRun::Outcome::Failed) << QStringLiteral("exit code 4");
+        QTest::newRow("too slow") << QByteArray("sleep 10") << 200 << int(KitRun::Outcome::TimedOut)
+                                  << QString();
+    }
+    void backgroundKitRunEndsWithItsOutcome() {
+        QFETCH(QByteArray, script);
+        QFETCH(int, limitMs);
+        QFETCH(int, outcome);
+        QFETCH(QString, reason);
+        QTemporaryDir kit;
+        QFile file(kit.filePath(BackgroundKitCommand().script));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(script);
+        file.close();
+        const KitRun run = RunBackgroundKit(kit.path(), std::chrono::milliseconds(limitMs));
+        QCOMPARE(int(run.outcome), outcome);
+        QCOMPARE(run.reason, reason);
     }
 };
 

@@ -122,6 +122,7 @@ void CAdvancedDlg::ConnectHandlers() {
         }
     });
     connect(m_btnReportBug, &QPushButton::clicked, this, &CAdvancedDlg::OnReportBug);
+    connect(m_btnMenuBackground, &QPushButton::clicked, this, &CAdvancedDlg::OnChangeMenuBackground);
 }
 
 void CAdvancedDlg::OnInitDialog() {

@@ -65,6 +65,7 @@ private:
     void OnDirectXLevel(int levelIndex);
     void OnDirectXDefault();
     void OnReportBug();
+    void OnChangeMenuBackground();
 
     bool m_bInitialized = false;
 };

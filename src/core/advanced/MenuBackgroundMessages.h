@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string_view>
+
+namespace cssbinder {
+
+// What can stop a change of the menu background, besides a file that cannot be written.
+enum class BackgroundFailure {
+    KitMissing,         // %1 the kit's script
+    KitNotStarted,      // %1 the kit's script, %2 the system's reason
+    ConversionFailed,   // %1 the picture, %2 the kit's reason
+    ConversionTimedOut, // %1 the picture, %2 the time limit in seconds
+    NoTexture,          // %1 the texture the kit should have made
+    NoGameFolder,       // %1 the game folder
+};
+
+std::string_view BackgroundFailureText(BackgroundFailure failure, int language);
+
+} // namespace cssbinder

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+
+namespace cssbinder {
+
+// The folder of the conversion kit that turns a picture into the game's menu texture: `background`
+// beside the executable. Every caller asks here, so this is the one place that decides it.
+QString BackgroundKitFolder();
+
+// How the kit's script is started, with the kit's folder as working folder; one per back end.
+struct KitCommand {
+    QString script; // the script's file name in the kit's folder
+    QString program;
+    QStringList arguments;
+};
+KitCommand BackgroundKitCommand();
+
+struct KitRun {
+    enum class Outcome { Finished, NotStarted, Failed, TimedOut };
+    Outcome outcome;
+    // What the kit wrote on its error output, or the system's reason when it did not start.
+    QString reason;
+};
+
+// Runs the kit in its folder and waits for it at most the time limit. The windows go on painting
+// meanwhile; the user's input waits until the kit ends. A run still going at the limit is stopped.
+KitRun RunBackgroundKit(const QString& folder, std::chrono::milliseconds timeLimit);
+
+} // namespace cssbinder

@@ -1,0 +1,145 @@
+// The menu background changer of the Advanced Parameters dialog: the chosen picture goes through the
+// conversion kit, and the textures it makes replace the game's menu background.
+#include "core/advanced/MenuBackgroundMessages.h"
+#include "core/lang/MainWindowLabels.h"
+#include "platform/BackgroundKit.h"
+#include "platform/SafeFile.h"
+#include "ui/advanced/CAdvancedDlg.h"
+#include "ui/app/CBinderDlg.h"
+#include "ui/app/Globals.h"
+#include "ui/app/MessageBoxes.h"
+#include "ui/app/QtText.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+
+#include <array>
+#include <chrono>
+
+namespace cssbinder {
+namespace {
+
+constexpr std::chrono::seconds kConversionTimeLimit{60};
+constexpr char kPictureCopy[] = "hl2/materialsrc/animated/spray001.tga";
+constexpr char kConsoleFolder[] = "cstrike/materials/console";
+
+// A texture the kit makes (in its folder) and the name it is installed under in the console folder.
+// Widescreen screens show the second one.
+struct Texture {
+    const char* made;
+    const char* installed;
+};
+constexpr std::array<Texture, 2> kTextures{{
+    {"hl2/materials/animated/spray.vtf", "background01.vtf"},
+    {"hl2/materials/animated/spray_widescreen.vtf", "background01_widescreen.vtf"},
+}};
+
+// The picture chosen by the user, or an empty text when the dialog is cancelled.
+QString AskPicturePath(QWidget* parent) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("tga"));
+    dialog.setNameFilters({QStringLiteral("TGA files (*.tga)"), QStringLiteral("All Files (*.*)")});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+class BusyCursor {
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+QString Native(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+QString FailureText(BackgroundFailure failure, int language) {
+    return ToQString(BackgroundFailureText(failure, language));
+}
+
+QString CannotWrite(const QString& path, const QString& reason, int language) {
+    return ToQString(MessageText(Message::CannotWrite, language)).arg(Native(path), reason);
+}
+
+// Converts the picture and installs both textures; returns what stopped it, or an empty text. The
+// installed background changes only when both new textures are complete.
+QString InstallMenuBackground(const QString& picture, int language) {
+    const BusyCursor busy;
+    const QDir kit(BackgroundKitFolder());
+    const KitCommand command = BackgroundKitCommand();
+    const QString script = kit.filePath(command.script);
+    if (!QFileInfo::exists(script)) {
+        return FailureText(BackgroundFailure::KitMissing, language).arg(Native(script));
+    }
+    const QDir game(g_gamePath);
+    if (g_gamePath.isEmpty() || !game.exists(QStringLiteral("cstrike"))) {
+        return FailureText(BackgroundFailure::NoGameFolder, language).arg(Native(g_gamePath));
+    }
+
+    // Only a texture made by this run may be installed.
+    for (const Texture& texture : kTextures) {
+        QFile made(kit.filePath(QString::fromUtf8(texture.made)));
+        if (made.exists() && !made.remove()) {
+            return CannotWrite(made.fileName(), made.errorString(), language);
+        }
+    }
+    const QString copy = kit.filePath(QString::fromUtf8(kPictureCopy));
+    QDir().mkpath(QFileInfo(copy).path());
+    QDir().mkpath(QFileInfo(kit.filePath(QString::fromUtf8(kTextures[0].made))).path());
+    QFile::remove(copy);
+    QFile source(picture);
+    if (!source.copy(copy)) {
+        return CannotWrite(copy, source.errorString(), language);
+    }
+
+    const KitRun run = RunBackgroundKit(kit.path(), kConversionTimeLimit);
+    switch (run.outcome) {
+    case KitRun::Outcome::NotStarted:
+        return FailureText(BackgroundFailure::KitNotStarted, language).arg(Native(script), run.reason);
+    case KitRun::Outcome::Failed:
+        return FailureText(BackgroundFailure::ConversionFailed, language).arg(Native(picture), run.reason);
+    case KitRun::Outcome::TimedOut:
+        return FailureText(BackgroundFailure::ConversionTimedOut, language)
+            .arg(Native(picture), QString::number(kConversionTimeLimit.count()));
+    case KitRun::Outcome::Finished:
+        break;
+    }
+
+    const QDir console(game.filePath(QString::fromUtf8(kConsoleFolder)));
+    QList<FileContents> installs;
+    for (const Texture& texture : kTextures) {
+        QFile made(kit.filePath(QString::fromUtf8(texture.made)));
+        if (!made.open(QIODevice::ReadOnly)) {
+            return FailureText(BackgroundFailure::NoTexture, language).arg(Native(made.fileName()));
+        }
+        installs.append({console.filePath(QString::fromUtf8(texture.installed)), made.readAll()});
+    }
+    console.mkpath(QStringLiteral("."));
+    if (const std::optional<FileWriteFailure> failure = WriteFilesSafely(installs)) {
+        return CannotWrite(failure->path, failure->reason, language);
+    }
+    return {};
+}
+
+} // namespace
+
+void CAdvancedDlg::OnChangeMenuBackground() {
+    const QString picture = AskPicturePath(this);
+    if (picture.isEmpty()) {
+        return;
+    }
+    const QString failure = InstallMenuBackground(picture, m_pMainDlg->m_nLanguage);
+    if (!failure.isEmpty()) {
+        ShowMessage(this, failure);
+    }
+}
+
+} // namespace cssbinder

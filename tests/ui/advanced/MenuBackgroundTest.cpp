@@ -1,0 +1,190 @@
+#include "MainWindowFixture.h"
+#include "ModalScript.h"
+
+#include "platform/BackgroundKit.h"
+#include "ui/advanced/CAdvancedDlg.h"
+#include "ui/app/Globals.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace cssbinder::test {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+constexpr int kChangeMenuBackground = 1092;
+
+// A kit that copies the picture as both textures, notes the folder it ran in, and stands for the
+// converter's failures when the picture says so.
+constexpr char kFakeConvert[] = R"(pwd > ran-in.txt
+picture=hl2/materialsrc/animated/spray001.tga
+case $(cat $picture) in
+  FAIL*) echo "truncated pixel data" >&2; exit 1 ;;
+  NOTHING*) exit 0 ;;
+esac
+sleep 0.2
+cp $picture hl2/materials/animated/spray.vtf
+{ echo wide; cat $picture; } > hl2/materials/animated/spray_widescreen.vtf
+)";
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+} // namespace
+
+class MenuBackgroundTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        m_fixture = std::make_unique<MainWindowFixture>();
+        m_window = m_fixture->OpenWithGameFolder();
+        m_dialog = std::make_unique<CAdvancedDlg>(m_window.get());
+        m_dialog->show();
+        QDir(m_kit).removeRecursively();
+        WriteFile(Kit(u"convert.sh"_s), kFakeConvert);
+        QVERIFY(QDir(m_kit).mkpath(u"hl2/materialsrc/animated"_s));
+        QVERIFY(QDir(m_kit).mkpath(u"hl2/materials/animated"_s));
+    }
+    void cleanup() {
+        m_dialog.reset();
+        m_window.reset();
+        m_fixture.reset();
+        QDir(m_kit).removeRecursively();
+    }
+
+    // TGA files first, all files second; a file that does not exist cannot be confirmed, and a
+    // cancelled dialog touches nothing.
+    void fileDialogAsksForAnExistingPictureAndCancelTouchesNothing() {
+        ModalScript script;
+        QStringList filters;
+        bool confirmedMissing = true;
+        script.Then([&](QWidget& window) {
+            auto* dialog = qobject_cast<QFileDialog*>(&window);
+            QVERIFY(dialog != nullptr);
+            filters = dialog->nameFilters();
+            dialog->findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(Picture(u"missing.tga"_s));
+            QMetaObject::invokeMethod(dialog, "accept");
+            confirmedMissing = !dialog->isVisible();
+            dialog->reject();
+        });
+        Click(ControlOf<QWidget>(*m_dialog, kChangeMenuBackground));
+        QCOMPARE(filters, (QStringList{u"TGA files (*.tga)"_s, u"All Files (*.*)"_s}));
+        QVERIFY(!confirmedMissing);
+        QCOMPARE(QDir(m_kit).entryList(QDir::Files), QStringList{u"convert.sh"_s});
+        QVERIFY(!QFileInfo::exists(Kit(u"hl2/materialsrc/animated/spray001.tga"_s)));
+        QVERIFY(!QFileInfo::exists(Console()));
+    }
+
+    // The picture is copied into the kit, the kit runs in its folder with the busy cursor up and the
+    // dialog still painting, and both textures are installed; a second run replaces them.
+    void bothTexturesAreInstalledAndASecondRunReplacesThem() {
+        QList<Qt::CursorShape> cursors;
+        QTimer sampler;
+        connect(&sampler, &QTimer::timeout, this, [&cursors] {
+            cursors.append(QApplication::overrideCursor() ? QApplication::overrideCursor()->shape()
+                                                          : Qt::ArrowCursor);
+        });
+        sampler.start(20);
+        QCOMPARE(Change(u"PICTURE-1"_s), QStringList());
+        QVERIFY(cursors.contains(Qt::WaitCursor));
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+
+        QCOMPARE(ReadFile(Kit(u"hl2/materialsrc/animated/spray001.tga"_s)), "PICTURE-1");
+        QCOMPARE(ReadFile(Kit(u"ran-in.txt"_s)).trimmed(), QFileInfo(m_kit).canonicalFilePath().toUtf8());
+        QCOMPARE(ReadFile(Console(u"background01.vtf"_s)), "PICTURE-1");
+        QCOMPARE(ReadFile(Console(u"background01_widescreen.vtf"_s)), "wide\nPICTURE-1");
+
+        QCOMPARE(Change(u"PICTURE-2"_s), QStringList());
+        QCOMPARE(ReadFile(Console(u"background01.vtf"_s)), "PICTURE-2");
+        QCOMPARE(ReadFile(Console(u"background01_widescreen.vtf"_s)), "wide\nPICTURE-2");
+        QCOMPARE(QDir(Console()).entryList(QDir::Files),
+                 (QStringList{u"background01.vtf"_s, u"background01_widescreen.vtf"_s}));
+    }
+
+    // Each failure is said, naming the file and the reason, and the installed background stays.
+    void failuresAreSaidAndKeepTheOldBackground_data() {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("expected"); // %1 the picture, %2 the kit folder, %3 the game folder
+        QTest::newRow("conversion fails")
+            << u"FAIL"_s << u"Impossible de convertir %1 : truncated pixel data"_s;
+        // A texture left by an earlier run is never installed.
+        QTest::newRow("no texture made")
+            << u"NOTHING"_s << u"Le kit de conversion n'a pas créé %2/hl2/materials/animated/spray.vtf."_s;
+        QTest::newRow("kit missing") << u"no kit"_s
+                                     << u"Le kit de conversion est introuvable : %2/convert.sh"_s;
+        QTest::newRow("no cstrike folder")
+            << u"no cstrike"_s << u"Le dossier du jeu %3 n'a pas de dossier cstrike."_s;
+        QTest::newRow("widescreen cannot be written")
+            << u"blocked"_s
+            << u"Impossible d'écrire %3/cstrike/materials/console/background01_widescreen.vtf : "_s;
+    }
+    void failuresAreSaidAndKeepTheOldBackground() {
+        QFETCH(QString, picture);
+        QFETCH(QString, expected);
+        WriteFile(Console(u"background01.vtf"_s), "OLD");
+        WriteFile(Kit(u"hl2/materials/animated/spray.vtf"_s), "EARLIER RUN");
+        if (picture == u"no kit"_s) {
+            QVERIFY(QFile::remove(Kit(u"convert.sh"_s)));
+        } else if (picture == u"no cstrike"_s) {
+            g_gamePath = m_fixture->GameFolder() + u"/elsewhere"_s;
+        } else if (picture == u"blocked"_s) {
+            QVERIFY(QDir().mkpath(Console(u"background01_widescreen.vtf"_s)));
+        }
+
+        const QStringList messages = Change(picture);
+        QCOMPARE(messages.size(), 1);
+        const QString text = QString(expected)
+                                 .replace(u"%1"_s, QDir::toNativeSeparators(Picture(u"menu.tga"_s)))
+                                 .replace(u"%2"_s, QDir::toNativeSeparators(m_kit))
+                                 .replace(u"%3"_s, QDir::toNativeSeparators(g_gamePath));
+        QVERIFY2(messages.constFirst().startsWith(text), qPrintable(messages.constFirst()));
+        g_gamePath = m_fixture->GameFolder();
+        QCOMPARE(ReadFile(Console(u"background01.vtf"_s)), "OLD");
+    }
+
+private:
+    QString Kit(const QString& path) const { return m_kit + u'/' + path; }
+    QString Picture(const QString& name) const {
+        return QDir::cleanPath(m_fixture->GameFolder() + u"/../pics/"_s + name);
+    }
+    QString Console(const QString& name = {}) const {
+        return m_fixture->GameFolder() + u"/cstrike/materials/console/"_s + name;
+    }
+
+    // Chooses a picture holding the text and changes the background; returns the messages shown.
+    QStringList Change(const QString& contents) {
+        WriteFile(Picture(u"menu.tga"_s), contents.toUtf8());
+        ModalScript script;
+        script.ChooseFile(Picture(u"menu.tga"_s));
+        script.AnswerMessage();
+        Click(ControlOf<QWidget>(*m_dialog, kChangeMenuBackground));
+        return script.Messages();
+    }
+
+    const QString m_kit = BackgroundKitFolder();
+    std::unique_ptr<MainWindowFixture> m_fixture;
+    std::unique_ptr<CBinderDlg> m_window;
+    std::unique_ptr<CAdvancedDlg> m_dialog;
+};
+
+} // namespace cssbinder::test
+
+QTEST_MAIN(cssbinder::test::MenuBackgroundTest)
+#include "MenuBackgroundTest.moc"
