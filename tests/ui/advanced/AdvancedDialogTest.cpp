@@ -156,14 +156,6 @@ private slots:
         QCOMPARE(StoreFile(), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n");
     }
 
-    // Default with no key in the store has nothing to delete and makes none.
-    void defaultWithoutTheKeyLeavesNoStore() {
-        CAdvancedDlg dialog(m_window.get());
-        dialog.show();
-        Click(Button(dialog, kConnectionDefault));
-        QCOMPARE(StoreFile(), "(none)");
-    }
-
     void captionsAndToolTipsFollowTheLanguage_data() {
         QTest::addColumn<int>("language");
         QTest::addColumn<QStringList>("captions"); // 1073, 1092, 1108, 1094 and 1095
@@ -202,9 +194,6 @@ private slots:
                  captions);
         QCOMPARE(CaptionOf(dialog, kConnectionDefault), CaptionOf(dialog, kDirectXDefault));
         QCOMPARE(Button(dialog, kRain)->toolTip(), rainTip);
-        for (const int box : kGraphicsBoxes) {
-            QVERIFY(!Button(dialog, box)->toolTip().isEmpty());
-        }
         QVERIFY(Button(dialog, kReportBug)->toolTip().isEmpty());
         QCOMPARE(dialog.windowTitle(), u"Advanced Parameters"_s);
         QCOMPARE((QStringList{CaptionOf(dialog, 1), CaptionOf(dialog, 1087), CaptionOf(dialog, kAdsl),
