@@ -336,11 +336,16 @@ void CBinderDlg::OnSave() {
     if (path.isEmpty()) {
         return;
     }
-    const std::string bytes = ToConfigFileBytes(m_editPreview->toPlainText().toStdString());
-    const QString failure = WriteFileSafely(path, QByteArray::fromStdString(bytes));
-    if (!failure.isEmpty()) {
-        ShowMessage(this, m_strCannotWrite.arg(QDir::toNativeSeparators(path), failure));
+    const QByteArray bytes =
+        QByteArray::fromStdString(ToConfigFileBytes(m_editPreview->toPlainText().toStdString()));
+    const auto saved = m_savedThisRun.constFind(path);
+    const std::optional<WriteFailure> failure = ReplaceFileKeepingBackup(
+        path, bytes, saved == m_savedThisRun.cend() ? std::nullopt : std::optional<QByteArray>(*saved));
+    if (failure) {
+        ShowMessage(this, m_strCannotWrite.arg(QDir::toNativeSeparators(failure->path), failure->reason));
+        return;
     }
+    m_savedThisRun.insert(path, bytes);
 }
 
 } // namespace cssbinder
