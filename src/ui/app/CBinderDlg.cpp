@@ -9,6 +9,7 @@
 #include "platform/Profile.h"
 #include "platform/SafeFile.h"
 #include "platform/Shell.h"
+#include "platform/SteamGame.h"
 #include "platform/SystemMenu.h"
 #include "ui/app/CAboutDlg.h"
 #include "ui/app/ClickablePicture.h"
@@ -185,7 +186,8 @@ void CBinderDlg::OnInitDialog() {
 
 void CBinderDlg::AskForGameFolder() {
     ShowMessage(nullptr, QString::fromUtf8(kGameFolderQuestion));
-    const QString folder = QFileDialog::getExistingDirectory(nullptr);
+    // Where Steam installed the game, the user only has to confirm.
+    const QString folder = QFileDialog::getExistingDirectory(nullptr, QString(), SteamGameFolder());
     // A cancelled browser stores nothing, so the next start asks again.
     if (folder.isEmpty()) {
         return;
