@@ -1,3 +1,5 @@
+#include "TestFiles.h"
+
 #include "platform/KitWorkingCopy.h"
 
 #include <QDateTime>
@@ -8,16 +10,6 @@
 
 namespace cssbinder::test {
 namespace {
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // A kit as the build makes it: the script, its work folders and the converter beside it.
 void MakeKit(const QString& folder, const QByteArray& script) {

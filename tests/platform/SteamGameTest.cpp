@@ -1,3 +1,5 @@
+#include "TestFiles.h"
+
 #include "platform/SteamGame.h"
 
 #include <QDir>
@@ -88,10 +90,8 @@ private slots:
             QVERIFY(root.mkpath(folder));
         }
         for (auto file = files.cbegin(); file != files.cend(); ++file) {
-            QVERIFY(root.mkpath(QFileInfo(root.filePath(file.key())).path()));
-            QFile written(root.filePath(file.key()));
-            QVERIFY(written.open(QIODevice::WriteOnly));
-            written.write(QString(file.value()).replace(QStringLiteral("$HOME"), home.path()).toUtf8());
+            QVERIFY(WriteFile(root.filePath(file.key()),
+                              QString(file.value()).replace(QStringLiteral("$HOME"), home.path()).toUtf8()));
         }
         QCOMPARE(SteamGameFolder(), found.isEmpty() ? QString() : root.filePath(found));
     }

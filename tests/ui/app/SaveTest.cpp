@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 #include "ModalScript.h"
+#include "TestFiles.h"
 
 #include "ui/app/Globals.h"
 
@@ -13,20 +14,6 @@
 #include <string>
 
 namespace cssbinder::test {
-namespace {
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
 
 class SaveTest : public QObject {
     Q_OBJECT
@@ -80,7 +67,7 @@ private slots:
     }
 
     void textTypedIntoTheBoxIsSavedAndReplacesTheOldFile() {
-        WriteFile(m_target, "old content that must go\r\n");
+        QVERIFY(WriteFile(m_target, "old content that must go\r\n"));
         QTest::keyClicks(m_window->m_editPreview, QStringLiteral("cl_radar \"1\""));
         QTest::keyClick(m_window->m_editPreview, Qt::Key_Return);
         m_window->m_editPreview->insertPlainText(QStringLiteral("ù"));
@@ -94,7 +81,7 @@ private slots:
     }
 
     void cancelledDialogWritesNothing() {
-        WriteFile(m_target, "kept");
+        QVERIFY(WriteFile(m_target, "kept"));
         g_configEntries.Store("rate", "rate \"6400\"");
         m_window->RefreshPreview();
         ModalScript script;
@@ -139,7 +126,7 @@ private slots:
     // Saving over a hand-written file keeps it as autoexec.cfg.bak; saving again in the same run
     // replaces only what this run wrote, so the hand-written backup survives.
     void saveKeepsTheReplacedFileAsBackup() {
-        WriteFile(m_target, "// mine\r\n");
+        QVERIFY(WriteFile(m_target, "// mine\r\n"));
         const QString backup = m_target + QStringLiteral(".bak");
         SaveEntry("rate \"6400\"");
         QCOMPARE(ReadFile(m_target), QByteArray("rate \"6400\"\r\n"));
@@ -152,7 +139,7 @@ private slots:
 
     // The backup cannot be written over a folder of its name: the file stays and the message says why.
     void failedBackupLeavesTheFileAndSaysWhy() {
-        WriteFile(m_target, "// mine\r\n");
+        QVERIFY(WriteFile(m_target, "// mine\r\n"));
         QVERIFY(QDir(m_fixture->ConfigFolder()).mkdir(QStringLiteral("autoexec.cfg.bak")));
         const QStringList messages = SaveEntry("rate \"6400\"", true);
 

@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 #include "ModalScript.h"
+#include "TestFiles.h"
 
 #include "ui/app/Globals.h"
 
@@ -86,9 +87,8 @@ private slots:
                         QStringLiteral("\"libraryfolders\" { \"0\" { \"path\" \"%1\" } }")},
               std::pair{"appmanifest_240.acf",
                         QStringLiteral("\"AppState\" { \"installdir\" \"Counter-Strike Source\" }")}}) {
-            QFile file(steam.filePath(QStringLiteral("steamapps/") + QString::fromLatin1(name)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(text.arg(steam.path()).toUtf8());
+            QVERIFY(WriteFile(steam.filePath(QStringLiteral("steamapps/") + QString::fromLatin1(name)),
+                              text.arg(steam.path()).toUtf8()));
         }
         ModalScript script;
         script.AnswerMessage();
