@@ -3,18 +3,20 @@
 install(TARGETS cssbinder RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The conversion kit as the build puts it beside the program, without the pictures and textures a
-# run of the program left in its work folders.
-set(CSSBINDER_BUILT_KIT ${CMAKE_BINARY_DIR}/src/ui/background)
-if(TARGET tga2vtf OR EXISTS ${CSSBINDER_BUILT_KIT})
-  set(CSSBINDER_PACKAGES_KIT ON)
-  install(DIRECTORY ${CSSBINDER_BUILT_KIT}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/cssbinder/background
+# run of the program left in its work folders. The converter is installed as a target, so that it is
+# stripped like the program.
+set(kit_destination ${CMAKE_INSTALL_DATADIR}/cssbinder/background)
+set(built_kit ${CMAKE_BINARY_DIR}/src/ui/background)
+if(TARGET tga2vtf OR EXISTS ${built_kit})
+  install(DIRECTORY ${built_kit}/ DESTINATION ${kit_destination}
     USE_SOURCE_PERMISSIONS
+    PATTERN "tga2vtf*" EXCLUDE
     PATTERN "*.tga" EXCLUDE
     PATTERN "*.vtf" EXCLUDE
-    PATTERN "*.bat" EXCLUDE
-    PATTERN "*.exe" EXCLUDE)
-else()
-  set(CSSBINDER_PACKAGES_KIT OFF)
+    PATTERN "*.bat" EXCLUDE)
+endif()
+if(TARGET tga2vtf)
+  install(TARGETS tga2vtf RUNTIME DESTINATION ${kit_destination})
 endif()
 
 set(CPACK_GENERATOR DEB)
