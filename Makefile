@@ -1,10 +1,11 @@
-# make run: installs what is missing, builds and starts cssbinder.
+# make run: installs what is missing, builds only the program (and its conversion kit) and starts it.
 # make test: installs what is missing, builds and runs every test.
+# make package: builds the Debian package into the build folder.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench screenshot clean
+.PHONY: all deps configure build run test package bench screenshot clean
 
 all: build
 
@@ -17,11 +18,17 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS)
 
-run: build
+run: configure
+	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target cssbinder
 	@$(BUILD_DIR)/src/ui/cssbinder
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure --parallel $(JOBS)
+
+# Only what the package installs is built; cpack then installs it into a package tree.
+package: configure
+	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target cssbinder program_icons
+	@cd $(BUILD_DIR) && cpack
 
 bench: build
 	@for program in $(BUILD_DIR)/benchmarks/*_benchmark; do $$program; done

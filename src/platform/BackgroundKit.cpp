@@ -1,8 +1,12 @@
 #include "platform/BackgroundKit.h"
 
+#include "platform/KitWorkingCopy.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace cssbinder {
@@ -18,7 +22,13 @@ QString ErrorOutput(QProcess& process) {
 } // namespace
 
 QString BackgroundKitFolder() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/background");
+    const QDir program(QCoreApplication::applicationDirPath());
+    return KitWorkingFolder({
+        program.filePath(QStringLiteral("background")),
+        QDir::cleanPath(program.filePath(QStringLiteral(CSSBINDER_INSTALLED_KIT_FROM_PROGRAM))),
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+            QStringLiteral("/cssbinder/background"),
+    });
 }
 
 KitRun RunBackgroundKit(const QString& folder, std::chrono::milliseconds timeLimit) {

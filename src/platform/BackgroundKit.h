@@ -7,8 +7,9 @@
 
 namespace cssbinder {
 
-// The folder of the conversion kit that turns a picture into the game's menu texture: `background`
-// beside the executable. Every caller asks here, so this is the one place that decides it.
+// The folder of the menu background's conversion kit: the folder `background` beside the program
+// when it is usable there, else the user's working copy of the installed kit. Every caller asks
+// here, so this is the one place that decides it.
 QString BackgroundKitFolder();
 
 // How the kit's script is started, with the kit's folder as working folder; one per back end.

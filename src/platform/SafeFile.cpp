@@ -1,5 +1,6 @@
 #include "platform/SafeFile.h"
 
+#include <QFile>
 #include <QSaveFile>
 
 #include <memory>
@@ -8,23 +9,45 @@
 namespace cssbinder {
 
 QString WriteFileSafely(const QString& path, const QByteArray& bytes) {
-    const std::optional<FileWriteFailure> failure = WriteFilesSafely({{path, bytes}});
+    const std::optional<WriteFailure> failure = WriteFilesSafely({{path, bytes}});
     return failure ? failure->reason : QString();
 }
 
-std::optional<FileWriteFailure> WriteFilesSafely(const QList<FileContents>& files) {
+std::optional<WriteFailure> WriteFilesSafely(const QList<FileContents>& files) {
     // A file not committed is thrown away with its temporary name when its QSaveFile goes.
     std::vector<std::unique_ptr<QSaveFile>> written;
     for (const FileContents& contents : files) {
         auto& file = *written.emplace_back(std::make_unique<QSaveFile>(contents.path));
         if (!file.open(QIODevice::WriteOnly) || file.write(contents.bytes) != contents.bytes.size()) {
-            return FileWriteFailure{contents.path, file.errorString()};
+            return WriteFailure{contents.path, file.errorString()};
         }
     }
     for (const auto& file : written) {
         if (!file->commit()) {
-            return FileWriteFailure{file->fileName(), file->errorString()};
+            return WriteFailure{file->fileName(), file->errorString()};
         }
+    }
+    return std::nullopt;
+}
+
+std::optional<WriteFailure> ReplaceFileKeepingBackup(const QString& path, const QByteArray& bytes,
+                                                     const std::optional<QByteArray>& lastSaved) {
+    QFile old(path);
+    if (old.exists()) {
+        const QString backup = path + QStringLiteral(".bak");
+        if (!old.open(QIODevice::ReadOnly)) {
+            return WriteFailure{backup, old.errorString()};
+        }
+        const QByteArray previous = old.readAll();
+        old.close();
+        if (previous != bytes && previous != lastSaved) {
+            if (QString reason = WriteFileSafely(backup, previous); !reason.isEmpty()) {
+                return WriteFailure{backup, reason};
+            }
+        }
+    }
+    if (QString reason = WriteFileSafely(path, bytes); !reason.isEmpty()) {
+        return WriteFailure{path, reason};
     }
     return std::nullopt;
 }

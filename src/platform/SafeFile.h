@@ -12,17 +12,27 @@ namespace cssbinder {
 // old file as it was. Returns the system's reason on failure, an empty text on success.
 QString WriteFileSafely(const QString& path, const QByteArray& bytes);
 
-struct FileContents {
-    QString path;
-    QByteArray bytes;
-};
-struct FileWriteFailure {
+struct WriteFailure {
     QString path;
     QString reason;
 };
 
-// The same for several files that belong together: each is written under a temporary name first, and
-// only when all of them are complete do they replace the old files. The failure names the file.
-std::optional<FileWriteFailure> WriteFilesSafely(const QList<FileContents>& files);
+// Replaces the file safely after keeping its previous content as `<name>.bak` beside it, itself
+// written safely.
+// No backup is written when there was no file, when its content is `lastSaved` (what this program
+// wrote there itself) or when it already holds the new bytes: nothing would be lost. When the
+// backup cannot be written the file is left as it was. Returns the file that could not be written
+// and why, nothing on success.
+std::optional<WriteFailure> ReplaceFileKeepingBackup(const QString& path, const QByteArray& bytes,
+                                                     const std::optional<QByteArray>& lastSaved);
+
+struct FileContents {
+    QString path;
+    QByteArray bytes;
+};
+
+// Several files that belong together: each is written under a temporary name first, and only when
+// all of them are complete do they replace the old files. The failure names the file.
+std::optional<WriteFailure> WriteFilesSafely(const QList<FileContents>& files);
 
 } // namespace cssbinder

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
+
 namespace cssbinder::test {
 
 class PlatformTest : public QObject {
@@ -106,6 +108,38 @@ private slots:
         const KitRun run = RunBackgroundKit(kit.path(), std::chrono::milliseconds(limitMs));
         QCOMPARE(int(run.outcome), outcome);
         QCOMPARE(run.reason, reason);
+    }
+
+    // A backup is kept only when the replaced content would otherwise be lost.
+    void replacingKeepsABackupOfWhatWouldBeLost_data() {
+        QTest::addColumn<QByteArray>("old");
+        QTest::addColumn<bool>("savedBefore");
+        QTest::addColumn<QByteArray>("backup");
+        QTest::newRow("no file before") << QByteArray() << false << QByteArray();
+        QTest::newRow("hand-written") << QByteArray("mine") << false << QByteArray("mine");
+        QTest::newRow("what this run saved") << QByteArray("mine") << true << QByteArray();
+        QTest::newRow("the same bytes") << QByteArray("new") << false << QByteArray();
+    }
+    void replacingKeepsABackupOfWhatWouldBeLost() {
+        QFETCH(QByteArray, old);
+        QFETCH(bool, savedBefore);
+        QFETCH(QByteArray, backup);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("autoexec.cfg"));
+        if (!old.isEmpty()) {
+            QCOMPARE(WriteFileSafely(path, old), QString());
+        }
+        const std::optional<QByteArray> lastSaved = savedBefore ? std::optional(old) : std::nullopt;
+        QVERIFY(!ReplaceFileKeepingBackup(path, "new", lastSaved));
+
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray("new"));
+        QFile kept(path + QStringLiteral(".bak"));
+        QCOMPARE(kept.exists(), !backup.isEmpty());
+        if (kept.open(QIODevice::ReadOnly)) {
+            QCOMPARE(kept.readAll(), backup);
+        }
     }
 };
 

@@ -123,7 +123,7 @@ QString InstallMenuBackground(const QString& picture, int language) {
         installs.append({console.filePath(QString::fromUtf8(texture.installed)), made.readAll()});
     }
     console.mkpath(QStringLiteral("."));
-    if (const std::optional<FileWriteFailure> failure = WriteFilesSafely(installs)) {
+    if (const std::optional<WriteFailure> failure = WriteFilesSafely(installs)) {
         return CannotWrite(failure->path, failure->reason, language);
     }
     return {};

@@ -8,6 +8,7 @@
 #include "core/text/DialogNumber.h"
 #include "platform/Profile.h"
 #include "platform/SafeFile.h"
+#include "platform/SteamGame.h"
 #include "platform/SystemMenu.h"
 #include "ui/app/BannerLink.h"
 #include "ui/app/CAboutDlg.h"
@@ -187,7 +188,8 @@ void CBinderDlg::OnInitDialog() {
 
 void CBinderDlg::AskForGameFolder() {
     ShowMessage(nullptr, QString::fromUtf8(kGameFolderQuestion));
-    const QString folder = QFileDialog::getExistingDirectory(nullptr);
+    // Where Steam installed the game, the user only has to confirm.
+    const QString folder = QFileDialog::getExistingDirectory(nullptr, QString(), SteamGameFolder());
     // A cancelled browser stores nothing, so the next start asks again.
     if (folder.isEmpty()) {
         return;
@@ -335,11 +337,16 @@ void CBinderDlg::OnSave() {
     if (path.isEmpty()) {
         return;
     }
-    const std::string bytes = ToConfigFileBytes(m_editPreview->toPlainText().toStdString());
-    const QString failure = WriteFileSafely(path, QByteArray::fromStdString(bytes));
-    if (!failure.isEmpty()) {
-        ShowMessage(this, m_strCannotWrite.arg(QDir::toNativeSeparators(path), failure));
+    const QByteArray bytes =
+        QByteArray::fromStdString(ToConfigFileBytes(m_editPreview->toPlainText().toStdString()));
+    const auto saved = m_savedThisRun.constFind(path);
+    const std::optional<WriteFailure> failure = ReplaceFileKeepingBackup(
+        path, bytes, saved == m_savedThisRun.cend() ? std::nullopt : std::optional<QByteArray>(*saved));
+    if (failure) {
+        ShowMessage(this, m_strCannotWrite.arg(QDir::toNativeSeparators(failure->path), failure->reason));
+        return;
     }
+    m_savedThisRun.insert(path, bytes);
 }
 
 } // namespace cssbinder

@@ -2,7 +2,9 @@
 
 #include "core/crosshair/CrosshairState.h"
 
+#include <QByteArray>
 #include <QDialog>
+#include <QHash>
 #include <QString>
 
 #include <memory>
@@ -161,6 +163,8 @@ private:
 
     QButtonGroup* RadioGroupOf(int firstControlId) const;
 
+    // What this run saved last, by file, so that saving again keeps the file's older backup.
+    QHash<QString, QByteArray> m_savedThisRun;
     bool m_bInitialized = false;
     bool m_bAboutInContextMenu = false;
 };

@@ -106,26 +106,12 @@ QPixmap Banner() {
     return banner;
 }
 
-QPixmap IconImage(int size) {
-    QPixmap icon(size, size);
-    icon.fill(Qt::transparent);
-    QPainter painter(&icon);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setBrush(QColor(141, 118, 68));
-    painter.setPen(QPen(QColor(60, 45, 20), size / 16.0));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, size - 1, size - 1), size / 6.0, size / 6.0);
-    const qreal half = size / 2.0;
-    DrawCrosshairMark(painter, QPointF(half, half), half - size / 8.0, size / 8.0, QColor(0, 255, 0),
-                      size / 10.0);
-    return icon;
-}
-
 } // namespace
 
 QPixmap Bitmap(int resourceId) {
     switch (resourceId) {
     case 128:
-        return IconImage(32);
+        return ProgramIconImage(32);
     case 133:
         return SurfaceBitmap();
     case 134:
@@ -153,10 +139,24 @@ QPixmap Bitmap(int resourceId) {
     }
 }
 
+QPixmap ProgramIconImage(int size) {
+    QPixmap icon(size, size);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(141, 118, 68));
+    painter.setPen(QPen(QColor(60, 45, 20), size / 16.0));
+    painter.drawRoundedRect(QRectF(0.5, 0.5, size - 1, size - 1), size / 6.0, size / 6.0);
+    const qreal half = size / 2.0;
+    DrawCrosshairMark(painter, QPointF(half, half), half - size / 8.0, size / 8.0, QColor(0, 255, 0),
+                      size / 10.0);
+    return icon;
+}
+
 QIcon ProgramIcon() {
     QIcon icon;
-    icon.addPixmap(IconImage(32));
-    icon.addPixmap(IconImage(16));
+    icon.addPixmap(ProgramIconImage(32));
+    icon.addPixmap(ProgramIconImage(16));
     return icon;
 }
 

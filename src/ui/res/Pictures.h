@@ -14,5 +14,7 @@ QPixmap Bitmap(int resourceId);
 
 // The program icon (resource 128), in its 32 and 16 pixel sizes.
 QIcon ProgramIcon();
+// The program icon drawn at any size, for the desktop's icon theme.
+QPixmap ProgramIconImage(int size);
 
 } // namespace cssbinder

@@ -1,7 +1,6 @@
 #include "MainWindowFixture.h"
 #include "ModalScript.h"
 
-#include "platform/BackgroundKit.h"
 #include "ui/advanced/CAdvancedDlg.h"
 #include "ui/app/Globals.h"
 
@@ -54,6 +53,8 @@ class MenuBackgroundTest : public QObject {
 private slots:
     void init() {
         m_fixture = std::make_unique<MainWindowFixture>();
+        // No per-user copy of an installed kit stands in for the one beside the program.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_fixture->GameFolder() + u"/../data"_s));
         m_window = m_fixture->OpenWithGameFolder();
         m_dialog = std::make_unique<CAdvancedDlg>(m_window.get());
         m_dialog->show();
@@ -178,7 +179,7 @@ private:
         return script.Messages();
     }
 
-    const QString m_kit = BackgroundKitFolder();
+    const QString m_kit = QCoreApplication::applicationDirPath() + u"/background"_s;
     std::unique_ptr<MainWindowFixture> m_fixture;
     std::unique_ptr<CBinderDlg> m_window;
     std::unique_ptr<CAdvancedDlg> m_dialog;

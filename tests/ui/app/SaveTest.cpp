@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 #include "ModalScript.h"
+#include "TestFiles.h"
 
 #include "ui/app/Globals.h"
 
@@ -10,21 +11,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <string>
+
 namespace cssbinder::test {
-namespace {
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
 
 class SaveTest : public QObject {
     Q_OBJECT
@@ -78,7 +67,7 @@ private slots:
     }
 
     void textTypedIntoTheBoxIsSavedAndReplacesTheOldFile() {
-        WriteFile(m_target, "old content that must go\r\n");
+        QVERIFY(WriteFile(m_target, "old content that must go\r\n"));
         QTest::keyClicks(m_window->m_editPreview, QStringLiteral("cl_radar \"1\""));
         QTest::keyClick(m_window->m_editPreview, Qt::Key_Return);
         m_window->m_editPreview->insertPlainText(QStringLiteral("ù"));
@@ -92,7 +81,7 @@ private slots:
     }
 
     void cancelledDialogWritesNothing() {
-        WriteFile(m_target, "kept");
+        QVERIFY(WriteFile(m_target, "kept"));
         g_configEntries.Store("rate", "rate \"6400\"");
         m_window->RefreshPreview();
         ModalScript script;
@@ -134,7 +123,52 @@ private slots:
         }
     }
 
+    // Saving over a hand-written file keeps it as autoexec.cfg.bak; saving again in the same run
+    // replaces only what this run wrote, so the hand-written backup survives.
+    void saveKeepsTheReplacedFileAsBackup() {
+        QVERIFY(WriteFile(m_target, "// mine\r\n"));
+        const QString backup = m_target + QStringLiteral(".bak");
+        SaveEntry("rate \"6400\"");
+        QCOMPARE(ReadFile(m_target), QByteArray("rate \"6400\"\r\n"));
+        QCOMPARE(ReadFile(backup), QByteArray("// mine\r\n"));
+
+        SaveEntry("rate \"25000\"");
+        QCOMPARE(ReadFile(m_target), QByteArray("rate \"25000\"\r\n"));
+        QCOMPARE(ReadFile(backup), QByteArray("// mine\r\n"));
+    }
+
+    // The backup cannot be written over a folder of its name: the file stays and the message says why.
+    void failedBackupLeavesTheFileAndSaysWhy() {
+        QVERIFY(WriteFile(m_target, "// mine\r\n"));
+        QVERIFY(QDir(m_fixture->ConfigFolder()).mkdir(QStringLiteral("autoexec.cfg.bak")));
+        const QStringList messages = SaveEntry("rate \"6400\"", true);
+
+        QCOMPARE(ReadFile(m_target), QByteArray("// mine\r\n"));
+        QCOMPARE(messages.size(), 1);
+        const QString prefix = QStringLiteral("Impossible d'écrire %1 : ")
+                                   .arg(QDir::toNativeSeparators(m_target + QStringLiteral(".bak")));
+        QVERIFY2(messages.constFirst().startsWith(prefix) && messages.constFirst().size() > prefix.size(),
+                 qPrintable(messages.constFirst()));
+    }
+
 private:
+    // Saves a document of one entry to the target file; returns the messages shown.
+    QStringList SaveEntry(const std::string& line, bool expectMessage = false) {
+        g_configEntries.Store(line, line);
+        m_window->RefreshPreview();
+        g_configEntries = ConfigDocument();
+        ModalScript script;
+        script.ChooseFile(m_target);
+        if (expectMessage) {
+            script.AnswerMessage();
+        }
+        Click(m_window->m_btnSave);
+        [&] {
+            QTRY_COMPARE(script.Pending(), 0u);
+        }();
+        return script.Messages();
+    }
+
     std::unique_ptr<MainWindowFixture> m_fixture;
     std::unique_ptr<CBinderDlg> m_window;
     QString m_target;

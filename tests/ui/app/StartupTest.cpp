@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 #include "ModalScript.h"
+#include "TestFiles.h"
 
 #include "ui/app/Globals.h"
 
@@ -7,6 +8,8 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -65,10 +68,34 @@ private slots:
             script.CancelFileDialog();
             const auto window = fixture.Open();
             QCOMPARE(script.Pending(), 0u);
+            // Without a Steam installation the browser opens where the program was started.
+            QCOMPARE(script.DialogFolders(), QStringList{QDir::currentPath()});
             QVERIFY(window->isVisible());
             QCOMPARE(fixture.ProfileValue(), QString());
             QCOMPARE(g_gamePath, QString());
         }
+    }
+
+    // With the game installed by Steam, the folder browser opens on it and the user only confirms.
+    void firstStartBrowsesFromTheGameSteamInstalled() {
+        MainWindowFixture fixture;
+        const QDir steam(fixture.HomeFolder() + QStringLiteral("/.local/share/Steam"));
+        const QString game = steam.filePath(QStringLiteral("steamapps/common/Counter-Strike Source"));
+        QVERIFY(QDir().mkpath(game + QStringLiteral("/cstrike")));
+        for (const auto& [name, text] :
+             {std::pair{"libraryfolders.vdf",
+                        QStringLiteral("\"libraryfolders\" { \"0\" { \"path\" \"%1\" } }")},
+              std::pair{"appmanifest_240.acf",
+                        QStringLiteral("\"AppState\" { \"installdir\" \"Counter-Strike Source\" }")}}) {
+            QVERIFY(WriteFile(steam.filePath(QStringLiteral("steamapps/") + QString::fromLatin1(name)),
+                              text.arg(steam.path()).toUtf8()));
+        }
+        ModalScript script;
+        script.AnswerMessage();
+        script.CancelFileDialog();
+        const auto window = fixture.Open();
+        QCOMPARE(script.Pending(), 0u);
+        QCOMPARE(script.DialogFolders(), QStringList{game});
     }
 
     void opensInFrenchWithTheBindFormAndCrosshairReset() {

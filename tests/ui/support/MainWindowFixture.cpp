@@ -14,10 +14,16 @@
 namespace cssbinder::test {
 
 MainWindowFixture::MainWindowFixture() {
+    qputenv("HOME", QFile::encodeName(HomeFolder()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_root.filePath(QStringLiteral("config"))));
+    QDir(m_root.path()).mkpath(QStringLiteral("home"));
     QDir(m_root.path()).mkpath(QStringLiteral("game/cstrike/cfg"));
     g_configEntries = ConfigDocument();
     g_gamePath.clear();
+}
+
+QString MainWindowFixture::HomeFolder() const {
+    return m_root.filePath(QStringLiteral("home"));
 }
 
 QString MainWindowFixture::GameFolder() const {

@@ -10,12 +10,13 @@
 
 namespace cssbinder::test {
 
-// A clean start for every window test: a profile of its own (through XDG_CONFIG_HOME), a game
-// folder with its cstrike/cfg folder, an empty document and no game path.
+// A clean start for every window test: a home and a profile of its own (through HOME and
+// XDG_CONFIG_HOME), a game folder with its cstrike/cfg folder, an empty document and no game path.
 class MainWindowFixture {
 public:
     MainWindowFixture();
 
+    QString HomeFolder() const;
     QString GameFolder() const;
     QString ConfigFolder() const;
     QString ProfileValue() const;

@@ -1,0 +1,62 @@
+#include "core/steam/SteamLibrary.h"
+
+#include "core/steam/KeyValues.h"
+
+namespace cssbinder {
+namespace {
+
+constexpr char kAppManifest[] = "/steamapps/appmanifest_240.acf";
+
+std::optional<KeyValues> ReadKeyValues(const std::string& path, const SteamFiles& files) {
+    const std::optional<std::string> text = files.read(path);
+    return text ? ParseKeyValues(*text) : std::nullopt;
+}
+
+// Each library is a block with its "path"; files of older Steam clients list the paths as values.
+std::vector<std::string> LibraryPaths(const KeyValues& libraryFolders) {
+    std::vector<std::string> paths;
+    for (const KeyValues& library : libraryFolders.children) {
+        if (const KeyValues* path = library.Find("path")) {
+            paths.push_back(path->value);
+        } else if (library.children.empty() && !library.value.empty() &&
+                   library.key.find_first_not_of("0123456789") == std::string::npos) {
+            paths.push_back(library.value);
+        }
+    }
+    return paths;
+}
+
+std::optional<std::string> GameFolderIn(const std::string& library, const SteamFiles& files) {
+    const std::optional<KeyValues> manifest = ReadKeyValues(library + kAppManifest, files);
+    const KeyValues* appState = manifest ? manifest->Find("AppState") : nullptr;
+    const KeyValues* installDir = appState != nullptr ? appState->Find("installdir") : nullptr;
+    if (installDir == nullptr || installDir->value.empty()) {
+        return std::nullopt;
+    }
+    const std::string folder = library + "/steamapps/common/" + installDir->value;
+    if (!files.isFolder(folder + "/cstrike")) {
+        return std::nullopt;
+    }
+    return folder;
+}
+
+} // namespace
+
+std::optional<std::string> FindSteamGameFolder(const std::vector<std::string>& steamFolders,
+                                               const SteamFiles& files) {
+    for (const std::string& steam : steamFolders) {
+        const std::optional<KeyValues> vdf = ReadKeyValues(steam + "/steamapps/libraryfolders.vdf", files);
+        const KeyValues* libraryFolders = vdf ? vdf->Find("libraryfolders") : nullptr;
+        if (libraryFolders == nullptr) {
+            continue;
+        }
+        for (const std::string& library : LibraryPaths(*libraryFolders)) {
+            if (std::optional<std::string> folder = GameFolderIn(library, files)) {
+                return folder;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace cssbinder

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cssbinder {
+
+// How the look-up reaches the file system, so that it runs on any tree.
+struct SteamFiles {
+    // The file's bytes, or nothing when it cannot be read.
+    std::function<std::optional<std::string>(const std::string& path)> read;
+    std::function<bool(const std::string& path)> isFolder;
+};
+
+// The folder of Counter-Strike: Source (Steam app 240): in each library that a Steam folder lists in
+// its steamapps/libraryfolders.vdf, the install folder that the library's
+// steamapps/appmanifest_240.acf names under steamapps/common, kept only when it holds cstrike.
+// The first found, Steam folders and libraries taken in order; nothing when none is found.
+std::optional<std::string> FindSteamGameFolder(const std::vector<std::string>& steamFolders,
+                                               const SteamFiles& files);
+
+} // namespace cssbinder
