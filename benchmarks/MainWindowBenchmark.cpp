@@ -1,11 +1,16 @@
 // What the user waits for in the window: the start-up of the main window, a language change (which
-// refills the ten lists for English and French), a bind click and a crosshair step with its repaint.
+// refills the ten lists for English and French), a bind click and a crosshair step with its repaint;
+// in the Advanced Parameters dialog its opening, a graphics box click (both preview boxes refreshed)
+// and a connection preset (ten lines and three values in the registry's substitute store).
+#include "ui/advanced/CAdvancedDlg.h"
 #include "ui/app/CBinderDlg.h"
 #include "ui/app/Globals.h"
 
 #include "platform/Profile.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -65,6 +70,43 @@ void CrosshairSizeStep(benchmark::State& state) {
     }
 }
 BENCHMARK(CrosshairSizeStep)->Unit(benchmark::kMicrosecond);
+
+void OpenAdvancedDialog(benchmark::State& state) {
+    CBinderDlg window;
+    window.show();
+    for (auto _ : state) {
+        CAdvancedDlg dialog(&window);
+        dialog.show();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(OpenAdvancedDialog)->Unit(benchmark::kMillisecond);
+
+// Each round unchecks the box (eleven lines stored) or checks it (the lines removed).
+void GraphicsBoxClick(benchmark::State& state) {
+    CBinderDlg window;
+    window.show();
+    CAdvancedDlg dialog(&window);
+    dialog.show();
+    for (auto _ : state) {
+        dialog.m_chkRain->click();
+    }
+    g_configEntries = ConfigDocument();
+}
+BENCHMARK(GraphicsBoxClick)->Unit(benchmark::kMicrosecond);
+
+void ConnectionPreset(benchmark::State& state) {
+    CBinderDlg window;
+    window.show();
+    CAdvancedDlg dialog(&window);
+    dialog.show();
+    QAbstractButton* lan = dialog.findChild<QAbstractButton*>(QStringLiteral("1086"));
+    for (auto _ : state) {
+        lan->click();
+    }
+    g_configEntries = ConfigDocument();
+}
+BENCHMARK(ConnectionPreset)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace cssbinder
