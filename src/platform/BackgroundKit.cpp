@@ -36,6 +36,7 @@ KitRun RunBackgroundKit(const QString& folder, std::chrono::milliseconds timeLim
     QProcess process;
     process.setWorkingDirectory(folder);
     process.setStandardInputFile(QProcess::nullDevice());
+    PrepareKitProcess(process);
     process.start(command.program, command.arguments);
     if (!process.waitForStarted(kStartLimitMs)) {
         return {KitRun::Outcome::NotStarted, process.errorString()};
@@ -52,7 +53,7 @@ KitRun RunBackgroundKit(const QString& folder, std::chrono::milliseconds timeLim
     }
 
     if (process.state() != QProcess::NotRunning) {
-        process.kill();
+        StopKitProcess(process);
         process.waitForFinished(kStopLimitMs);
         return {KitRun::Outcome::TimedOut, ErrorOutput(process)};
     }

@@ -5,6 +5,8 @@
 
 #include <chrono>
 
+class QProcess;
+
 namespace cssbinder {
 
 // The folder of the menu background's conversion kit: the folder `background` beside the program
@@ -19,6 +21,10 @@ struct KitCommand {
     QStringList arguments;
 };
 KitCommand BackgroundKitCommand();
+// Sets the kit's process up before it starts, so that StopKitProcess can end the converter the
+// script started along with the script itself; one per back end.
+void PrepareKitProcess(QProcess& process);
+void StopKitProcess(QProcess& process);
 
 struct KitRun {
     enum class Outcome { Finished, NotStarted, Failed, TimedOut };

@@ -12,6 +12,14 @@
 #include <optional>
 
 namespace cssbinder::test {
+namespace {
+
+bool ProcessEnded(const QString& statPath) {
+    QFile stat(statPath);
+    return !stat.open(QIODevice::ReadOnly) || stat.readAll().contains(") Z ");
+}
+
+} // namespace
 
 class PlatformTest : public QObject {
     Q_OBJECT
@@ -92,8 +100,8 @@ private slots:
                                  << int(KitRun::Outcome::Failed) << QStringLiteral("tga2vtf: bad colour map");
         QTest::newRow("silent failure")
             << QByteArray("exit 4") << 5000 << int(KitRun::Outcome::Failed) << QStringLiteral("exit code 4");
-        QTest::newRow("too slow") << QByteArray("sleep 10") << 200 << int(KitRun::Outcome::TimedOut)
-                                  << QString();
+        QTest::newRow("too slow") << QByteArray("sleep 10 & echo $! > converter.pid; wait") << 200
+                                  << int(KitRun::Outcome::TimedOut) << QString();
     }
     void backgroundKitRunEndsWithItsOutcome() {
         QFETCH(QByteArray, script);
@@ -108,6 +116,13 @@ private slots:
         const KitRun run = RunBackgroundKit(kit.path(), std::chrono::milliseconds(limitMs));
         QCOMPARE(int(run.outcome), outcome);
         QCOMPARE(run.reason, reason);
+        // A converter the kit started ends with it (a process that ended shows at most as a zombie).
+        QFile converter(kit.filePath(QStringLiteral("converter.pid")));
+        if (converter.open(QIODevice::ReadOnly)) {
+            const QString stat =
+                QStringLiteral("/proc/%1/stat").arg(QString::fromLatin1(converter.readAll().trimmed()));
+            QTRY_VERIFY(ProcessEnded(stat));
+        }
     }
 
     // A backup is kept only when the replaced content would otherwise be lost.
