@@ -2,12 +2,13 @@
 
 #include <cfloat>
 #include <charconv>
-#include <cstdio>
 
 namespace cssbinder {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view TrimBlanks(std::string_view text) {
     while (!text.empty() && IsBlank(text.front())) {
@@ -21,10 +22,12 @@ std::string_view TrimBlanks(std::string_view text) {
 
 } // namespace
 
+// std::to_chars, unlike printf, writes a point whatever the user's locale, as the parser expects.
 std::string FormatDialogFloat(float value) {
     char buffer[32];
-    const int length = std::snprintf(buffer, sizeof buffer, "%.*g", FLT_DIG, static_cast<double>(value));
-    return std::string(buffer, static_cast<std::size_t>(length));
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
+                                            std::chars_format::general, FLT_DIG);
+    return error == std::errc{} ? std::string(buffer, end) : std::string();
 }
 
 std::optional<float> ParseDialogFloat(std::string_view text) {
