@@ -3,14 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <set>
 
 namespace cssbinder {
 namespace {
 
 std::string_view CaptionOf(const std::vector<ControlCaption>& captions, int controlId) {
-    const auto found = std::find_if(captions.begin(), captions.end(),
-                                    [controlId](const ControlCaption& c) { return c.controlId == controlId; });
+    const auto found = std::find_if(captions.begin(), captions.end(), [controlId](const ControlCaption& c) {
+        return c.controlId == controlId;
+    });
     return found == captions.end() ? std::string_view("<missing>") : found->text;
 }
 
@@ -25,6 +27,42 @@ TEST(MainWindowLabels, EveryLanguageLabelsTheSameFortyControlsOnceEach) {
         EXPECT_EQ(captions.size(), 42u);
         EXPECT_EQ(captions.front().controlId, 1);
         EXPECT_EQ(captions.back().controlId, 1022);
+    }
+}
+
+TEST(MainWindowLabels, CaptionsAndMessagesOfEachLanguage) {
+    struct Case {
+        int language;
+        std::array<std::string_view, 4> captions; // Exit, Save, upper flashbang box, Advanced
+        std::array<std::string_view, 4> messages; // nothing to say, to add, no key, nothing to save
+    };
+    const Case cases[] = {
+        {English,
+         {"Exit", "Save", "Flashbang 2", "Advanced parameters"},
+         {"Nothing to say", "Nothing to add", "Select a key", "Nothing to save"}},
+        {French,
+         {"Fermer", "Sauvegarder", "Grenade aveuglante 2", "Paramètres avancés"},
+         {"Rien à dire", "Rien à ajouter", "Pas de touche sélectionnée", "rien à sauvegarder"}},
+        {German,
+         {"Schließen", "Laden", "Blengranate 2", "Fortgeschrittene parameters"},
+         {"Nichts zu sagen", "Nichts hinzuzufügen", "Keine Taste Auswahlen", "Nichts zu laden"}},
+        {Italian,
+         {"Fine", "Salva", "Flashbang 2", "Parametri avanzati"},
+         {"Niente dire", "Niente aggiungere", "Nessuna tasti selezionata", "Niente a salva"}},
+        {Spanish,
+         {"Salir", "Guardar", "Bengala 2", "Parámetros avanzados"},
+         {"Nada decir", "Nada agregar", "Ningunos tecla seleccionado", "Nada guardar"}},
+    };
+    for (const Case& test : cases) {
+        const auto captions = MainWindowCaptions(test.language, false, false);
+        EXPECT_EQ((std::array{CaptionOf(captions, 1), CaptionOf(captions, 1027), CaptionOf(captions, 1010),
+                              CaptionOf(captions, 1022)}),
+                  test.captions);
+        EXPECT_EQ((std::array{MessageText(Message::NothingToSay, test.language),
+                              MessageText(Message::NothingToAdd, test.language),
+                              MessageText(Message::SelectKey, test.language),
+                              MessageText(Message::NothingToSave, test.language)}),
+                  test.messages);
     }
 }
 

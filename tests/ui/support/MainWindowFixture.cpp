@@ -1,15 +1,20 @@
 #include "MainWindowFixture.h"
+#include "ModalScript.h"
 
 #include "core/lang/Language.h"
 #include "platform/Profile.h"
 #include "ui/app/Globals.h"
 
+#include <QAbstractButton>
 #include <QDir>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <array>
 
 namespace cssbinder::test {
+
+using namespace Qt::StringLiterals;
 
 MainWindowFixture::MainWindowFixture() {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_root.filePath(QStringLiteral("config"))));
@@ -43,6 +48,32 @@ std::unique_ptr<CBinderDlg> MainWindowFixture::Open() const {
 std::unique_ptr<CBinderDlg> MainWindowFixture::OpenWithGameFolder() const {
     StoreGameFolder();
     return Open();
+}
+
+QAbstractButton* Button(const CBinderDlg& window, int controlId) {
+    return ControlOf<QAbstractButton>(window, controlId);
+}
+
+QStringList Press(QWidget* control, std::initializer_list<QMessageBox::StandardButton> answers) {
+    ModalScript script;
+    for (const QMessageBox::StandardButton answer : answers) {
+        script.AnswerMessage(answer);
+    }
+    Click(control);
+    QStringList shown = script.Messages();
+    for (const QString& window : script.Unexpected()) {
+        shown.append(QStringLiteral("unexpected ") + window);
+    }
+    for (std::size_t left = 0; left < script.Pending(); ++left) {
+        shown.append(QStringLiteral("no box for an answer"));
+    }
+    return shown;
+}
+
+QString Committed(const CBinderDlg& window) {
+    const QString document = QString::fromStdString(g_configEntries.Render()).replace(u"\r\n"_s, u"\n"_s);
+    const QString shown = window.m_editPreview->toPlainText();
+    return shown == document ? shown : u"preview box: %1, document: %2"_s.arg(shown, document);
 }
 
 void Click(QWidget* control) {
