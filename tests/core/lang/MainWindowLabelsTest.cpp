@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <set>
+#include <utility>
 
 namespace cssbinder {
 namespace {
@@ -30,39 +31,25 @@ TEST(MainWindowLabels, EveryLanguageLabelsTheSameFortyControlsOnceEach) {
     }
 }
 
+// Exit, Save and Advanced parameters, and the messages for no key and for nothing to save.
 TEST(MainWindowLabels, CaptionsAndMessagesOfEachLanguage) {
-    struct Case {
-        int language;
-        std::array<std::string_view, 4> captions; // Exit, Save, upper flashbang box, Advanced
-        std::array<std::string_view, 4> messages; // nothing to say, to add, no key, nothing to save
-    };
-    const Case cases[] = {
-        {English,
-         {"Exit", "Save", "Flashbang 2", "Advanced parameters"},
-         {"Nothing to say", "Nothing to add", "Select a key", "Nothing to save"}},
+    using Texts = std::array<std::string_view, 5>;
+    const std::pair<int, Texts> cases[] = {
+        {English, {"Exit", "Save", "Advanced parameters", "Select a key", "Nothing to save"}},
         {French,
-         {"Fermer", "Sauvegarder", "Grenade aveuglante 2", "Paramètres avancés"},
-         {"Rien à dire", "Rien à ajouter", "Pas de touche sélectionnée", "rien à sauvegarder"}},
+         {"Fermer", "Sauvegarder", "Paramètres avancés", "Pas de touche sélectionnée", "rien à sauvegarder"}},
         {German,
-         {"Schließen", "Laden", "Blengranate 2", "Fortgeschrittene parameters"},
-         {"Nichts zu sagen", "Nichts hinzuzufügen", "Keine Taste Auswahlen", "Nichts zu laden"}},
-        {Italian,
-         {"Fine", "Salva", "Flashbang 2", "Parametri avanzati"},
-         {"Niente dire", "Niente aggiungere", "Nessuna tasti selezionata", "Niente a salva"}},
+         {"Schließen", "Laden", "Fortgeschrittene parameters", "Keine Taste Auswahlen", "Nichts zu laden"}},
+        {Italian, {"Fine", "Salva", "Parametri avanzati", "Nessuna tasti selezionata", "Niente a salva"}},
         {Spanish,
-         {"Salir", "Guardar", "Bengala 2", "Parámetros avanzados"},
-         {"Nada decir", "Nada agregar", "Ningunos tecla seleccionado", "Nada guardar"}},
+         {"Salir", "Guardar", "Parámetros avanzados", "Ningunos tecla seleccionado", "Nada guardar"}},
     };
-    for (const Case& test : cases) {
-        const auto captions = MainWindowCaptions(test.language, false, false);
-        EXPECT_EQ((std::array{CaptionOf(captions, 1), CaptionOf(captions, 1027), CaptionOf(captions, 1010),
-                              CaptionOf(captions, 1022)}),
-                  test.captions);
-        EXPECT_EQ((std::array{MessageText(Message::NothingToSay, test.language),
-                              MessageText(Message::NothingToAdd, test.language),
-                              MessageText(Message::SelectKey, test.language),
-                              MessageText(Message::NothingToSave, test.language)}),
-                  test.messages);
+    for (const auto& [language, texts] : cases) {
+        const auto captions = MainWindowCaptions(language, false, false);
+        EXPECT_EQ(
+            (Texts{CaptionOf(captions, 1), CaptionOf(captions, 1027), CaptionOf(captions, 1022),
+                   MessageText(Message::SelectKey, language), MessageText(Message::NothingToSave, language)}),
+            texts);
     }
 }
 
