@@ -2,6 +2,8 @@
 
 #include <cfloat>
 #include <charconv>
+#include <clocale>
+#include <cstdio>
 
 namespace cssbinder {
 namespace {
@@ -22,12 +24,17 @@ std::string_view TrimBlanks(std::string_view text) {
 
 } // namespace
 
-// std::to_chars, unlike printf, writes a point whatever the user's locale, as the parser expects.
+// printf writes the decimal separator of the user's locale; the field and its parser use a point.
 std::string FormatDialogFloat(float value) {
     char buffer[32];
-    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
-                                            std::chars_format::general, FLT_DIG);
-    return error == std::errc{} ? std::string(buffer, end) : std::string();
+    const int length = std::snprintf(buffer, sizeof buffer, "%.*g", FLT_DIG, static_cast<double>(value));
+    const std::string_view printed(buffer, static_cast<std::size_t>(length));
+    const std::string_view separator = std::localeconv()->decimal_point;
+    const std::size_t at = printed.find(separator);
+    if (separator == "." || at == std::string_view::npos) {
+        return std::string(printed);
+    }
+    return std::string(printed.substr(0, at)).append(".").append(printed.substr(at + separator.size()));
 }
 
 std::optional<float> ParseDialogFloat(std::string_view text) {
