@@ -33,27 +33,41 @@ private:
 };
 
 // Soft relief in [-1, 1]: random heights on a lattice of `cell` pixels, eased smoothly between them.
+// The lattice cell and easing of every column and row are worked out once, not for every pixel.
 class ValueNoise {
 public:
     ValueNoise(int width, int height, int cell, SurfaceRandom& random)
-        : m_cell(cell), m_columns(width / cell + 2),
-          m_heights(static_cast<std::size_t>(m_columns) * static_cast<std::size_t>(height / cell + 2)) {
+        : m_columns(width / cell + 2),
+          m_heights(static_cast<std::size_t>(m_columns) * static_cast<std::size_t>(height / cell + 2)),
+          m_x(Steps(width, cell)), m_y(Steps(height, cell)) {
         for (double& h : m_heights) {
             h = random.Signed();
         }
     }
 
     double At(int x, int y) const {
-        const int column = x / m_cell;
-        const int row = y / m_cell;
-        const double fx = Ease(static_cast<double>(x % m_cell) / m_cell);
-        const double fy = Ease(static_cast<double>(y % m_cell) / m_cell);
-        const double upper = Lerp(Height(column, row), Height(column + 1, row), fx);
-        const double lower = Lerp(Height(column, row + 1), Height(column + 1, row + 1), fx);
-        return Lerp(upper, lower, fy);
+        const Step& across = m_x[static_cast<std::size_t>(x)];
+        const Step& down = m_y[static_cast<std::size_t>(y)];
+        const double upper =
+            Lerp(Height(across.cell, down.cell), Height(across.cell + 1, down.cell), across.ease);
+        const double lower =
+            Lerp(Height(across.cell, down.cell + 1), Height(across.cell + 1, down.cell + 1), across.ease);
+        return Lerp(upper, lower, down.ease);
     }
 
 private:
+    struct Step {
+        int cell;
+        double ease;
+    };
+
+    static std::vector<Step> Steps(int length, int cell) {
+        std::vector<Step> steps(static_cast<std::size_t>(length));
+        for (int i = 0; i < length; ++i) {
+            steps[static_cast<std::size_t>(i)] = {i / cell, Ease(static_cast<double>(i % cell) / cell)};
+        }
+        return steps;
+    }
     static double Ease(double t) { return t * t * (3.0 - 2.0 * t); }
     static double Lerp(double a, double b, double t) { return a + (b - a) * t; }
     double Height(int column, int row) const {
@@ -61,9 +75,10 @@ private:
                          static_cast<std::size_t>(column)];
     }
 
-    int m_cell;
     int m_columns;
     std::vector<double> m_heights;
+    std::vector<Step> m_x;
+    std::vector<Step> m_y;
 };
 
 // Brightness layers, as fractions of the sand colour. Together they stay within +-0.33, so every channel

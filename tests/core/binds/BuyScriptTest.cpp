@@ -1,19 +1,14 @@
 #include "core/binds/BuyScript.h"
 
-#include "core/binds/BindLine.h"
-
 #include <gtest/gtest.h>
 
 namespace cssbinder {
 namespace {
 
 // Positions in the weapon lists and armour radio indexes.
-constexpr int kDesertEagle = 4;
 constexpr int kFiveSeven = 6;
 constexpr int kAk47 = 13;
-constexpr int kM4a1 = 14;
 constexpr int kKevlar = 0;
-constexpr int kHelmetKevlar = 1;
 
 struct BuyCase {
     const char* what;
@@ -58,22 +53,6 @@ TEST(BuyScript, ChainsTheChosenPiecesInBuyOrderWithoutATrailingSemicolon) {
     for (const BuyCase& test : cases) {
         EXPECT_EQ(BuyCommand(test.choices), test.command) << test.what;
     }
-}
-
-TEST(BuyScript, WorkedExampleGivesTheLowerCasedBindLine) {
-    const BuyChoices choices{.secondary = kDesertEagle,
-                             .primary1 = kM4a1,
-                             .primary2 = kAk47,
-                             .defuser = true,
-                             .armor = kHelmetKevlar,
-                             .heGrenade = true,
-                             .flashbang1 = true,
-                             .flashbang2 = true,
-                             .primaryAmmo = true};
-    EXPECT_EQ(
-        BindLine("F1", BuyCommand(choices)),
-        "bind \"f1\" \"buy deagle;buy m4a1;buy ak47;buy defuser;buy vesthelm;buy hegrenade;buy flashbang;"
-        "buy flashbang;buy primammo\"");
 }
 
 } // namespace

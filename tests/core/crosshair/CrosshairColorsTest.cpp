@@ -12,13 +12,6 @@ TEST(CrosshairColors, RedSitsInTheLowestByteAndEachChannelKeepsEightBits) {
               (std::array<ColorRef, 5>{0x0000FF00u, 0x000000FFu, 0x00FF0000u, 0x0000FFFFu, 0x00FF8080u}));
 }
 
-TEST(BlendDrawColor, OpaqueGivesTheColourAndClearGivesTheSand) {
-    for (const ColorRef color : kCrosshairColors) {
-        EXPECT_EQ(BlendDrawColor(kCrosshairBackground, color, 255), color) << std::hex << color;
-        EXPECT_EQ(BlendDrawColor(kCrosshairBackground, color, 0), kCrosshairBackground) << std::hex << color;
-    }
-}
-
 // Every alpha the transparency buttons reach: the game's cl_crosshairalpha value and lightblue over the
 // sand. The blend truncates its two quotients apart, which loses up to one unit against a single
 // division (alpha 210, red: 24 + 105).

@@ -3,14 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <set>
+#include <utility>
 
 namespace cssbinder {
 namespace {
 
 std::string_view CaptionOf(const std::vector<ControlCaption>& captions, int controlId) {
-    const auto found = std::find_if(captions.begin(), captions.end(),
-                                    [controlId](const ControlCaption& c) { return c.controlId == controlId; });
+    const auto found = std::find_if(captions.begin(), captions.end(), [controlId](const ControlCaption& c) {
+        return c.controlId == controlId;
+    });
     return found == captions.end() ? std::string_view("<missing>") : found->text;
 }
 
@@ -25,6 +28,28 @@ TEST(MainWindowLabels, EveryLanguageLabelsTheSameFortyControlsOnceEach) {
         EXPECT_EQ(captions.size(), 42u);
         EXPECT_EQ(captions.front().controlId, 1);
         EXPECT_EQ(captions.back().controlId, 1022);
+    }
+}
+
+// Exit, Save and Advanced parameters, and the messages for no key and for nothing to save.
+TEST(MainWindowLabels, CaptionsAndMessagesOfEachLanguage) {
+    using Texts = std::array<std::string_view, 5>;
+    const std::pair<int, Texts> cases[] = {
+        {English, {"Exit", "Save", "Advanced parameters", "Select a key", "Nothing to save"}},
+        {French,
+         {"Fermer", "Sauvegarder", "Paramètres avancés", "Pas de touche sélectionnée", "rien à sauvegarder"}},
+        {German,
+         {"Schließen", "Laden", "Fortgeschrittene parameters", "Keine Taste Auswahlen", "Nichts zu laden"}},
+        {Italian, {"Fine", "Salva", "Parametri avanzati", "Nessuna tasti selezionata", "Niente a salva"}},
+        {Spanish,
+         {"Salir", "Guardar", "Parámetros avanzados", "Ningunos tecla seleccionado", "Nada guardar"}},
+    };
+    for (const auto& [language, texts] : cases) {
+        const auto captions = MainWindowCaptions(language, false, false);
+        EXPECT_EQ(
+            (Texts{CaptionOf(captions, 1), CaptionOf(captions, 1027), CaptionOf(captions, 1022),
+                   MessageText(Message::SelectKey, language), MessageText(Message::NothingToSave, language)}),
+            texts);
     }
 }
 

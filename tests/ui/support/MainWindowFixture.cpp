@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "ModalScript.h"
 
 #include "core/lang/Language.h"
 #include "platform/Profile.h"
@@ -7,11 +8,14 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QGroupBox>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include <array>
 
 namespace cssbinder::test {
+
+using namespace Qt::StringLiterals;
 
 MainWindowFixture::MainWindowFixture() {
     qputenv("HOME", QFile::encodeName(HomeFolder()));
@@ -59,6 +63,32 @@ QString CaptionOf(const QWidget& dialog, int controlId) {
         return frame->title();
     }
     return static_cast<const QAbstractButton*>(control)->text();
+}
+
+QAbstractButton* Button(const CBinderDlg& window, int controlId) {
+    return ControlOf<QAbstractButton>(window, controlId);
+}
+
+QStringList Press(QWidget* control, std::initializer_list<QMessageBox::StandardButton> answers) {
+    ModalScript script;
+    for (const QMessageBox::StandardButton answer : answers) {
+        script.AnswerMessage(answer);
+    }
+    Click(control);
+    QStringList shown = script.Messages();
+    for (const QString& window : script.Unexpected()) {
+        shown.append(QStringLiteral("unexpected ") + window);
+    }
+    for (std::size_t left = 0; left < script.Pending(); ++left) {
+        shown.append(QStringLiteral("no box for an answer"));
+    }
+    return shown;
+}
+
+QString Committed(const CBinderDlg& window) {
+    const QString document = QString::fromStdString(g_configEntries.Render()).replace(u"\r\n"_s, u"\n"_s);
+    const QString shown = window.m_editPreview->toPlainText();
+    return shown == document ? shown : u"preview box: %1, document: %2"_s.arg(shown, document);
 }
 
 void Click(QWidget* control) {

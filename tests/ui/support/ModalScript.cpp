@@ -17,13 +17,16 @@ ModalScript::ModalScript() {
 ModalScript::~ModalScript() = default;
 
 void ModalScript::AnswerMessage(QMessageBox::StandardButton button) {
-    Then([button](QWidget& window) {
+    Then([this, button](QWidget& window) {
         auto* box = qobject_cast<QMessageBox*>(&window);
-        if (box == nullptr) {
+        QAbstractButton* answer = box != nullptr ? box->button(button) : nullptr;
+        if (answer == nullptr) {
+            m_unexpected.append(QStringLiteral("%1 without the asked button")
+                                    .arg(QString::fromLatin1(window.metaObject()->className())));
             window.close();
             return;
         }
-        box->button(button)->click();
+        answer->click();
     });
 }
 

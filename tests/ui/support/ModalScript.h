@@ -22,6 +22,7 @@ public:
     ModalScript();
     ~ModalScript() override;
 
+    // A window that is no message box with this button is recorded as unexpected and closed.
     void AnswerMessage(QMessageBox::StandardButton button = QMessageBox::Ok);
     // Picks the file (or folder) in the next file dialog, after recording the folder it opened in.
     void ChooseFile(const QString& path);

@@ -1,0 +1,379 @@
+#include "MainWindowFixture.h"
+#include "ModalScript.h"
+#include "TestFiles.h"
+
+#include "core/lang/Language.h"
+#include "ui/advanced/AdvancedDialogTemplate.h"
+#include "ui/advanced/CAdvancedDlg.h"
+#include "ui/app/Globals.h"
+#include "ui/app/MainDialogTemplate.h"
+
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <algorithm>
+#include <clocale>
+#include <span>
+
+namespace cssbinder::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+const QString kTitle = u"CS:Source Binds/Scripts/Optimization by Zelvar_Brask"_s;
+const QString kRangeMessage = u"Please enter a number between 1 and 3."_s;
+
+// Why a control's caption does not fit it, or an empty text.
+QString CaptionClipping(const QWidget& control) {
+    const QFontMetrics metrics(control.font());
+    if (const auto* frame = qobject_cast<const QGroupBox*>(&control)) {
+        return metrics.horizontalAdvance(frame->title()) + 8 <= frame->width() ? QString() : frame->title();
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(&control)) {
+        const QRect area = button->rect().adjusted(3, 2, -3, -2);
+        return area.contains(metrics.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, button->text()))
+                   ? QString()
+                   : button->text();
+    }
+    if (qobject_cast<const QCheckBox*>(&control) || qobject_cast<const QRadioButton*>(&control)) {
+        const auto& box = static_cast<const QAbstractButton&>(control);
+        return box.sizeHint().boundedTo(box.size()) == box.sizeHint() ? QString() : box.text();
+    }
+    return {};
+}
+
+void VerifyTemplateInPlace(const QWidget& window, std::span<const ControlTemplate> controls) {
+    QList<const QWidget*> shown;
+    for (const ControlTemplate& control : controls) {
+        const QWidget* widget = ControlOf<QWidget>(window, control.id);
+        const QString name = QString::number(control.id);
+        QVERIFY2(widget != nullptr && window.rect().contains(widget->geometry()), qPrintable(name));
+        QCOMPARE(widget->isVisible(), control.kind != ControlKind::HiddenPushButton);
+        QCOMPARE(widget->x(), control.x * 6 / 4);
+        if (widget->isVisible() && control.kind != ControlKind::GroupBox) {
+            for (const QWidget* other : shown) {
+                QVERIFY2(!widget->geometry().intersects(other->geometry()),
+                         qPrintable(name + u" / "_s + other->objectName()));
+            }
+            shown.append(widget);
+        }
+    }
+}
+
+void VerifyCaptionsFit(const QWidget& window, int language) {
+    for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QString clipped = control->isVisible() ? CaptionClipping(*control) : QString();
+        QVERIFY2(clipped.isEmpty(),
+                 qPrintable(u"%1, language %2: %3"_s.arg(window.windowTitle()).arg(language).arg(clipped)));
+    }
+}
+
+// Stands in for the desktop's web browser.
+class LinkCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void Open(const QUrl& url) { opened.append(url); }
+};
+
+} // namespace
+
+// Saves a document of one line into the file, answering OK to the messages; returns the messages and
+// the windows nothing was asked of.
+QStringList SaveLine(CBinderDlg& window, const QString& target, const std::string& line, int messages = 0) {
+    g_configEntries = ConfigDocument();
+    g_configEntries.Store(line, line);
+    window.RefreshPreview();
+    ModalScript script;
+    script.ChooseFile(target);
+    for (int i = 0; i < messages; ++i) {
+        script.AnswerMessage();
+    }
+    Click(window.m_btnSave);
+    if (!QTest::qWaitFor([&script] { return script.Pending() == 0; })) {
+        return {u"the file dialog or a message never came"_s};
+    }
+    return script.Messages() + script.Unexpected();
+}
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The question comes before the window shows; the chosen folder is kept, so the next start asks
+    // nothing. A cancelled browser stores nothing, so the next start asks again.
+    void firstStartAsksForTheGameFolder() {
+        MainWindowFixture fixture;
+        for (const bool cancel : {true, false}) {
+            ModalScript script;
+            bool windowShownDuringQuestion = true;
+            script.Then([&](QWidget& box) {
+                windowShownDuringQuestion =
+                    std::ranges::any_of(QApplication::topLevelWidgets(), [](QWidget* w) {
+                        return qobject_cast<CBinderDlg*>(w) != nullptr && w->isVisible();
+                    });
+                qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Ok)->click();
+            });
+            if (cancel) {
+                script.CancelFileDialog();
+            } else {
+                script.ChooseFile(fixture.GameFolder());
+            }
+            const auto window = fixture.Open();
+            // Without a Steam installation the browser opens where the program was started.
+            QCOMPARE(script.DialogFolders(), QStringList{QDir::currentPath()});
+            QCOMPARE(script.Messages(),
+                     QStringList{u"Select the location of your \"counter-strike source\" folder"_s});
+            QVERIFY(!windowShownDuringQuestion && window->isVisible());
+            QCOMPARE(script.Pending(), 0u);
+            QCOMPARE(fixture.ProfileValue(), cancel ? QString() : fixture.GameFolder());
+            QCOMPARE(g_gamePath, fixture.ProfileValue());
+        }
+        ModalScript nextStart;
+        const auto again = fixture.Open();
+        QTest::qWait(30);
+        QVERIFY(nextStart.Unexpected().isEmpty());
+        QCOMPARE(g_gamePath, fixture.GameFolder());
+    }
+
+    // With the game installed by Steam, the folder browser opens on it and the user only confirms.
+    void firstStartBrowsesFromTheGameSteamInstalled() {
+        MainWindowFixture fixture;
+        const QDir steam(fixture.HomeFolder() + u"/.local/share/Steam"_s);
+        const QString game = steam.filePath(u"steamapps/common/Counter-Strike Source"_s);
+        QVERIFY(QDir().mkpath(game + u"/cstrike"_s));
+        QVERIFY(WriteFile(steam.filePath(u"steamapps/libraryfolders.vdf"_s),
+                          u"\"libraryfolders\" { \"0\" { \"path\" \"%1\" } }"_s.arg(steam.path()).toUtf8()));
+        QVERIFY(WriteFile(steam.filePath(u"steamapps/appmanifest_240.acf"_s),
+                          "\"AppState\" { \"installdir\" \"Counter-Strike Source\" }"));
+        ModalScript script;
+        script.AnswerMessage();
+        script.CancelFileDialog();
+        const auto window = fixture.Open();
+        QCOMPARE(script.Pending(), 0u);
+        QCOMPARE(script.DialogFolders(), QStringList{game});
+    }
+
+    void opensCentredInFrenchWithTheFormsReset() {
+        MainWindowFixture fixture;
+        const auto window = fixture.OpenWithGameFolder();
+        QCOMPARE(window->windowTitle(), kTitle);
+        QCOMPARE(window->size(), QSize(621, 671));
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        // Give or take the frame the window system adds.
+        QVERIFY((window->geometry().center() - window->screen()->availableGeometry().center())
+                    .manhattanLength() <= 8);
+        QCOMPARE(window->m_nLanguage, int{French});
+        QCOMPARE(window->m_cbLetters->currentText(), u"Lettres"_s);
+        for (const int checked : {1019, 1030, 1058}) {
+            QVERIFY(Button(*window, checked)->isChecked());
+        }
+        QCOMPARE(window->m_editGamma->text(), u"2.2"_s);
+        QVERIFY(window->m_btnTransparencyPlus->isEnabled() && !window->m_btnTransparencyMinus->isEnabled());
+        QCOMPARE(Committed(*window), QString());
+        for (const QPushButton* button : window->findChildren<QPushButton*>()) {
+            QVERIFY2(!button->isDefault() && !button->autoDefault(), qPrintable(button->objectName()));
+        }
+    }
+
+    // Every control of the template at its place inside the window, hidden buttons hidden, pictures at
+    // their bitmap's size, and no two controls on top of each other (frames aside); the Advanced
+    // Parameters dialog likewise.
+    void controlsSitWhereTheTemplatePutsThem() {
+        MainWindowFixture fixture;
+        const auto window = fixture.OpenWithGameFolder();
+        VerifyTemplateInPlace(*window, MainDialogControls());
+        CAdvancedDlg advanced(window.get());
+        advanced.show();
+        VerifyTemplateInPlace(advanced, AdvancedDialogControls());
+        QCOMPARE(advanced.size(), QSize(621, 671));
+        QCOMPARE(ControlOf<QWidget>(*window, 1061)->size(), QSize(600, 112));
+        QCOMPARE(ControlOf<QWidget>(*window, 1055)->size(), QSize(137, 126));
+        QCOMPARE(ControlOf<QWidget>(*window, 1109)->size(), QSize(30, 20));
+    }
+
+    // In each language and in both states of the two buttons whose captions follow the crosshair.
+    void captionsFitInEveryLanguage() {
+        MainWindowFixture fixture;
+        const auto window = fixture.OpenWithGameFolder();
+        for (int round = 0; round < 2; ++round) {
+            for (int language = English; language <= Spanish; ++language) {
+                ClickFlag(*window, language);
+                VerifyCaptionsFit(*window, language);
+                if (round == 0) {
+                    CAdvancedDlg advanced(window.get());
+                    advanced.show();
+                    VerifyCaptionsFit(advanced, language);
+                }
+            }
+            Click(window->m_btnDynamic);
+            Click(window->m_btnSetAlpha);
+        }
+    }
+
+    void bannerOpensTheMakersLink() {
+        MainWindowFixture fixture;
+        const auto window = fixture.OpenWithGameFolder();
+        QWidget* banner = ControlOf<QWidget>(*window, 1061);
+        const QString link = u"https://github.com/cssbinder/cssbinder"_s;
+        QCOMPARE(banner->toolTip(), link);
+        QCOMPARE(banner->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(window->m_editPreview->viewport()->cursor().shape(), Qt::ArrowCursor);
+        LinkCatcher browser;
+        QDesktopServices::setUrlHandler(u"https"_s, &browser, "Open");
+        Click(banner);
+        QDesktopServices::unsetUrlHandler(u"https"_s);
+        QCOMPARE(browser.opened, QList<QUrl>{QUrl(link)});
+    }
+
+    void windowMenuEndsWithTheAboutEntry() {
+        MainWindowFixture fixture;
+        const auto window = fixture.OpenWithGameFolder();
+        ModalScript script;
+        QStringList entries;
+        script.Then([&](QWidget& popup) {
+            for (const QAction* action : popup.actions()) {
+                entries.append(action->isSeparator() ? u"-"_s : action->text());
+            }
+            popup.actions().constLast()->trigger();
+            popup.close();
+        });
+        script.Then([&](QWidget& about) {
+            entries.append(about.windowTitle());
+            about.close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 300),
+                                window->mapToGlobal(QPoint(5, 300)));
+        QApplication::sendEvent(window.get(), &event);
+        QTRY_COMPARE(script.Pending(), 0u);
+        QCOMPARE(entries, (QStringList{u"-"_s, u"&A propos de Tarvik..."_s, u"A propos de Tarvik"_s}));
+        QVERIFY(script.Unexpected().isEmpty());
+    }
+
+    // Exit takes gamma values from 1 to 3 and refuses the rest, keeping the window open. A number out of
+    // range is taken before it is refused; a text that is no number keeps the value before it. The
+    // window tests run under a French locale: a typed comma is a decimal separator there.
+    void exitChecksTheGammaRange_data() {
+        QTest::addColumn<QString>("gamma");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<float>("value");
+        QTest::newRow("too low") << u"0.99"_s << false << 0.99f;
+        QTest::newRow("lowest") << u"1"_s << true << 1.0f;
+        QTest::newRow("highest, blanks around") << u" 3 "_s << true << 3.0f;
+        QTest::newRow("too high") << u"3.01"_s << false << 3.01f;
+        QTest::newRow("no number") << u"abc"_s << false << 2.2f;
+        QTest::newRow("decimal comma") << u"1,5"_s << true << 1.5f;
+    }
+    void exitChecksTheGammaRange() {
+        QCOMPARE(*std::localeconv()->decimal_point, ',');
+        QFETCH(QString, gamma);
+        QFETCH(bool, closes);
+        QFETCH(float, value);
+        MainWindowFixture fixture;
+        const auto window = fixture.OpenWithGameFolder();
+        window->m_editGamma->setText(gamma);
+        const QStringList shown =
+            closes ? Press(window->m_btnExit) : Press(window->m_btnExit, {QMessageBox::Ok});
+        QCOMPARE(shown, closes ? QStringList() : QStringList{kRangeMessage});
+        QCOMPARE(window->isVisible(), !closes);
+        QCOMPARE(window->m_fGamma, value);
+        QCOMPARE(window->focusWidget() == window->m_editGamma, !closes);
+    }
+
+    // The box's text, typed or rendered, replaces the file in the game's config folder, in code page
+    // 1252 with CR LF line ends; a cancelled dialog writes nothing.
+    void saveWritesTheBoxIntoTheChosenFile() {
+        MainWindowFixture fixture;
+        const auto window = fixture.OpenWithGameFolder();
+        const QString target = QDir(fixture.ConfigFolder()).filePath(u"autoexec.cfg"_s);
+        QVERIFY(WriteFile(target, "kept"));
+        g_configEntries.Store("F1", "bind \"f1\" \"say héllo\"");
+        window->RefreshPreview();
+        for (const bool cancel : {true, false}) {
+            ModalScript script;
+            if (cancel) {
+                script.CancelFileDialog();
+            } else {
+                script.ChooseFile(target);
+            }
+            Click(window->m_btnSave);
+            QTRY_COMPARE(script.Pending(), 0u);
+            QCOMPARE(script.DialogFolders(), QStringList{fixture.ConfigFolder()});
+            QCOMPARE(ReadFile(target),
+                     cancel ? QByteArray("kept") : QByteArray("bind \"f1\" \"say h\xE9llo\"\r\n"));
+            QVERIFY(script.Messages().isEmpty() && script.Unexpected().isEmpty());
+        }
+        window->m_editPreview->moveCursor(QTextCursor::End);
+        window->m_editPreview->insertPlainText(u"ù"_s);
+        ModalScript script;
+        script.ChooseFile(target);
+        Click(window->m_btnSave);
+        QTRY_COMPARE(script.Pending(), 0u);
+        QCOMPARE(ReadFile(target), QByteArray("bind \"f1\" \"say h\xE9llo\"\r\n\xF9"));
+        QCOMPARE(g_configEntries.GetCount(), 1u);
+    }
+
+    // Saving over a hand-written file keeps it as autoexec.cfg.bak; saving again in the same run
+    // replaces only what this run wrote, so the hand-written backup survives. A backup that cannot be
+    // written (a folder of its name) leaves the file and says why.
+    void saveKeepsTheReplacedFileAsBackup() {
+        MainWindowFixture fixture;
+        const auto window = fixture.OpenWithGameFolder();
+        const QString target = QDir(fixture.ConfigFolder()).filePath(u"autoexec.cfg"_s);
+        const QString backup = target + u".bak"_s;
+        QVERIFY(WriteFile(target, "// mine\r\n"));
+        for (const char* line : {"rate \"6400\"", "rate \"25000\""}) {
+            QCOMPARE(SaveLine(*window, target, line), QStringList());
+            QCOMPARE(ReadFile(target), QByteArray(line) + "\r\n");
+            QCOMPARE(ReadFile(backup), QByteArray("// mine\r\n"));
+        }
+
+        QVERIFY(WriteFile(target, "// mine again\r\n") && QFile::remove(backup) && QDir().mkdir(backup));
+        const QStringList shown = SaveLine(*window, target, "rate \"6400\"", 1);
+        QCOMPARE(ReadFile(target), QByteArray("// mine again\r\n"));
+        const QString prefix = u"Impossible d'écrire %1 : "_s.arg(QDir::toNativeSeparators(backup));
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.constFirst().startsWith(prefix) && shown.constFirst() != prefix,
+                 qPrintable(shown.constFirst()));
+    }
+
+    // Here the folder disappears between the choice of the file and the write.
+    void failedWriteIsReportedWithThePathAndTheReason() {
+        MainWindowFixture fixture;
+        const auto window = fixture.OpenWithGameFolder();
+        const QString target = QDir(fixture.ConfigFolder()).filePath(u"autoexec.cfg"_s);
+        g_configEntries.Store("rate", "rate \"6400\"");
+        window->RefreshPreview();
+        ModalScript script;
+        script.ChooseFile(target);
+        script.AnswerMessage();
+        QTimer::singleShot(0, this, [&fixture] {
+            connect(qobject_cast<QDialog*>(QApplication::activeModalWidget()), &QDialog::accepted,
+                    [&fixture] { QDir(fixture.ConfigFolder()).removeRecursively(); });
+        });
+        Click(window->m_btnSave);
+        QTRY_COMPARE(script.Pending(), 0u);
+        const QString prefix = u"Impossible d'écrire %1 : "_s.arg(QDir::toNativeSeparators(target));
+        QCOMPARE(script.Messages().size(), 1);
+        QVERIFY2(script.Messages().constFirst().startsWith(prefix) &&
+                     script.Messages().constFirst() != prefix,
+                 qPrintable(script.Messages().constFirst()));
+    }
+};
+
+} // namespace cssbinder::test
+
+QTEST_MAIN(cssbinder::test::MainWindowTest)
+#include "MainWindowTest.moc"
