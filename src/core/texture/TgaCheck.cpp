@@ -75,8 +75,11 @@ TgaFacts CheckTga(std::span<const std::uint8_t> file, int maxSide) {
         }
     }
 
+    if (file.size() - kHeaderSize < static_cast<std::size_t>(idLength)) {
+        throw TextureError("truncated header");
+    }
     std::size_t at = kHeaderSize + static_cast<std::size_t>(idLength);
-    if (at > file.size() || file.size() - at < mapBytes) {
+    if (file.size() - at < mapBytes) {
         throw TextureError("truncated colour map");
     }
     at += mapBytes;
