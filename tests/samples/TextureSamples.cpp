@@ -211,6 +211,14 @@ Picture NaturalPicture(int width, int height, std::uint32_t seed) {
     return picture;
 }
 
+double MeanDifference(const Picture& a, const Picture& b) {
+    double sum = 0;
+    for (std::size_t i = 0; i < a.rgba.size(); ++i) {
+        sum += i % 4 == 3 ? 0 : std::abs(a.rgba[i] - b.rgba[i]);
+    }
+    return sum / static_cast<double>(a.rgba.size() / 4 * 3);
+}
+
 Picture TestCard(int width, int height) {
     static constexpr std::array<Pixel, 6> kColours{{{255, 0, 0, 255},
                                                     {0, 255, 0, 255},

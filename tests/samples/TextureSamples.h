@@ -34,6 +34,9 @@ Picture NaturalPicture(int width, int height, std::uint32_t seed);
 // that a wrong orientation or channel order shows.
 Picture TestCard(int width, int height);
 
+// The mean difference per colour channel between two pictures of one size.
+double MeanDifference(const Picture& a, const Picture& b);
+
 // The reason `step` throws a TextureError with, or "" when it does not throw.
 template <typename Step> std::string ReasonOf(Step step) {
     try {

@@ -32,15 +32,6 @@ Picture Uniform(int width, int height, std::uint8_t r, std::uint8_t g, std::uint
     return picture;
 }
 
-// The mean difference per channel between two pictures of one size.
-double MeanDifference(const Picture& a, const Picture& b) {
-    double sum = 0;
-    for (std::size_t i = 0; i < a.rgba.size(); ++i) {
-        sum += i % 4 == 3 ? 0 : std::abs(a.rgba[i] - b.rgba[i]);
-    }
-    return sum / static_cast<double>(a.rgba.size() / 4 * 3);
-}
-
 double Psnr(const Picture& a, const Picture& b) {
     double squares = 0;
     for (std::size_t i = 0; i < a.rgba.size(); ++i) {
