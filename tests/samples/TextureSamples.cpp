@@ -178,21 +178,22 @@ Picture NaturalPicture(int width, int height, std::uint32_t seed) {
             const double v = y / scale;
             // A sky from deep blue at the top to a warm haze at the horizon, with soft clouds.
             double clouds = 0;
-            for (int octave = 0; octave < 4; ++octave) {
+            for (int octave = 0; octave < 8; ++octave) {
                 clouds += ValueNoise(x, y, scale / (4 << octave), seed + static_cast<std::uint32_t>(octave)) /
                           (1 << octave);
             }
-            clouds = std::clamp((clouds - 0.9) * 1.6, 0.0, 1.0);
+            clouds = std::clamp((clouds - 0.9) * 1.6, 0.0, 1.0) + 0.25 * ValueNoise(x, y, 4, seed + 20);
             double r = 40 + 170 * v + 120 * clouds;
             double g = 80 + 110 * v + 110 * clouds + 20 * std::sin(9 * u);
             double b = 190 - 60 * v + 60 * clouds;
             // Hills below a wavy ridge line: a sharp edge and a grassy texture.
             const double ridge = 0.62 + 0.06 * std::sin(7 * u + seed) + 0.03 * std::sin(23 * u);
             if (v > ridge) {
-                const double grass = ValueNoise(x, y, scale / 128, seed + 9);
-                r = 50 + 40 * grass + 60 * (v - ridge);
-                g = 100 + 70 * grass - 40 * (v - ridge);
-                b = 30 + 20 * grass;
+                const double grass =
+                    ValueNoise(x, y, scale / 128, seed + 9) + 1.5 * ValueNoise(x, y, 2.5, seed + 10);
+                r = 40 + 50 * grass + 60 * (v - ridge);
+                g = 60 + 80 * grass - 40 * (v - ridge);
+                b = 20 + 25 * grass;
             }
             // A pale sun with a hard rim.
             if (std::hypot(u - 0.75, v - 0.22) < 0.07) {
@@ -200,7 +201,7 @@ Picture NaturalPicture(int width, int height, std::uint32_t seed) {
                 g = 240;
                 b = 200;
             }
-            const double grain = (Hash(x, y, seed + 99) - 0.5) * 6;
+            const double grain = (Hash(x, y, seed + 99) - 0.5) * 12;
             const auto at = (static_cast<std::size_t>(y) * width + x) * 4;
             picture.rgba[at] = Channel(r + grain);
             picture.rgba[at + 1] = Channel(g + grain);
@@ -217,6 +218,15 @@ double MeanDifference(const Picture& a, const Picture& b) {
         sum += i % 4 == 3 ? 0 : std::abs(a.rgba[i] - b.rgba[i]);
     }
     return sum / static_cast<double>(a.rgba.size() / 4 * 3);
+}
+
+double Psnr(const Picture& a, const Picture& b) {
+    double squares = 0;
+    for (std::size_t i = 0; i < a.rgba.size(); ++i) {
+        const double difference = i % 4 == 3 ? 0 : a.rgba[i] - b.rgba[i];
+        squares += difference * difference;
+    }
+    return 10 * std::log10(255.0 * 255.0 / (squares / static_cast<double>(a.rgba.size() / 4 * 3)));
 }
 
 Picture TestCard(int width, int height) {

@@ -26,8 +26,9 @@ std::vector<TgaKind> AllTgaKinds();
 // store the red channel; 15- and 16-bit kinds keep 5 bits a channel.
 std::vector<std::uint8_t> EncodeTga(const Picture& picture, const TgaKind& kind);
 
-// A picture that compresses like a photograph: smooth colour gradients, soft clouds, a few sharp-edged
-// shapes and a little grain. The same seed gives the same pixels.
+// A landscape that compresses like a photograph: a sky graded from deep blue to a warm haze with soft,
+// finely textured clouds, a pale sun with a hard rim, grassy hills below a wavy ridge line, and film
+// grain over all. The same seed gives the same pixels.
 Picture NaturalPicture(int width, int height, std::uint32_t seed);
 
 // A picture of six strong colours in runs and single pixels, different when flipped either way, so
@@ -36,6 +37,9 @@ Picture TestCard(int width, int height);
 
 // The mean difference per colour channel between two pictures of one size.
 double MeanDifference(const Picture& a, const Picture& b);
+
+// The peak signal-to-noise ratio of b against a over the colour channels, in decibels.
+double Psnr(const Picture& a, const Picture& b);
 
 // The reason `step` throws a TextureError with, or "" when it does not throw.
 template <typename Step> std::string ReasonOf(Step step) {

@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -23,12 +22,13 @@ constexpr const char* kUsage = "usage: tga2vtf INPUT OUTPUT [--size WxH] [--mipm
                                "       tga2vtf --check TEXTURE\n";
 
 std::vector<std::uint8_t> ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) {
         throw TextureError("cannot open the file");
     }
-    std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) {
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(in.tellg()));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) {
         throw TextureError("cannot read the file");
     }
     return bytes;

@@ -1,6 +1,7 @@
 #include "core/texture/VtfWriter.h"
 
 #include "core/texture/Dxt1.h"
+#include "core/texture/HalvePicture.h"
 #include "core/texture/VtfLayout.h"
 
 #include <stb/stb_image_resize.h>
@@ -8,6 +9,7 @@
 #include <bit>
 #include <cmath>
 #include <cstddef>
+#include <deque>
 #include <string>
 
 namespace cssbinder {
@@ -92,25 +94,27 @@ std::vector<std::uint8_t> MakeVtf(const Picture& picture, const VtfOptions& opti
     const int mipmapCount = options.mipmaps ? FullMipmapCount(options.width, options.height) : 1;
     const LowResSize lowResSize = LowResSizeOf(options.width, options.height);
 
-    // levels[0] is the full size; each smaller level is scaled from the one above it.
-    std::vector<Picture> levels;
-    levels.push_back(picture.width == options.width && picture.height == options.height
-                         ? picture
-                         : ScalePicture(picture, options.width, options.height));
-    for (int level = 1; level < mipmapCount; ++level) {
-        levels.push_back(
-            ScalePicture(levels.back(), MipmapSide(options.width, level), MipmapSide(options.height, level)));
+    // The full size is scaled from the picture (unless it has that size already), each smaller level
+    // halved from the one above it.
+    const bool scaled = picture.width != options.width || picture.height != options.height;
+    std::deque<Picture> smaller; // keeps its elements in place as it grows
+    if (scaled) {
+        smaller.push_back(ScalePicture(picture, options.width, options.height));
     }
-    const Picture lowRes = ScalePicture(levels.front(), lowResSize.width, lowResSize.height);
+    const Picture& full = scaled ? smaller.front() : picture;
+    std::vector<const Picture*> levels{&full};
+    for (int level = 1; level < mipmapCount; ++level) {
+        smaller.push_back(HalvePicture(*levels.back()));
+        levels.push_back(&smaller.back());
+    }
+    const Picture lowRes = ScalePicture(full, lowResSize.width, lowResSize.height);
 
     std::vector<const Picture*> toCompress{&lowRes};
-    for (auto level = levels.rbegin(); level != levels.rend(); ++level) {
-        toCompress.push_back(&*level);
-    }
+    toCompress.insert(toCompress.end(), levels.rbegin(), levels.rend());
     const auto compressed = CompressDxt1(toCompress);
 
     std::vector<std::uint8_t> file(kVtfHeaderSize);
-    WriteHeader(file, options, mipmapCount, lowResSize, Reflectivity(levels.front()));
+    WriteHeader(file, options, mipmapCount, lowResSize, Reflectivity(full));
     for (const auto& part : compressed) {
         file.insert(file.end(), part.begin(), part.end());
     }

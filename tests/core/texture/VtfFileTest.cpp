@@ -32,15 +32,6 @@ Picture Uniform(int width, int height, std::uint8_t r, std::uint8_t g, std::uint
     return picture;
 }
 
-double Psnr(const Picture& a, const Picture& b) {
-    double squares = 0;
-    for (std::size_t i = 0; i < a.rgba.size(); ++i) {
-        const double d = i % 4 == 3 ? 0 : a.rgba[i] - b.rgba[i];
-        squares += d * d;
-    }
-    return 10 * std::log10(255.0 * 255.0 / (squares / static_cast<double>(a.rgba.size() / 4 * 3)));
-}
-
 // The header byte by byte, the file's size and where the images lie: the game's own menu background
 // size, a full mipmap chain, and a widescreen texture with its 16 x 8 low-resolution image.
 TEST(VtfFile, HeaderAndLayout) {
