@@ -1,5 +1,6 @@
 #include "core/texture/PictureReader.h"
 
+#include "core/texture/JpegCheck.h"
 #include "core/texture/TgaCheck.h"
 
 #include <stb/stb_image.h>
@@ -20,11 +21,14 @@ bool StartsWith(std::span<const std::uint8_t> file, std::string_view signature) 
                       [](char s, std::uint8_t b) { return static_cast<std::uint8_t>(s) == b; });
 }
 
+bool IsJpeg(std::span<const std::uint8_t> file) {
+    return StartsWith(file, std::string_view("\xFF\xD8\xFF"));
+}
+
 // A TGA file has no signature; its second byte (the colour map type, 0 or 1) can never start any of these.
 bool HasOtherSignature(std::span<const std::uint8_t> file) {
     using namespace std::string_view_literals;
-    return StartsWith(file, "\x89PNG\r\n\x1a\n"sv) || StartsWith(file, "\xFF\xD8\xFF"sv) ||
-           StartsWith(file, "BM"sv);
+    return StartsWith(file, "\x89PNG\r\n\x1a\n"sv) || IsJpeg(file) || StartsWith(file, "BM"sv);
 }
 
 [[noreturn]] void ThrowDecoderFailure() {
@@ -59,6 +63,9 @@ Picture ReadPicture(std::span<const std::uint8_t> file, int maxSide) {
     }
     const auto size = static_cast<int>(file.size());
     TgaFacts tga;
+    if (IsJpeg(file)) {
+        CheckJpegTables(file);
+    }
     if (HasOtherSignature(file)) {
         int width = 0;
         int height = 0;

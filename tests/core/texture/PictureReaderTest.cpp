@@ -74,6 +74,9 @@ TEST(PictureReader, RefusesBrokenFiles) {
     const Bytes runLength = EncodeTga(TestCard(9, 6), {10, 24, false, false});
     const Bytes mapped = EncodeTga(TestCard(9, 6), {1, 24, false, false});
     const Bytes bmp = Bmp(2, 2);
+    // A Huffman table segment whose 16 code counts add up to 257.
+    const Bytes jpeg{0xFF, 0xD8, 0xFF, 0xC4, 0x00, 0x13, 0x00, 255, 2, 0, 0, 0,
+                     0,    0,    0,    0,    0,    0,    0,    0,   0, 0, 0};
     const std::size_t mappedPixels = mapped.size() - 9 * 6; // first index byte
     struct Case {
         const char* what;
@@ -108,6 +111,8 @@ TEST(PictureReader, RefusesBrokenFiles) {
         {"image id too long", trueColour, [](Bytes& f) { f[0] = 255; }, "truncated header"},
         {"run past the end", runLength, [](Bytes& f) { f[f.size() - 4] |= 0x7F; },
          "run-length packet past the end of the picture"},
+        {"257 Huffman codes", jpeg, [](Bytes&) {}, "bad Huffman table"},
+        {"Huffman codes past the segment", jpeg, [](Bytes& f) { f[5] = 3; }, "bad Huffman table"},
         {"BMP too wide", bmp, [](Bytes& f) { PutU16(f, 18, 20000); }, "larger than 16384 pixels on a side"},
     };
     for (const Case& test : cases) {
