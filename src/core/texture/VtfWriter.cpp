@@ -65,8 +65,10 @@ void WriteHeader(std::vector<std::uint8_t>& file, const VtfOptions& options, int
 
 Picture ScalePicture(const Picture& picture, int width, int height) {
     Picture scaled{width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height * 4)};
-    stbir_resize_uint8_srgb(picture.rgba.data(), picture.width, picture.height, 0, scaled.rgba.data(), width,
-                            height, 0, 4, STBIR_ALPHA_CHANNEL_NONE, 0);
+    if (stbir_resize_uint8_srgb(picture.rgba.data(), picture.width, picture.height, 0, scaled.rgba.data(),
+                                width, height, 0, 4, STBIR_ALPHA_CHANNEL_NONE, 0) == 0) {
+        throw TextureError("cannot scale the picture");
+    }
     return scaled;
 }
 
@@ -97,15 +99,15 @@ std::vector<std::uint8_t> MakeVtf(const Picture& picture, const VtfOptions& opti
     // The full size is scaled from the picture (unless it has that size already), each smaller level
     // halved from the one above it.
     const bool scaled = picture.width != options.width || picture.height != options.height;
-    std::deque<Picture> smaller; // keeps its elements in place as it grows
+    std::deque<Picture> made; // keeps its pictures in place as it grows
     if (scaled) {
-        smaller.push_back(ScalePicture(picture, options.width, options.height));
+        made.push_back(ScalePicture(picture, options.width, options.height));
     }
-    const Picture& full = scaled ? smaller.front() : picture;
+    const Picture& full = scaled ? made.front() : picture;
     std::vector<const Picture*> levels{&full};
     for (int level = 1; level < mipmapCount; ++level) {
-        smaller.push_back(HalvePicture(*levels.back()));
-        levels.push_back(&smaller.back());
+        made.push_back(HalvePicture(*levels.back()));
+        levels.push_back(&made.back());
     }
     const Picture lowRes = ScalePicture(full, lowResSize.width, lowResSize.height);
 
