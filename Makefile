@@ -1,12 +1,19 @@
 # make run: installs what is missing, builds only the program (and its conversion kit) and starts it.
-# make test: installs what is missing, builds and runs every test.
+# make test: installs what is missing, builds and runs every test, then fuzzes the picture converter
+# for 30 seconds.
 # make package: builds the Debian package into the build folder.
 # make test-sanitize: the same tests in a second tree built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# make fuzz: fuzzes the picture converter until stopped (or for FUZZ_TIME seconds).
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+# The fuzzer is built with clang and the sanitizers in a folder of its own.
+FUZZ_DIR ?= build-fuzz
+FUZZ_TIME ?= 0
+FUZZER = $(FUZZ_DIR)/tests/fuzz/picture_fuzzer -max_len=4096 -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/
+FUZZ_CORPUS = $(FUZZ_DIR)/corpus $(FUZZ_DIR)/seeds
 
-.PHONY: all deps configure build run test package test-sanitize bench screenshot clean
+.PHONY: all deps configure build run test package test-sanitize bench fuzz fuzz-build screenshot clean
 
 all: build
 
@@ -25,11 +32,15 @@ run: configure
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure --parallel $(JOBS)
+	@$(MAKE) --no-print-directory fuzz-build
+	@$(FUZZER) -max_total_time=30 $(FUZZ_CORPUS) 2>$(FUZZ_DIR)/fuzz.log || { tail -50 $(FUZZ_DIR)/fuzz.log; exit 1; }
+	@grep -E '^stat::number_of_executed_units' $(FUZZ_DIR)/fuzz.log
 
 # Only what the package installs is built; cpack then installs it into a package tree.
 package: configure
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target cssbinder program_icons
 	@cd $(BUILD_DIR) && cpack
+
 # Any finding fails the test that made it; leaks are checked at every exit of every test program.
 SANITIZE_DIR ?= build-sanitize
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all
@@ -46,8 +57,18 @@ bench: build
 	@$(BUILD_DIR)/benchmarks/startup_ratio $(BUILD_DIR)/benchmarks/main_window_startup \
 	  $(BUILD_DIR)/benchmarks/bare_dialog_startup
 
+fuzz-build: deps
+	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DCSSBINDER_FUZZ=ON -DCSSBINDER_WITH_UI=OFF -DCSSBINDER_WITH_BENCHMARKS=OFF -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(FUZZ_DIR) --parallel $(JOBS) --target picture_fuzzer
+	@mkdir -p $(FUZZ_DIR)/corpus
+
+# New inputs the fuzzer finds are kept in $(FUZZ_DIR)/corpus; a crash is written beside it and fails.
+fuzz: fuzz-build
+	@$(FUZZER) -max_total_time=$(FUZZ_TIME) $(FUZZ_CORPUS)
+
 screenshot: build
 	@scripts/screenshot $(BUILD_DIR)/src/ui/cssbinder docs/main-window.png
 
 clean:
-	@rm -rf $(BUILD_DIR)
+	@rm -rf $(BUILD_DIR) $(FUZZ_DIR)

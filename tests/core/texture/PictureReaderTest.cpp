@@ -1,0 +1,126 @@
+#include "core/texture/PictureReader.h"
+
+#include "TextureSamples.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+
+namespace cssbinder {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void PutU16(Bytes& file, std::size_t at, int value) {
+    file[at] = static_cast<std::uint8_t>(value);
+    file[at + 1] = static_cast<std::uint8_t>(value >> 8);
+}
+
+// Every kind and orientation gives back the card's pixels: grey kinds the red channel, 5-bit kinds
+// within their rounding.
+TEST(PictureReader, ReadsEveryTgaKindAndOrientation) {
+    const Picture card = TestCard(9, 6);
+    for (const TgaKind& kind : AllTgaKinds()) {
+        const Picture read = ReadPicture(EncodeTga(card, kind));
+        ASSERT_EQ(read.width, card.width) << kind.Name();
+        ASSERT_EQ(read.height, card.height) << kind.Name();
+        const bool grey = kind.imageType % 8 == 3;
+        const int tolerance = kind.bits == 15 || (kind.bits == 16 && !grey) ? 8 : 0;
+        for (std::size_t i = 0; i < card.rgba.size(); ++i) {
+            const std::size_t channel = i % 4;
+            const int expected = channel == 3 ? 255 : card.rgba[grey ? i - channel : i];
+            ASSERT_LE(std::abs(read.rgba[i] - expected), tolerance)
+                << kind.Name() << ", pixel " << i / 4 << ", channel " << channel;
+        }
+    }
+}
+
+// A 24-bit bottom-up BMP file, the other way pictures reach the converter.
+Bytes Bmp(int width, int height) {
+    const int rowBytes = (width * 3 + 3) / 4 * 4;
+    Bytes file(54 + static_cast<std::size_t>(rowBytes) * static_cast<std::size_t>(height > 0 ? height : 0));
+    file[0] = 'B';
+    file[1] = 'M';
+    PutU16(file, 2, static_cast<int>(file.size()));
+    file[10] = 54;
+    file[14] = 40;
+    PutU16(file, 18, width);
+    PutU16(file, 22, height);
+    file[26] = 1;
+    file[28] = 24;
+    for (int y = 0; y < height; ++y) {
+        file[54 + static_cast<std::size_t>(y * rowBytes) + 2] = static_cast<std::uint8_t>(y * 100); // red
+    }
+    return file;
+}
+
+// The file's second row, red in its first pixel, is the picture's top row.
+TEST(PictureReader, ReadsBmpRowsFromTheBottom) {
+    const Picture read = ReadPicture(Bmp(2, 2));
+    EXPECT_EQ(read.rgba, (Bytes{100, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255}));
+}
+
+// Both sides up to the limit are taken; a run-length coded file of 16384 pixels is only 512 bytes.
+TEST(PictureReader, TakesTheLargestSide) {
+    const Picture wide =
+        ReadPicture(EncodeTga(Picture{16384, 1, Bytes(16384 * 4, 255)}, {10, 24, false, false}));
+    EXPECT_EQ(wide.width, 16384);
+}
+
+// A file that cannot be right is refused with its fault, before its pixels are decoded.
+TEST(PictureReader, RefusesBrokenFiles) {
+    const Bytes trueColour = EncodeTga(TestCard(9, 6), {2, 24, false, false});
+    const Bytes runLength = EncodeTga(TestCard(9, 6), {10, 24, false, false});
+    const Bytes mapped = EncodeTga(TestCard(9, 6), {1, 24, false, false});
+    const Bytes bmp = Bmp(2, 2);
+    // A Huffman table segment whose 16 code counts add up to 257.
+    const Bytes jpeg{0xFF, 0xD8, 0xFF, 0xC4, 0x00, 0x13, 0x00, 255, 2, 0, 0, 0,
+                     0,    0,    0,    0,    0,    0,    0,    0,   0, 0, 0};
+    const std::size_t mappedPixels = mapped.size() - 9 * 6; // first index byte
+    struct Case {
+        const char* what;
+        const Bytes& file;
+        std::function<void(Bytes&)> spoil;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"header cut", trueColour, [](Bytes& f) { f.resize(17); }, "truncated header"},
+        {"empty file", trueColour, [](Bytes& f) { f.clear(); }, "truncated header"},
+        {"zero width", trueColour, [](Bytes& f) { PutU16(f, 12, 0); }, "zero width or height"},
+        {"zero height", runLength, [](Bytes& f) { PutU16(f, 14, 0); }, "zero width or height"},
+        {"too wide", runLength, [](Bytes& f) { PutU16(f, 12, 16385); }, "larger than 16384 pixels on a side"},
+        {"too tall", trueColour, [](Bytes& f) { PutU16(f, 14, 65535); },
+         "larger than 16384 pixels on a side"},
+        {"image type 4", trueColour, [](Bytes& f) { f[2] = 4; }, "not a TGA, PNG, JPEG or BMP picture"},
+        {"colour map type 2", trueColour, [](Bytes& f) { f[1] = 2; }, "not a TGA, PNG, JPEG or BMP picture"},
+        {"true colour with a map", trueColour, [](Bytes& f) { f[1] = 1; }, "bad colour map"},
+        {"indexes without a map", mapped, [](Bytes& f) { f[1] = 0; }, "bad colour map"},
+        {"empty map", mapped, [](Bytes& f) { PutU16(f, 5, 0); }, "bad colour map"},
+        {"map not from entry 0", mapped, [](Bytes& f) { PutU16(f, 3, 1); }, "bad colour map"},
+        {"8-bit map entries", mapped, [](Bytes& f) { f[7] = 8; }, "bad colour map"},
+        {"index past the map", mapped, [&](Bytes& f) { f[mappedPixels] = 6; },
+         "colour index outside the colour map"},
+        {"map cut", mapped, [](Bytes& f) { f.resize(18 + 2 + 10); }, "truncated colour map"},
+        {"8-bit true colour", trueColour, [](Bytes& f) { f[16] = 8; }, "unsupported pixel depth"},
+        {"24-bit grey", trueColour, [](Bytes& f) { f[2] = 3; }, "unsupported pixel depth"},
+        {"32-bit indexes", mapped, [](Bytes& f) { f[16] = 32; }, "unsupported pixel depth"},
+        {"last byte missing", trueColour, [](Bytes& f) { f.pop_back(); }, "truncated pixel data"},
+        {"packets missing", runLength, [](Bytes& f) { f.resize(f.size() - 4); }, "truncated pixel data"},
+        {"packet cut", runLength, [](Bytes& f) { f.pop_back(); }, "truncated pixel data"},
+        {"image id too long", trueColour, [](Bytes& f) { f[0] = 255; }, "truncated header"},
+        {"run past the end", runLength, [](Bytes& f) { f[f.size() - 4] |= 0x7F; },
+         "run-length packet past the end of the picture"},
+        {"257 Huffman codes", jpeg, [](Bytes&) {}, "bad Huffman table"},
+        {"Huffman codes past the segment", jpeg, [](Bytes& f) { f[5] = 3; }, "bad Huffman table"},
+        {"BMP too wide", bmp, [](Bytes& f) { PutU16(f, 18, 20000); }, "larger than 16384 pixels on a side"},
+    };
+    for (const Case& test : cases) {
+        Bytes file = test.file;
+        test.spoil(file);
+        EXPECT_EQ(ReasonOf([&] { ReadPicture(file); }), test.reason) << test.what;
+    }
+}
+
+} // namespace
+} // namespace cssbinder

@@ -1,0 +1,251 @@
+#include "TextureSamples.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstddef>
+#include <map>
+
+namespace cssbinder {
+namespace {
+
+using Pixel = std::array<std::uint8_t, 4>;
+
+Pixel PixelAt(const Picture& picture, int x, int y) {
+    const auto at = (static_cast<std::size_t>(y) * picture.width + x) * 4;
+    return {picture.rgba[at], picture.rgba[at + 1], picture.rgba[at + 2], picture.rgba[at + 3]};
+}
+
+// A pixel as the file stores it: blue, green, red, alpha in 2, 3 or 4 bytes, or grey (and alpha).
+std::vector<std::uint8_t> StoredColour(const Pixel& pixel, int bits, bool grey) {
+    if (grey) {
+        return bits == 8 ? std::vector<std::uint8_t>{pixel[0]}
+                         : std::vector<std::uint8_t>{pixel[0], pixel[3]};
+    }
+    if (bits == 15 || bits == 16) {
+        const int packed =
+            (pixel[3] >= 128 ? 0x8000 : 0) | (pixel[0] >> 3) << 10 | (pixel[1] >> 3) << 5 | pixel[2] >> 3;
+        return {static_cast<std::uint8_t>(packed), static_cast<std::uint8_t>(packed >> 8)};
+    }
+    std::vector<std::uint8_t> stored{pixel[2], pixel[1], pixel[0]};
+    if (bits == 32) {
+        stored.push_back(pixel[3]);
+    }
+    return stored;
+}
+
+// Run-length packets: a run of equal pixels becomes one repeated pixel, anything else raw packets.
+void AppendRunLength(std::vector<std::uint8_t>& file, const std::vector<std::vector<std::uint8_t>>& pixels) {
+    for (std::size_t i = 0; i < pixels.size();) {
+        std::size_t run = 1;
+        while (i + run < pixels.size() && run < 128 && pixels[i + run] == pixels[i]) {
+            ++run;
+        }
+        if (run > 1) {
+            file.push_back(static_cast<std::uint8_t>(0x80 | (run - 1)));
+            file.insert(file.end(), pixels[i].begin(), pixels[i].end());
+            i += run;
+            continue;
+        }
+        std::size_t raw = 1;
+        while (i + raw < pixels.size() && raw < 128 &&
+               (i + raw + 1 == pixels.size() || pixels[i + raw] != pixels[i + raw + 1])) {
+            ++raw;
+        }
+        file.push_back(static_cast<std::uint8_t>(raw - 1));
+        for (std::size_t j = i; j < i + raw; ++j) {
+            file.insert(file.end(), pixels[j].begin(), pixels[j].end());
+        }
+        i += raw;
+    }
+}
+
+// A value in [0, 1) for a lattice point: the same everywhere for the same point and seed.
+double Hash(int x, int y, std::uint32_t seed) {
+    std::uint32_t h = static_cast<std::uint32_t>(x) * 0x8DA6B343u ^
+                      static_cast<std::uint32_t>(y) * 0xD8163841u ^ seed * 0xCB1AB31Fu;
+    h ^= h >> 13;
+    h *= 0x5BD1E995u;
+    h ^= h >> 15;
+    return h / 4294967296.0;
+}
+
+// Smoothly eased noise with features `cell` pixels apart.
+double ValueNoise(double x, double y, double cell, std::uint32_t seed) {
+    const double fx = x / cell;
+    const double fy = y / cell;
+    const int x0 = static_cast<int>(std::floor(fx));
+    const int y0 = static_cast<int>(std::floor(fy));
+    const auto ease = [](double t) {
+        return t * t * (3 - 2 * t);
+    };
+    const double tx = ease(fx - x0);
+    const double ty = ease(fy - y0);
+    const double top = Hash(x0, y0, seed) + (Hash(x0 + 1, y0, seed) - Hash(x0, y0, seed)) * tx;
+    const double bottom = Hash(x0, y0 + 1, seed) + (Hash(x0 + 1, y0 + 1, seed) - Hash(x0, y0 + 1, seed)) * tx;
+    return top + (bottom - top) * ty;
+}
+
+std::uint8_t Channel(double value) {
+    return static_cast<std::uint8_t>(std::clamp(std::lround(value), 0L, 255L));
+}
+
+} // namespace
+
+std::string TgaKind::Name() const {
+    return "type " + std::to_string(imageType) + ", " + std::to_string(bits) + " bits, " +
+           (topLeft ? "top" : "bottom") + (rightToLeft ? "-right" : "-left");
+}
+
+std::vector<TgaKind> AllTgaKinds() {
+    std::vector<TgaKind> kinds;
+    for (const int imageType : {1, 2, 3, 9, 10, 11}) {
+        const bool grey = imageType % 8 == 3;
+        for (const int bits : grey ? std::vector<int>{8, 16} : std::vector<int>{15, 16, 24, 32}) {
+            for (const int corner : {0, 1, 2, 3}) {
+                kinds.push_back({imageType, bits, (corner & 1) != 0, (corner & 2) != 0});
+            }
+        }
+    }
+    return kinds;
+}
+
+std::vector<std::uint8_t> EncodeTga(const Picture& picture, const TgaKind& kind) {
+    const bool colourMapped = kind.imageType % 8 == 1;
+    const bool grey = kind.imageType % 8 == 3;
+    std::vector<std::vector<std::uint8_t>> pixels;
+    std::map<Pixel, int> mapIndex;
+    std::vector<Pixel> map;
+    for (int row = 0; row < picture.height; ++row) {
+        for (int column = 0; column < picture.width; ++column) {
+            const Pixel pixel = PixelAt(picture, kind.rightToLeft ? picture.width - 1 - column : column,
+                                        kind.topLeft ? row : picture.height - 1 - row);
+            if (!colourMapped) {
+                pixels.push_back(StoredColour(pixel, kind.bits, grey));
+                continue;
+            }
+            const auto [entry, added] = mapIndex.emplace(pixel, static_cast<int>(map.size()));
+            if (added) {
+                map.push_back(pixel);
+            }
+            pixels.push_back({static_cast<std::uint8_t>(entry->second)});
+        }
+    }
+    const int depth = colourMapped ? 8 : kind.bits;
+    const int alphaBits = kind.bits == 32 || (grey && kind.bits == 16) ? 8 : kind.bits == 16 ? 1 : 0;
+    const int mapLength = static_cast<int>(map.size());
+    std::vector<std::uint8_t> file{
+        2, // length of the image id below
+        static_cast<std::uint8_t>(colourMapped ? 1 : 0),
+        static_cast<std::uint8_t>(kind.imageType),
+        0,
+        0,
+        static_cast<std::uint8_t>(mapLength),
+        static_cast<std::uint8_t>(mapLength >> 8),
+        static_cast<std::uint8_t>(colourMapped ? kind.bits : 0),
+        0,
+        0,
+        0,
+        0,
+        static_cast<std::uint8_t>(picture.width),
+        static_cast<std::uint8_t>(picture.width >> 8),
+        static_cast<std::uint8_t>(picture.height),
+        static_cast<std::uint8_t>(picture.height >> 8),
+        static_cast<std::uint8_t>(depth),
+        static_cast<std::uint8_t>(alphaBits | (kind.topLeft ? 0x20 : 0) | (kind.rightToLeft ? 0x10 : 0)),
+        'c',
+        's'};
+    for (const Pixel& entry : map) {
+        const auto stored = StoredColour(entry, kind.bits, false);
+        file.insert(file.end(), stored.begin(), stored.end());
+    }
+    if (kind.imageType >= 8) {
+        AppendRunLength(file, pixels);
+    } else {
+        for (const auto& pixel : pixels) {
+            file.insert(file.end(), pixel.begin(), pixel.end());
+        }
+    }
+    return file;
+}
+
+Picture NaturalPicture(int width, int height, std::uint32_t seed) {
+    Picture picture{width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height * 4)};
+    const double scale = std::max(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const double u = x / scale;
+            const double v = y / scale;
+            // A sky from deep blue at the top to a warm haze at the horizon, with soft clouds.
+            double clouds = 0;
+            for (int octave = 0; octave < 8; ++octave) {
+                clouds += ValueNoise(x, y, scale / (4 << octave), seed + static_cast<std::uint32_t>(octave)) /
+                          (1 << octave);
+            }
+            clouds = std::clamp((clouds - 0.9) * 1.6, 0.0, 1.0) + 0.25 * ValueNoise(x, y, 4, seed + 20);
+            double r = 40 + 170 * v + 120 * clouds;
+            double g = 80 + 110 * v + 110 * clouds + 20 * std::sin(9 * u);
+            double b = 190 - 60 * v + 60 * clouds;
+            // Hills below a wavy ridge line: a sharp edge and a grassy texture.
+            const double ridge = 0.62 + 0.06 * std::sin(7 * u + seed) + 0.03 * std::sin(23 * u);
+            if (v > ridge) {
+                const double grass =
+                    ValueNoise(x, y, scale / 128, seed + 9) + 1.5 * ValueNoise(x, y, 2.5, seed + 10);
+                r = 40 + 50 * grass + 60 * (v - ridge);
+                g = 60 + 80 * grass - 40 * (v - ridge);
+                b = 20 + 25 * grass;
+            }
+            // A pale sun with a hard rim.
+            if (std::hypot(u - 0.75, v - 0.22) < 0.07) {
+                r = 250;
+                g = 240;
+                b = 200;
+            }
+            const double grain = (Hash(x, y, seed + 99) - 0.5) * 12;
+            const auto at = (static_cast<std::size_t>(y) * width + x) * 4;
+            picture.rgba[at] = Channel(r + grain);
+            picture.rgba[at + 1] = Channel(g + grain);
+            picture.rgba[at + 2] = Channel(b + grain);
+            picture.rgba[at + 3] = 255;
+        }
+    }
+    return picture;
+}
+
+double MeanDifference(const Picture& a, const Picture& b) {
+    double sum = 0;
+    for (std::size_t i = 0; i < a.rgba.size(); ++i) {
+        sum += i % 4 == 3 ? 0 : std::abs(a.rgba[i] - b.rgba[i]);
+    }
+    return sum / static_cast<double>(a.rgba.size() / 4 * 3);
+}
+
+double Psnr(const Picture& a, const Picture& b) {
+    double squares = 0;
+    for (std::size_t i = 0; i < a.rgba.size(); ++i) {
+        const double difference = i % 4 == 3 ? 0 : a.rgba[i] - b.rgba[i];
+        squares += difference * difference;
+    }
+    return 10 * std::log10(255.0 * 255.0 / (squares / static_cast<double>(a.rgba.size() / 4 * 3)));
+}
+
+Picture TestCard(int width, int height) {
+    static constexpr std::array<Pixel, 6> kColours{{{255, 0, 0, 255},
+                                                    {0, 255, 0, 255},
+                                                    {0, 0, 255, 255},
+                                                    {255, 255, 255, 255},
+                                                    {96, 160, 32, 255},
+                                                    {200, 100, 8, 255}}};
+    Picture picture{width, height, {}};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            // Runs of four pixels on even rows, a new colour every pixel on odd rows.
+            const int index = y % 2 == 0 ? (x / 4 + y) % 6 : (x + 2 * y) % 6;
+            const Pixel& colour = kColours[static_cast<std::size_t>(index)];
+            picture.rgba.insert(picture.rgba.end(), colour.begin(), colour.end());
+        }
+    }
+    return picture;
+}
+
+} // namespace cssbinder

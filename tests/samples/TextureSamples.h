@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/texture/Picture.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace cssbinder {
+
+// How a TGA file stores its pixels.
+struct TgaKind {
+    int imageType;    // 1, 2, 3 uncompressed colour-mapped, true-colour, grey; 9, 10, 11 the same run-length
+                      // coded
+    int bits;         // bits a pixel; for colour-mapped pictures, bits of a colour map entry
+    bool topLeft;     // rows from the top (descriptor bit 5) instead of from the bottom
+    bool rightToLeft; // pixels from the right of each row (descriptor bit 4)
+
+    std::string Name() const;
+};
+
+// The TGA kinds a picture can be stored in.
+std::vector<TgaKind> AllTgaKinds();
+
+// The picture as a TGA file of that kind. Colour-mapped kinds need at most 256 colours; grey kinds
+// store the red channel; 15- and 16-bit kinds keep 5 bits a channel.
+std::vector<std::uint8_t> EncodeTga(const Picture& picture, const TgaKind& kind);
+
+// A landscape that compresses like a photograph: a sky graded from deep blue to a warm haze with soft,
+// finely textured clouds, a pale sun with a hard rim, grassy hills below a wavy ridge line, and film
+// grain over all. The same seed gives the same pixels.
+Picture NaturalPicture(int width, int height, std::uint32_t seed);
+
+// A picture of six strong colours in runs and single pixels, different when flipped either way, so
+// that a wrong orientation or channel order shows.
+Picture TestCard(int width, int height);
+
+// The mean difference per colour channel between two pictures of one size.
+double MeanDifference(const Picture& a, const Picture& b);
+
+// The peak signal-to-noise ratio of b against a over the colour channels, in decibels.
+double Psnr(const Picture& a, const Picture& b);
+
+// The reason `step` throws a TextureError with, or "" when it does not throw.
+template <typename Step> std::string ReasonOf(Step step) {
+    try {
+        step();
+    } catch (const TextureError& error) {
+        return error.what();
+    }
+    return "";
+}
+
+} // namespace cssbinder

@@ -1,0 +1,112 @@
+// The real kit as the build lays it out beside the program: its script and converter run in a copy.
+#include "core/texture/VtfReader.h"
+#include "core/texture/VtfWriter.h"
+
+#include "TextureSamples.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace cssbinder {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteAll(const fs::path& path, const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+class Kit : public testing::Test {
+protected:
+    void SetUp() override {
+        fs::remove_all(m_dir);
+        fs::copy(CSSBINDER_KIT_DIR, m_dir, fs::copy_options::recursive);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    // Runs a command in the kit's folder; its exit status, with what it wrote to stderr in m_errors.
+    int Run(const std::string& command) {
+        const int status =
+            std::system(("cd '" + m_dir.string() + "' && " + command + " >out.txt 2>err.txt").c_str());
+        const Bytes errors = ReadAll(m_dir / "err.txt");
+        m_errors.assign(errors.begin(), errors.end());
+        const Bytes out = ReadAll(m_dir / "out.txt");
+        m_output.assign(out.begin(), out.end());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    const fs::path m_dir = fs::temp_directory_path() / ("cssbinder-kit-" + std::to_string(getpid()));
+    const fs::path m_picture = m_dir / "hl2/materialsrc/animated/spray001.tga";
+    const fs::path m_animated = m_dir / "hl2/materials/animated";
+    std::string m_errors;
+    std::string m_output;
+};
+
+TEST_F(Kit, ConvertsThePictureForBothScreenShapes) {
+    const Picture source = NaturalPicture(300, 200, 3);
+    WriteAll(m_picture, EncodeTga(source, {10, 24, false, false}));
+    ASSERT_EQ(Run("./convert.sh"), 0) << m_errors;
+    for (const auto& [name, width, height, size] :
+         {std::tuple("spray.vtf", 1024, 1024, 524496u),
+          std::tuple("spray_widescreen.vtf", 2048, 1024, 1048720u)}) {
+        const Bytes file = ReadAll(m_animated / name);
+        ASSERT_EQ(file.size(), size) << name;
+        const VtfInfo info = ReadVtfHeader(file);
+        EXPECT_EQ(info.width, width) << name;
+        EXPECT_EQ(info.height, height) << name;
+        EXPECT_EQ(info.flags, 0x300u) << name;
+        EXPECT_LT(MeanDifference(DecodeVtfImage(file, info.levels[0]), ScalePicture(source, width, height)),
+                  3.0)
+            << name;
+    }
+}
+
+// A picture that cannot be read fails the script with the converter's reason and leaves the last
+// texture as it was, without a partial file beside it.
+TEST_F(Kit, FailsWithTheReasonAndKeepsTheLastTexture) {
+    WriteAll(m_animated / "spray.vtf", Bytes{1, 2, 3});
+    Bytes picture = EncodeTga(TestCard(9, 6), {2, 32, true, false});
+    picture.pop_back();
+    WriteAll(m_picture, picture);
+    EXPECT_NE(Run("./convert.sh"), 0);
+    EXPECT_NE(m_errors.find("spray001.tga: truncated pixel data"), std::string::npos) << m_errors;
+    EXPECT_EQ(ReadAll(m_animated / "spray.vtf"), (Bytes{1, 2, 3}));
+    EXPECT_FALSE(fs::exists(m_animated / "spray.vtf.partial"));
+
+    fs::remove(m_picture);
+    EXPECT_NE(Run("./convert.sh"), 0);
+    EXPECT_NE(m_errors.find("cannot open the file"), std::string::npos) << m_errors;
+}
+
+TEST_F(Kit, ConverterOptionsAndCheck) {
+    WriteAll(m_picture, EncodeTga(TestCard(16, 16), {3, 8, false, false}));
+    ASSERT_EQ(Run("./tga2vtf hl2/materialsrc/animated/spray001.tga t.vtf --size 256x128 --mipmaps"), 0)
+        << m_errors;
+    ASSERT_EQ(Run("./tga2vtf --check t.vtf"), 0) << m_errors;
+    EXPECT_EQ(m_output,
+              "t.vtf: VTF 7.2 DXT1 256x128, 9 levels, low resolution 16x8, flags 0x0, 22008 bytes\n");
+    EXPECT_EQ(Run("./tga2vtf --check hl2/materialsrc/animated/spray001.tga"), 1);
+    EXPECT_NE(m_errors.find("not a VTF texture"), std::string::npos) << m_errors;
+    for (const char* wrong : {"./tga2vtf", "./tga2vtf a.tga", "./tga2vtf a.tga b.vtf --size 256",
+                              "./tga2vtf a.tga b.vtf --size 2x2x2", "./tga2vtf a.tga b.vtf --fast"}) {
+        EXPECT_EQ(Run(wrong), 2) << wrong;
+        EXPECT_NE(m_errors.find("usage: tga2vtf"), std::string::npos) << wrong;
+    }
+}
+
+} // namespace
+} // namespace cssbinder

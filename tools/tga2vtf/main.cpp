@@ -1,0 +1,133 @@
+// tga2vtf: the converter of the menu background kit. Turns a TGA (or PNG, JPEG, BMP) picture into a
+// DXT1 texture of the game; with --check, reads a texture back and says what it holds.
+#include "core/texture/PictureReader.h"
+#include "core/texture/VtfReader.h"
+#include "core/texture/VtfWriter.h"
+
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+using namespace cssbinder;
+
+constexpr const char* kUsage = "usage: tga2vtf INPUT OUTPUT [--size WxH] [--mipmaps]\n"
+                               "       tga2vtf --check TEXTURE\n";
+
+std::vector<std::uint8_t> ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) {
+        throw TextureError("cannot open the file");
+    }
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(in.tellg()));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) {
+        throw TextureError("cannot read the file");
+    }
+    return bytes;
+}
+
+// Writes beside the target and renames, so that a failed run never leaves half a texture behind.
+void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    const std::string partial = path + ".partial";
+    {
+        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            std::filesystem::remove(partial);
+            throw TextureError("cannot write the file");
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(partial, path, error);
+    if (error) {
+        std::filesystem::remove(partial);
+        throw TextureError("cannot write the file");
+    }
+}
+
+// "WxH" with both sides whole numbers; the writer checks their range.
+bool ParseSize(std::string_view text, VtfOptions& options) {
+    const auto cross = text.find('x');
+    if (cross == std::string_view::npos) {
+        return false;
+    }
+    const auto parse = [](std::string_view part, int& value) {
+        const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
+        return error == std::errc() && end == part.data() + part.size();
+    };
+    return parse(text.substr(0, cross), options.width) && parse(text.substr(cross + 1), options.height);
+}
+
+// Runs `step`, putting the file's name before the reason it fails with.
+template <typename Step> auto ForFile(const std::string& path, Step step) {
+    try {
+        return step();
+    } catch (const TextureError& error) {
+        throw TextureError(path + ": " + error.what());
+    }
+}
+
+int Check(const std::string& path) {
+    const auto file = ForFile(path, [&] { return ReadFile(path); });
+    const VtfInfo info = ForFile(path, [&] {
+        const VtfInfo header = ReadVtfHeader(file);
+        DecodeVtfImage(file, header.lowRes);
+        for (const VtfImage& level : header.levels) {
+            DecodeVtfImage(file, level);
+        }
+        return header;
+    });
+    std::cout << path << ": VTF 7.2 DXT1 " << info.width << "x" << info.height << ", " << info.mipmapCount
+              << (info.mipmapCount == 1 ? " level" : " levels") << ", low resolution " << info.lowRes.width
+              << "x" << info.lowRes.height << ", flags 0x" << std::hex << info.flags << std::dec << ", "
+              << file.size() << " bytes\n";
+    return 0;
+}
+
+int Convert(const std::string& input, const std::string& output, const VtfOptions& options) {
+    const Picture picture = ForFile(input, [&] { return ReadPicture(ReadFile(input)); });
+    ForFile(output, [&] { WriteFile(output, MakeVtf(picture, options)); });
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    try {
+        if (args.size() == 2 && args[0] == "--check") {
+            return Check(args[1]);
+        }
+        std::vector<std::string> files;
+        VtfOptions options;
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            if (args[i] == "--mipmaps") {
+                options.mipmaps = true;
+            } else if (args[i] == "--size" && i + 1 < args.size() && ParseSize(args[i + 1], options)) {
+                ++i;
+            } else if (args[i].starts_with("--")) {
+                std::cerr << "tga2vtf: bad option " << args[i] << "\n" << kUsage;
+                return 2;
+            } else {
+                files.push_back(args[i]);
+            }
+        }
+        if (files.size() != 2) {
+            std::cerr << kUsage;
+            return 2;
+        }
+        return Convert(files[0], files[1], options);
+    } catch (const std::exception& error) {
+        std::cerr << "tga2vtf: " << error.what() << "\n";
+        return 1;
+    }
+}
