@@ -50,6 +50,7 @@ test-sanitize: deps
 	  -DCMAKE_SHARED_LINKER_FLAGS="$(SANITIZE_FLAGS)" >/dev/null
 	@cmake --build $(SANITIZE_DIR) --parallel $(JOBS)
 	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer-leaks.supp \
 	  ctest --output-on-failure --parallel $(JOBS)
 
 bench: build
