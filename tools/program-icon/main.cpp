@@ -1,6 +1,6 @@
 // Draws the program's window icon into an icon theme folder, as the PNG files a desktop looks up:
 // <folder>/<size>x<size>/apps/<name>.png.
-#include "ui/res/Pictures.h"
+#include "ui/res/DrawnPictures.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -25,7 +25,7 @@ CGammaDlg::CGammaDlg(int language, QWidget* parent)
     m_staticNote = findChild<QLabel*>(QString::number(kGammaNoteId));
     m_staticNote->hide();
     for (QLabel* picture : findChildren<QLabel*>(QStringLiteral("-1"))) {
-        m_pictures.push_back({picture, picture->pixmap().toImage().convertToFormat(QImage::Format_RGB888)});
+        m_pictures.push_back({picture, picture->pixmap().toImage()});
     }
     connect(findChild<QPushButton*>(QStringLiteral("1")), &QPushButton::clicked, this, &CGammaDlg::accept);
     connect(findChild<QPushButton*>(QStringLiteral("2")), &QPushButton::clicked, this, &CGammaDlg::reject);
@@ -83,13 +83,12 @@ void CGammaDlg::ShowRampInPictures(const GammaRamp& ramp) {
     const std::vector<std::uint8_t> green = ChannelLevels(ramp.green);
     const std::vector<std::uint8_t> blue = ChannelLevels(ramp.blue);
     for (const PreviewPicture& picture : m_pictures) {
-        QImage shown = picture.original.copy();
+        // The format the screen shows, so that neither this copy nor the pixmap converts.
+        QImage shown = picture.original.convertToFormat(QImage::Format_RGB32);
         for (int y = 0; y < shown.height(); ++y) {
-            uchar* pixel = shown.scanLine(y);
-            for (int x = 0; x < shown.width(); ++x, pixel += 3) {
-                pixel[0] = red[pixel[0]];
-                pixel[1] = green[pixel[1]];
-                pixel[2] = blue[pixel[2]];
+            auto* pixel = reinterpret_cast<QRgb*>(shown.scanLine(y));
+            for (int x = 0; x < shown.width(); ++x, ++pixel) {
+                *pixel = qRgb(red[qRed(*pixel)], green[qGreen(*pixel)], blue[qBlue(*pixel)]);
             }
         }
         picture.label->setPixmap(QPixmap::fromImage(shown));
