@@ -71,7 +71,7 @@ void WriteTcpipDword(const std::string& keyPath, const std::string& name, std::u
 } // namespace
 
 CAdvancedDlg::CAdvancedDlg(CBinderDlg* pParent)
-    : QDialog(pParent,
+    : CDialog(pParent,
               Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_pMainDlg(pParent) {
     setWindowTitle(QStringLiteral("Advanced Parameters"));
@@ -93,14 +93,6 @@ CAdvancedDlg::CAdvancedDlg(CBinderDlg* pParent)
 }
 
 CAdvancedDlg::~CAdvancedDlg() = default;
-
-void CAdvancedDlg::setVisible(bool visible) {
-    if (visible && !m_bInitialized) {
-        m_bInitialized = true;
-        OnInitDialog();
-    }
-    QDialog::setVisible(visible);
-}
 
 void CAdvancedDlg::ConnectHandlers() {
     connect(ControlOf<QPushButton>(*this, 1), &QPushButton::clicked, this, &CAdvancedDlg::OnOK);

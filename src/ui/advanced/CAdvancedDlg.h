@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/advanced/ConnectionPresets.h"
+#include "ui/app/CDialog.h"
 
-#include <QDialog>
 #include <QString>
 
 class QCheckBox;
@@ -19,13 +19,11 @@ struct GraphicsBox;
 // background and the bug report link, with a live preview of the document. It keeps nothing between
 // two openings: the graphics flags and the language are the main window's. Its start-up runs the
 // first time it is shown.
-class CAdvancedDlg : public QDialog {
+class CAdvancedDlg : public CDialog {
     Q_OBJECT
 public:
     explicit CAdvancedDlg(CBinderDlg* pParent);
     ~CAdvancedDlg() override;
-
-    void setVisible(bool visible) override;
 
     // Carries the radio indices and the box states (the main window's flags) between the controls
     // and the members.
@@ -54,7 +52,7 @@ public:
     CBinderDlg* m_pMainDlg;
 
 private:
-    void OnInitDialog();
+    void OnInitDialog() override;
     void ConnectHandlers();
     void ApplyLanguageLabels();
     void AddToolTips();
@@ -66,8 +64,6 @@ private:
     void OnDirectXDefault();
     void OnReportBug();
     void OnChangeMenuBackground();
-
-    bool m_bInitialized = false;
 };
 
 } // namespace cssbinder

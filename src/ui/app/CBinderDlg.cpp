@@ -97,7 +97,7 @@ QString AskConfigFilePath(QWidget* parent) {
 } // namespace
 
 CBinderDlg::CBinderDlg(QWidget* parent)
-    : QDialog(parent,
+    : CDialog(parent,
               Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setWindowTitle(QStringLiteral("CS:Source Binds/Scripts/Optimization by Zelvar_Brask"));
     setFont(DialogFont());
@@ -142,15 +142,6 @@ CBinderDlg::CBinderDlg(QWidget* parent)
 
 CBinderDlg::~CBinderDlg() = default;
 
-void CBinderDlg::setVisible(bool visible) {
-    if (visible && !m_bInitialized) {
-        m_bInitialized = true;
-        OnInitDialog();
-        move(screen()->availableGeometry().center() - rect().center());
-    }
-    QDialog::setVisible(visible);
-}
-
 void CBinderDlg::OnInitDialog() {
     g_gamePath = GetProfileString(QString::fromUtf8(kProfileSection), QString::fromUtf8(kGamePathKey));
     if (g_gamePath.isEmpty()) {
@@ -184,6 +175,8 @@ void CBinderDlg::OnInitDialog() {
          {static_cast<QWidget*>(m_editSay), static_cast<QWidget*>(m_editGamma), m_editPreview->viewport()}) {
         field->setCursor(Qt::ArrowCursor);
     }
+    // The window opens in the middle of its screen.
+    move(screen()->availableGeometry().center() - rect().center());
 }
 
 void CBinderDlg::AskForGameFolder() {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/crosshair/CrosshairState.h"
+#include "ui/app/CDialog.h"
 
 #include <QByteArray>
-#include <QDialog>
 #include <QHash>
 #include <QString>
 
@@ -26,13 +26,11 @@ class ClickablePicture;
 
 // The main window: every control the user works with and the state that outlives the other dialogs.
 // Its start-up runs the first time it is shown, before it becomes visible.
-class CBinderDlg : public QDialog {
+class CBinderDlg : public CDialog {
     Q_OBJECT
 public:
     explicit CBinderDlg(QWidget* parent = nullptr);
     ~CBinderDlg() override;
-
-    void setVisible(bool visible) override;
 
     // Carries the exchanged values between the controls and the members. Reading stops at the gamma
     // field when it does not hold a number from 1 to 3: the user is told, the focus goes there and
@@ -125,7 +123,7 @@ protected:
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
-    void OnInitDialog();
+    void OnInitDialog() override;
     void AskForGameFolder();
     void ConnectHandlers();
     void OnSysCommand(unsigned commandId);
@@ -165,7 +163,6 @@ private:
 
     // What this run saved last, by file, so that saving again keeps the file's older backup.
     QHash<QString, QByteArray> m_savedThisRun;
-    bool m_bInitialized = false;
     bool m_bAboutInContextMenu = false;
 };
 

@@ -13,7 +13,7 @@
 namespace cssbinder {
 
 CGammaDlg::CGammaDlg(int language, QWidget* parent)
-    : QDialog(parent,
+    : CDialog(parent,
               Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_nLanguage(language) {
     setWindowTitle(QStringLiteral("Gamma"));
@@ -33,14 +33,6 @@ CGammaDlg::CGammaDlg(int language, QWidget* parent)
 }
 
 CGammaDlg::~CGammaDlg() = default;
-
-void CGammaDlg::setVisible(bool visible) {
-    if (visible && !m_bInitialized) {
-        m_bInitialized = true;
-        OnInitDialog();
-    }
-    QDialog::setVisible(visible);
-}
 
 void CGammaDlg::DoDataExchange() {
     m_slider->PreSubclassWindow();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/gamma/GammaRamp.h"
+#include "ui/app/CDialog.h"
 
-#include <QDialog>
 #include <QImage>
 
 #include <vector>
@@ -15,14 +15,13 @@ class CGammaSliderCtrl;
 
 // The gamma preview: four reference pictures and a slider that shows its gamma on the whole screen.
 // OK hands the slider's position back in m_nPosition; every way out puts the screen's own ramp back.
-class CGammaDlg : public QDialog {
+class CGammaDlg : public CDialog {
     Q_OBJECT
 public:
     // The language is that of the main window, for the note shown where the screen cannot change.
     explicit CGammaDlg(int language, QWidget* parent = nullptr);
     ~CGammaDlg() override;
 
-    void setVisible(bool visible) override;
     void accept() override;
     void reject() override;
 
@@ -30,7 +29,7 @@ public:
     int m_nPosition = 0;
 
 private:
-    void OnInitDialog();
+    void OnInitDialog() override;
     void DoDataExchange();
     void OnOK();
     void OnCancel();
@@ -43,7 +42,6 @@ private:
     std::vector<PreviewPicture> m_pictures;
     QLabel* m_staticNote;
     int m_nLanguage;
-    bool m_bInitialized = false;
 };
 
 } // namespace cssbinder
