@@ -4,6 +4,7 @@
 #include "core/texture/PictureReader.h"
 #include "core/texture/VtfWriter.h"
 
+#include "NaturalPicture.h"
 #include "TextureSamples.h"
 
 #include <benchmark/benchmark.h>

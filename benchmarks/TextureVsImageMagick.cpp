@@ -6,6 +6,7 @@
 #include "core/texture/Dxt1.h"
 #include "core/texture/VtfReader.h"
 
+#include "NaturalPicture.h"
 #include "TextureSamples.h"
 
 #include <algorithm>

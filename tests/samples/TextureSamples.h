@@ -26,10 +26,9 @@ std::vector<TgaKind> AllTgaKinds();
 // store the red channel; 15- and 16-bit kinds keep 5 bits a channel.
 std::vector<std::uint8_t> EncodeTga(const Picture& picture, const TgaKind& kind);
 
-// A landscape that compresses like a photograph: a sky graded from deep blue to a warm haze with soft,
-// finely textured clouds, a pale sun with a hard rim, grassy hills below a wavy ridge line, and film
-// grain over all. The same seed gives the same pixels.
-Picture NaturalPicture(int width, int height, std::uint32_t seed);
+// One hue graded in light across the picture, with a wave and a bright disc with a hard edge: each mipmap
+// level looks unlike its neighbours, and a texture made of it decodes close to it.
+Picture GradedPicture(int width, int height);
 
 // A picture of six strong colours in runs and single pixels, different when flipped either way, so
 // that a wrong orientation or channel order shows.

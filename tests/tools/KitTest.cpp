@@ -57,7 +57,7 @@ protected:
 };
 
 TEST_F(Kit, ConvertsThePictureForBothScreenShapes) {
-    const Picture source = NaturalPicture(300, 200, 3);
+    const Picture source = GradedPicture(300, 200);
     WriteAll(m_picture, EncodeTga(source, {10, 24, false, false}));
     ASSERT_EQ(Run("./convert.sh"), 0) << m_errors;
     for (const auto& [name, width, height, size] :

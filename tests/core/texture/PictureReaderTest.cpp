@@ -86,7 +86,6 @@ TEST(PictureReader, RefusesBrokenFiles) {
     };
     const Case cases[] = {
         {"header cut", trueColour, [](Bytes& f) { f.resize(17); }, "truncated header"},
-        {"empty file", trueColour, [](Bytes& f) { f.clear(); }, "truncated header"},
         {"zero width", trueColour, [](Bytes& f) { PutU16(f, 12, 0); }, "zero width or height"},
         {"zero height", runLength, [](Bytes& f) { PutU16(f, 14, 0); }, "zero width or height"},
         {"too wide", runLength, [](Bytes& f) { PutU16(f, 12, 16385); }, "larger than 16384 pixels on a side"},

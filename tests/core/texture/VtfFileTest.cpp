@@ -43,7 +43,7 @@ TEST(VtfFile, HeaderAndLayout) {
         int lowResWidth, lowResHeight;
         std::size_t smallestOffset, fullOffset;
     };
-    const Picture source = NaturalPicture(64, 64, 1);
+    const Picture source = GradedPicture(64, 64);
     for (const Case& test : {Case{{1024, 1024, false}, 524496, 0x300, 1, 16, 16, 208, 208},
                              Case{{2048, 2048, true}, 2796424, 0, 12, 16, 16, 208, 699272},
                              Case{{2048, 1024, false}, 1048720, 0x300, 1, 16, 8, 144, 144}}) {
@@ -104,7 +104,7 @@ TEST(VtfFile, ReflectivityIsTheMeanLinearLight) {
 // Every level, and the low-resolution image, decodes close to the picture scaled to its size: a level
 // out of place or out of order would not.
 TEST(VtfFile, DecodedImagesAreNearTheSource) {
-    const Picture source = NaturalPicture(512, 256, 7);
+    const Picture source = GradedPicture(512, 256);
     const Bytes file = MakeVtf(source, {512, 256, true});
     const VtfInfo info = ReadVtfHeader(file);
     ASSERT_EQ(info.levels.size(), 10u);

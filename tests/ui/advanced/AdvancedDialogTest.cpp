@@ -1,19 +1,20 @@
 #include "MainWindowFixture.h"
 #include "ModalScript.h"
+#include "TestFiles.h"
 
+#include "core/advanced/AdvancedDialogLabels.h"
+#include "core/lang/Language.h"
 #include "ui/advanced/CAdvancedDlg.h"
 #include "ui/app/ClickablePicture.h"
 #include "ui/app/Credits.h"
 #include "ui/app/Globals.h"
+#include "ui/app/QtText.h"
 
 #include <QAbstractButton>
-#include <QDesktopServices>
-#include <QFile>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTest>
-#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -26,15 +27,6 @@ using namespace Qt::Literals::StringLiterals;
 constexpr int kRain = 1073, kVertex = 1083, kAdsl = 1085, kConnectionDefault = 1095, kDirectX81 = 1090,
               kDirectXDefault = 1094, kReportBug = 1093, kBanner = 1061;
 constexpr int kGraphicsBoxes[] = {1073, 1074, 1075, 1076, 1077, 1079, 1080, 1081, 1082, 1083, 1084};
-
-QAbstractButton* Button(const QWidget& dialog, int id) {
-    return ControlOf<QAbstractButton>(dialog, id);
-}
-
-// The document as a preview box shows it: the box keeps line feeds only.
-QString Document() {
-    return QString::fromStdString(g_configEntries.Render()).replace(u"\r\n"_s, u"\n"_s);
-}
 
 // Opens the dialog with the main window's button, runs the step inside its modal loop and waits for
 // the loop to end; the step closes the dialog.
@@ -59,30 +51,9 @@ void PressEscape(QWidget& dialog) {
 }
 
 QByteArray StoreFile() {
-    QFile file(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-               u"/cssbinder-registry.ini"_s);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+    return ReadFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                    u"/cssbinder-registry.ini"_s);
 }
-
-// Catches the links the desktop would open.
-class LinkCatcher : public QObject {
-    Q_OBJECT
-public:
-    LinkCatcher() {
-        for (const QString& scheme : {u"mailto"_s, u"https"_s}) {
-            QDesktopServices::setUrlHandler(scheme, this, "Open");
-        }
-    }
-    ~LinkCatcher() override {
-        for (const QString& scheme : {u"mailto"_s, u"https"_s}) {
-            QDesktopServices::unsetUrlHandler(scheme);
-        }
-    }
-    QStringList links;
-
-public slots:
-    void Open(const QUrl& link) { links.append(link.toString()); }
-};
 
 } // namespace
 
@@ -98,7 +69,7 @@ private slots:
         m_fixture.reset();
     }
 
-    void firstOpeningShowsEveryBoxCheckedBothDefaultsAndTheDocument() {
+    void firstOpeningShowsEveryBoxCheckedBothDefaultsAndTheDocumentText() {
         g_configEntries.Store("f", "bind \"f\" \"say gg\"");
         WithDialog(*m_window, [](CAdvancedDlg& dialog) {
             for (const int box : kGraphicsBoxes) {
@@ -106,7 +77,7 @@ private slots:
             }
             QVERIFY(Button(dialog, kConnectionDefault)->isChecked());
             QVERIFY(Button(dialog, kDirectXDefault)->isChecked());
-            QCOMPARE(dialog.m_editPreview->toPlainText(), Document());
+            QCOMPARE(dialog.m_editPreview->toPlainText(), DocumentText());
             PressEscape(dialog);
         });
     }
@@ -115,9 +86,9 @@ private slots:
     void aBoxKeepsItsStateForTheNextOpening() {
         WithDialog(*m_window, [this](CAdvancedDlg& dialog) {
             Click(Button(dialog, kRain));
-            QVERIFY(Document().startsWith(u"r_rainalpha \"0\"\nr_rainalphapow \"0\""_s));
-            QCOMPARE(dialog.m_editPreview->toPlainText(), Document());
-            QCOMPARE(m_window->m_editPreview->toPlainText(), Document());
+            QVERIFY(DocumentText().startsWith(u"r_rainalpha \"0\"\nr_rainalphapow \"0\""_s));
+            QCOMPARE(dialog.m_editPreview->toPlainText(), DocumentText());
+            QCOMPARE(m_window->m_editPreview->toPlainText(), DocumentText());
             PressEscape(dialog);
         });
         QCOMPARE(m_window->m_bRain, 0);
@@ -137,7 +108,7 @@ private slots:
             Click(Button(dialog, kVertex));
             Click(Button(dialog, kAdsl));
             Click(Button(dialog, kDirectX81));
-            QCOMPARE(dialog.m_editPreview->toPlainText(), Document());
+            QCOMPARE(dialog.m_editPreview->toPlainText(), DocumentText());
             Click(Button(dialog, 1));
         });
         QCOMPARE(g_configEntries.GetCount(), std::size_t{12});
@@ -156,55 +127,24 @@ private slots:
         QCOMPARE(StoreFile(), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n");
     }
 
-    void captionsAndToolTipsFollowTheLanguage_data() {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QStringList>("captions"); // 1073, 1092, 1108, 1094 and 1095
-        QTest::addColumn<QString>("rainTip");
-        const QString english = u"Desactivate rain if unchecked"_s;
-        QTest::newRow("English") << 0
-                                 << QStringList{u"Rain"_s, u"Change menu background"_s,
-                                                u"Connection Optimizations"_s, u"Default"_s}
-                                 << english;
-        QTest::newRow("French") << 1
-                                << QStringList{u"Pluie"_s, u"Changer le fond du menu"_s,
-                                               u"Optimisations de la connection"_s, u"Défaut"_s}
-                                << u"Désactive la pluie si décochée"_s;
-        QTest::newRow("German") << 2
-                                << QStringList{u"Regen"_s, u"CS background wechseln"_s,
-                                               u"Verbindungs Optimierung"_s, u"Rückstellung"_s}
-                                << english;
-        QTest::newRow("Italian") << 3
-                                 << QStringList{u"Pioggia"_s, u"Cambi il CSS Background"_s,
-                                                u"Ottimizzazione di Conection"_s, u"Difetto"_s}
-                                 << english;
-        QTest::newRow("Spanish") << 4
-                                 << QStringList{u"Lluvia"_s, u"Cambie el CSS Background"_s,
-                                                u"Optimizaciones de la conexión"_s, u"Defecto"_s}
-                                 << english;
-    }
+    // The texts are proven with the label tables; this proves that the dialog takes them in the chosen
+    // language.
     void captionsAndToolTipsFollowTheLanguage() {
-        QFETCH(int, language);
-        QFETCH(QStringList, captions);
-        QFETCH(QString, rainTip);
-        ClickFlag(*m_window, language);
-        CAdvancedDlg dialog(m_window.get());
-        dialog.show();
-        QCOMPARE((QStringList{CaptionOf(dialog, kRain), CaptionOf(dialog, 1092), CaptionOf(dialog, 1108),
-                              CaptionOf(dialog, kDirectXDefault)}),
-                 captions);
-        QCOMPARE(CaptionOf(dialog, kConnectionDefault), CaptionOf(dialog, kDirectXDefault));
-        QCOMPARE(Button(dialog, kRain)->toolTip(), rainTip);
-        QVERIFY(Button(dialog, kReportBug)->toolTip().isEmpty());
-        QCOMPARE(dialog.windowTitle(), u"Advanced Parameters"_s);
-        QCOMPARE((QStringList{CaptionOf(dialog, 1), CaptionOf(dialog, 1087), CaptionOf(dialog, kAdsl),
-                              CaptionOf(dialog, 1086), CaptionOf(dialog, 1088), CaptionOf(dialog, 1089),
-                              CaptionOf(dialog, kDirectX81), CaptionOf(dialog, 1091)}),
-                 (QStringList{u"OK"_s, u"56k"_s, u"ADSL"_s, u"LAN"_s, u"DirectX 7"_s, u"DirectX 8"_s,
-                              u"DirectX 8.1"_s, u"DirectX 9"_s}));
+        for (int language = English; language <= Spanish; ++language) {
+            ClickFlag(*m_window, language);
+            CAdvancedDlg dialog(m_window.get());
+            dialog.show();
+            for (const ControlCaption& caption : AdvancedDialogCaptions(language)) {
+                QCOMPARE(CaptionOf(dialog, caption.controlId), ToQString(caption.text));
+            }
+            for (const ControlCaption& tip : AdvancedDialogToolTips(language)) {
+                QCOMPARE(Button(dialog, tip.controlId)->toolTip(), ToQString(tip.text));
+            }
+        }
     }
 
     void reportBugAndTheBannerOpenTheirLinks() {
-        LinkCatcher catcher;
+        const LinkCatcher catcher;
         CAdvancedDlg dialog(m_window.get());
         dialog.show();
         Click(Button(dialog, kReportBug));

@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 #include "ModalScript.h"
+#include "TestFiles.h"
 
 #include "ui/advanced/CAdvancedDlg.h"
 #include "ui/app/Globals.h"
@@ -34,18 +35,6 @@ cp $picture hl2/materials/animated/spray.vtf
 { echo wide; cat $picture; } > hl2/materials/animated/spray_widescreen.vtf
 )";
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-}
-
 } // namespace
 
 class MenuBackgroundTest : public QObject {
@@ -59,7 +48,7 @@ private slots:
         m_dialog = std::make_unique<CAdvancedDlg>(m_window.get());
         m_dialog->show();
         QDir(m_kit).removeRecursively();
-        WriteFile(Kit(u"convert.sh"_s), kFakeConvert);
+        QVERIFY(WriteFile(Kit(u"convert.sh"_s), kFakeConvert));
         QVERIFY(QDir(m_kit).mkpath(u"hl2/materialsrc/animated"_s));
         QVERIFY(QDir(m_kit).mkpath(u"hl2/materials/animated"_s));
     }
@@ -139,8 +128,8 @@ private slots:
     void failuresAreSaidAndKeepTheOldBackground() {
         QFETCH(QString, picture);
         QFETCH(QString, expected);
-        WriteFile(Console(u"background01.vtf"_s), "OLD");
-        WriteFile(Kit(u"hl2/materials/animated/spray.vtf"_s), "EARLIER RUN");
+        QVERIFY(WriteFile(Console(u"background01.vtf"_s), "OLD") &&
+                WriteFile(Kit(u"hl2/materials/animated/spray.vtf"_s), "EARLIER RUN"));
         if (picture == u"no kit"_s) {
             QVERIFY(QFile::remove(Kit(u"convert.sh"_s)));
         } else if (picture == u"no cstrike"_s) {
@@ -171,7 +160,9 @@ private:
 
     // Chooses a picture holding the text and changes the background; returns the messages shown.
     QStringList Change(const QString& contents) {
-        WriteFile(Picture(u"menu.tga"_s), contents.toUtf8());
+        if (!WriteFile(Picture(u"menu.tga"_s), contents.toUtf8())) {
+            return {u"the picture cannot be written"_s};
+        }
         ModalScript script;
         script.ChooseFile(Picture(u"menu.tga"_s));
         script.AnswerMessage();

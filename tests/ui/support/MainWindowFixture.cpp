@@ -6,6 +6,7 @@
 #include "ui/app/Globals.h"
 
 #include <QAbstractButton>
+#include <QDesktopServices>
 #include <QDir>
 #include <QGroupBox>
 #include <QPlainTextEdit>
@@ -65,8 +66,8 @@ QString CaptionOf(const QWidget& dialog, int controlId) {
     return static_cast<const QAbstractButton*>(control)->text();
 }
 
-QAbstractButton* Button(const CBinderDlg& window, int controlId) {
-    return ControlOf<QAbstractButton>(window, controlId);
+QAbstractButton* Button(const QWidget& dialog, int controlId) {
+    return ControlOf<QAbstractButton>(dialog, controlId);
 }
 
 QStringList Press(QWidget* control, std::initializer_list<QMessageBox::StandardButton> answers) {
@@ -85,8 +86,12 @@ QStringList Press(QWidget* control, std::initializer_list<QMessageBox::StandardB
     return shown;
 }
 
+QString DocumentText() {
+    return QString::fromStdString(g_configEntries.Render()).replace(u"\r\n"_s, u"\n"_s);
+}
+
 QString Committed(const CBinderDlg& window) {
-    const QString document = QString::fromStdString(g_configEntries.Render()).replace(u"\r\n"_s, u"\n"_s);
+    const QString document = DocumentText();
     const QString shown = window.m_editPreview->toPlainText();
     return shown == document ? shown : u"preview box: %1, document: %2"_s.arg(shown, document);
 }
@@ -104,6 +109,18 @@ void Pick(QComboBox* combo, int position) {
 void ClickFlag(const CBinderDlg& window, int language) {
     constexpr std::array<int, 5> kFlags{1113, 1109, 1110, 1111, 1112};
     Click(ControlOf<QWidget>(window, kFlags.at(static_cast<std::size_t>(language))));
+}
+
+LinkCatcher::LinkCatcher() {
+    for (const QString& scheme : {u"mailto"_s, u"https"_s}) {
+        QDesktopServices::setUrlHandler(scheme, this, "Open");
+    }
+}
+
+LinkCatcher::~LinkCatcher() {
+    for (const QString& scheme : {u"mailto"_s, u"https"_s}) {
+        QDesktopServices::unsetUrlHandler(scheme);
+    }
 }
 
 } // namespace cssbinder::test

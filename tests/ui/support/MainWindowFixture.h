@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <initializer_list>
 #include <memory>
@@ -35,16 +36,30 @@ private:
 
 // The caption of a button or the title of a group box.
 QString CaptionOf(const QWidget& dialog, int controlId);
-QAbstractButton* Button(const CBinderDlg& window, int controlId);
+QAbstractButton* Button(const QWidget& dialog, int controlId);
 void Click(QWidget* control);
 // Clicks a control and gives the answers, in turn, to the message boxes it opens. Returns the text of
 // every box shown, then a line for each window that no answer was left for and each answer left over,
 // so that a missing or an extra message fails a comparison.
 QStringList Press(QWidget* control, std::initializer_list<QMessageBox::StandardButton> answers = {});
+// The document as a preview box shows it: the box keeps line feeds only.
+QString DocumentText();
 // The preview box's text when it shows exactly the document, else both, so that a comparison fails.
 QString Committed(const CBinderDlg& window);
 // A pick in a drop-down list by the user.
 void Pick(QComboBox* combo, int position);
 void ClickFlag(const CBinderDlg& window, int language);
+
+// Stands in for the desktop's web browser and mail program for as long as it lives.
+class LinkCatcher : public QObject {
+    Q_OBJECT
+public:
+    LinkCatcher();
+    ~LinkCatcher() override;
+    QStringList links;
+
+public slots:
+    void Open(const QUrl& link) { links.append(link.toString()); }
+};
 
 } // namespace cssbinder::test
