@@ -66,14 +66,15 @@ public:
     X11DisplayGamma& operator=(const X11DisplayGamma&) = delete;
 
     DisplayRamps ReadRamps() override {
-        std::vector<Crtc> crtcs;
-        const GammaAccess access = FindCrtcs(crtcs);
+        m_crtcs.clear();
+        const GammaAccess access = FindCrtcs(m_crtcs);
         if (access != GammaAccess::Changeable) {
+            m_crtcs.clear();
             return {access, {}};
         }
         ErrorTrap trap(m_display);
         DisplayRamps result{GammaAccess::Changeable, {}};
-        for (const Crtc& crtc : crtcs) {
+        for (const Crtc& crtc : m_crtcs) {
             XRRCrtcGamma* gamma = XRRGetCrtcGamma(m_display, crtc.id);
             if (gamma == nullptr || gamma->size != crtc.gammaSize) {
                 if (gamma != nullptr) {
@@ -94,8 +95,14 @@ public:
     }
 
     bool WriteRamps(const std::vector<GammaRamp>& ramps) override {
-        std::vector<Crtc> crtcs;
-        if (FindCrtcs(crtcs) != GammaAccess::Changeable || crtcs.size() != ramps.size()) {
+        // A preview writes at every slider move: the outputs found by the read are used again, and
+        // only a write without a read (the recovery at start-up) asks the server for them.
+        if (m_crtcs.empty() && FindCrtcs(m_crtcs) != GammaAccess::Changeable) {
+            m_crtcs.clear();
+            return false;
+        }
+        const std::vector<Crtc>& crtcs = m_crtcs;
+        if (crtcs.size() != ramps.size()) {
             return false;
         }
         for (std::size_t i = 0; i < crtcs.size(); ++i) {
@@ -152,6 +159,7 @@ private:
     }
 
     Display* m_display;
+    std::vector<Crtc> m_crtcs;
 };
 
 } // namespace
