@@ -9,7 +9,6 @@
 #include "ui/app/CBinderDlg.h"
 #include "ui/app/ClickablePicture.h"
 #include "ui/app/Credits.h"
-#include "ui/app/DialogFont.h"
 #include "ui/app/Globals.h"
 #include "ui/app/QtText.h"
 #include "ui/app/RadioGroup.h"
@@ -71,13 +70,9 @@ void WriteTcpipDword(const std::string& keyPath, const std::string& name, std::u
 } // namespace
 
 CAdvancedDlg::CAdvancedDlg(CBinderDlg* pParent)
-    : CDialog(pParent,
-              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : CDialog(pParent, QStringLiteral("Advanced Parameters"), AdvancedDialogControls(), kAdvancedDialogWidth,
+              kAdvancedDialogHeight),
       m_pMainDlg(pParent) {
-    setWindowTitle(QStringLiteral("Advanced Parameters"));
-    setFont(DialogFont());
-    BuildDialogControls(*this, AdvancedDialogControls());
-    setFixedSize(DialogUnitsToPixelsX(kAdvancedDialogWidth), DialogUnitsToPixelsY(kAdvancedDialogHeight));
 
     m_editPreview = ControlOf<QPlainTextEdit>(*this, 1026);
     for (const GraphicsBox& box : kGraphicsBoxes) {

@@ -13,7 +13,6 @@
 #include "ui/app/BannerLink.h"
 #include "ui/app/CAboutDlg.h"
 #include "ui/app/ClickablePicture.h"
-#include "ui/app/DialogFont.h"
 #include "ui/app/Globals.h"
 #include "ui/app/MainDialogTemplate.h"
 #include "ui/app/MessageBoxes.h"
@@ -97,12 +96,8 @@ QString AskConfigFilePath(QWidget* parent) {
 } // namespace
 
 CBinderDlg::CBinderDlg(QWidget* parent)
-    : CDialog(parent,
-              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setWindowTitle(QStringLiteral("CS:Source Binds/Scripts/Optimization by Zelvar_Brask"));
-    setFont(DialogFont());
-    BuildDialogControls(*this, MainDialogControls());
-    setFixedSize(DialogUnitsToPixelsX(kMainDialogWidth), DialogUnitsToPixelsY(kMainDialogHeight));
+    : CDialog(parent, QStringLiteral("CS:Source Binds/Scripts/Optimization by Zelvar_Brask"),
+              MainDialogControls(), kMainDialogWidth, kMainDialogHeight) {
 
     m_btnExit = ControlOf<QPushButton>(*this, 1);
     m_btnSave = ControlOf<QPushButton>(*this, 1027);

@@ -1,7 +1,6 @@
 #include "ui/gamma/CGammaDlg.h"
 
 #include "core/lang/GammaDialogLabels.h"
-#include "ui/app/DialogFont.h"
 #include "ui/app/Globals.h"
 #include "ui/app/QtText.h"
 #include "ui/gamma/CGammaSliderCtrl.h"
@@ -13,13 +12,8 @@
 namespace cssbinder {
 
 CGammaDlg::CGammaDlg(int language, QWidget* parent)
-    : CDialog(parent,
-              Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : CDialog(parent, QStringLiteral("Gamma"), GammaDialogControls(), kGammaDialogWidth, kGammaDialogHeight),
       m_nLanguage(language) {
-    setWindowTitle(QStringLiteral("Gamma"));
-    setFont(DialogFont());
-    BuildDialogControls(*this, GammaDialogControls());
-    setFixedSize(DialogUnitsToPixelsX(kGammaDialogWidth), DialogUnitsToPixelsY(kGammaDialogHeight));
 
     m_slider = findChild<CGammaSliderCtrl*>(QStringLiteral("1069"));
     m_staticNote = findChild<QLabel*>(QString::number(kGammaNoteId));
