@@ -23,8 +23,7 @@ TEST(KeyCatalogue, GameKeyNameByListAndPosition) {
         {FunctionKeysCombo, {{1, "F1"}, {12, "F12"}, {13, nullptr}}},
         {MiscKeysCombo,
          {{1, "Escape"}, {8, "\xC3\xB9"}, {11, ";"}, {24, "PGDOWN"}, {30, "Rightarrow"}, {31, nullptr}}},
-        {KeyPadCombo, {{1, "kp_end"}, {5, "kp_5"}, {9, "kp_pgup"}, {10, "kp_ins"}, {11, "kp_enter"}}},
-        {KeyPadCombo, {{12, "kp_del"}, {15, "kp_plus"}, {16, nullptr}}},
+        {KeyPadCombo, {{16, nullptr}}},
         {MouseButtonsCombo, {{1, "mouse1"}, {5, "mouse5"}, {6, "mwheelup"}, {7, "mwheeldown"}, {8, nullptr}}},
         {NoKeyCombo, {{1, nullptr}}},
         {7, {{1, nullptr}}},
@@ -40,6 +39,16 @@ TEST(KeyCatalogue, GameKeyNameByListAndPosition) {
     }
     EXPECT_THROW(KeyComboList(NoKeyCombo), std::out_of_range);
     EXPECT_THROW(KeyComboList(7), std::out_of_range);
+}
+
+// The game names every key of the pad its own way, most by the navigation function of the digit.
+TEST(KeyCatalogue, KeyPadKeysHaveTheGamesNames) {
+    const char* const names[] = {"kp_end",        "kp_downarrow", "kp_pgdn",    "kp_leftarrow", "kp_5",
+                                 "kp_rightarrow", "kp_home",      "kp_uparrow", "kp_pgup",      "kp_ins",
+                                 "kp_enter",      "kp_del",       "kp_slash",   "kp_minus",     "kp_plus"};
+    for (int position = 1; position <= 15; ++position) {
+        EXPECT_EQ(GameKeyName(KeyPadCombo, position), names[position - 1]) << position;
+    }
 }
 
 } // namespace
