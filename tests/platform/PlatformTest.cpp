@@ -1,10 +1,13 @@
 #include "TestFiles.h"
 
 #include "platform/BackgroundKit.h"
+#include "platform/KitWorkingCopy.h"
 #include "platform/Profile.h"
 #include "platform/Registry.h"
 #include "platform/SafeFile.h"
+#include "platform/SteamGame.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,6 +17,22 @@
 #include <optional>
 
 namespace cssbinder::test {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// A kit as the build makes it: the script, its work folders and the converter beside it.
+void MakeKit(const QString& folder, const QByteArray& script) {
+    QVERIFY(QDir().mkpath(folder + u"/hl2/materialsrc/animated"_s));
+    QVERIFY(QDir().mkpath(folder + u"/hl2/materials/animated"_s));
+    QVERIFY(WriteFile(folder + u"/convert.sh"_s, script));
+    QVERIFY(WriteFile(folder + u"/tga2vtf"_s, "converter"));
+    QVERIFY(QFile::setPermissions(folder + u"/tga2vtf"_s,
+                                  QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+}
+
+} // namespace
+
 class PlatformTest : public QObject {
     Q_OBJECT
 private slots:
@@ -21,27 +40,24 @@ private slots:
     void profileIsAnIniFileNamedAfterTheProgram() {
         QTemporaryDir home;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
-        QCOMPARE(GetProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path")),
-                 QString());
+        QCOMPARE(GetProfileString(u"zelvar_team_binder"_s, u"css_path"_s), QString());
 
-        WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"),
-                           QStringLiteral("/games/Counter-Strike Source"));
+        WriteProfileString(u"zelvar_team_binder"_s, u"css_path"_s, u"/games/Counter-Strike Source"_s);
 
-        QCOMPARE(ProfilePath(), home.filePath(QStringLiteral("cssbinder.ini")));
+        QCOMPARE(ProfilePath(), home.filePath(u"cssbinder.ini"_s));
         const QByteArray text = ReadFile(ProfilePath());
         QVERIFY2(text.contains("[zelvar_team_binder]") &&
                      text.contains("css_path=/games/Counter-Strike Source"),
                  text.constData());
-        QCOMPARE(GetProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path")),
-                 QStringLiteral("/games/Counter-Strike Source"));
+        QCOMPARE(GetProfileString(u"zelvar_team_binder"_s, u"css_path"_s), u"/games/Counter-Strike Source"_s);
     }
 
     // Without a system registry the values go to cssbinder-registry.ini; a store that cannot be
     // written opens no key, as a registry closed to the user does.
     void registrySubstituteKeepsKeysInItsOwnFile() {
         QTemporaryDir home;
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
-        const QString store = home.filePath(QStringLiteral("config/cssbinder-registry.ini"));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(u"config"_s)));
+        const QString store = home.filePath(u"config/cssbinder-registry.ini"_s);
         QCOMPARE(OpenMachineKeyForSetting("A\\B"), nullptr);
         QVERIFY(!QFileInfo::exists(store));
 
@@ -69,9 +85,9 @@ private slots:
         QTest::newRow("converted") << QByteArray("pwd") << 5000 << int(KitRun::Outcome::Finished)
                                    << QString();
         QTest::newRow("refused") << QByteArray("echo 'tga2vtf: bad colour map' >&2; exit 3") << 5000
-                                 << int(KitRun::Outcome::Failed) << QStringLiteral("tga2vtf: bad colour map");
+                                 << int(KitRun::Outcome::Failed) << u"tga2vtf: bad colour map"_s;
         QTest::newRow("silent failure")
-            << QByteArray("exit 4") << 5000 << int(KitRun::Outcome::Failed) << QStringLiteral("exit code 4");
+            << QByteArray("exit 4") << 5000 << int(KitRun::Outcome::Failed) << u"exit code 4"_s;
         QTest::newRow("too slow") << QByteArray("sleep 10 & echo $! > converter.pid; wait") << 200
                                   << int(KitRun::Outcome::TimedOut) << QString();
     }
@@ -86,11 +102,11 @@ private slots:
         QCOMPARE(int(run.outcome), outcome);
         QCOMPARE(run.reason, reason);
         // A converter the kit started ends with it.
-        const QByteArray converter = ReadFile(kit.filePath(QStringLiteral("converter.pid"))).trimmed();
+        const QByteArray converter = ReadFile(kit.filePath(u"converter.pid"_s)).trimmed();
         QCOMPARE(converter.isEmpty() || converter == "<missing>", outcome != int(KitRun::Outcome::TimedOut));
         if (outcome == int(KitRun::Outcome::TimedOut)) {
             // A process that ended shows at most as a zombie.
-            const QString stat = QStringLiteral("/proc/%1/stat").arg(QString::fromLatin1(converter));
+            const QString stat = u"/proc/%1/stat"_s.arg(QString::fromLatin1(converter));
             QTRY_VERIFY(ReadFile(stat) == "<missing>" || ReadFile(stat).contains(") Z "));
         }
     }
@@ -102,13 +118,13 @@ private slots:
         QTest::addColumn<bool>("savedBefore");
         QTest::addColumn<QByteArray>("backup");
         QTest::addColumn<QString>("name");
-        const QString cfg = QStringLiteral("autoexec.cfg");
+        const QString cfg = u"autoexec.cfg"_s;
         QTest::newRow("no file before") << QByteArray() << false << QByteArray("<missing>") << cfg;
         QTest::newRow("hand-written") << QByteArray("mine") << false << QByteArray("mine") << cfg;
         QTest::newRow("what this run saved") << QByteArray("mine") << true << QByteArray("<missing>") << cfg;
         QTest::newRow("the same bytes") << QByteArray("new") << false << QByteArray("<missing>") << cfg;
         QTest::newRow("folder missing")
-            << QByteArray() << false << QByteArray("<missing>") << QStringLiteral("missing/autoexec.cfg");
+            << QByteArray() << false << QByteArray("<missing>") << u"missing/autoexec.cfg"_s;
     }
     void replacingKeepsABackupOfWhatWouldBeLost() {
         QFETCH(QByteArray, old);
@@ -122,13 +138,92 @@ private slots:
         }
         const std::optional<QByteArray> lastSaved = savedBefore ? std::optional(old) : std::nullopt;
         const std::optional<WriteFailure> failure = ReplaceFileKeepingBackup(path, "new", lastSaved);
-        QCOMPARE(ReadFile(path + QStringLiteral(".bak")), backup);
-        if (name == QStringLiteral("autoexec.cfg")) {
+        QCOMPARE(ReadFile(path + u".bak"_s), backup);
+        if (name == u"autoexec.cfg"_s) {
             QVERIFY(!failure);
             QCOMPARE(ReadFile(path), QByteArray("new"));
             return;
         }
         QVERIFY(failure && failure->path == path && !failure->reason.isEmpty());
+    }
+    // Folders are relative to a made-up home. The Steam folder lists the libraries; the game, with or
+    // without its cstrike folder, is installed in one of them.
+    void findsTheGameThroughSteamsLibraries_data() {
+        QTest::addColumn<QString>("steam");
+        QTest::addColumn<QStringList>("libraries");
+        QTest::addColumn<QString>("gameLibrary");
+        QTest::addColumn<bool>("found");
+        const QString native = u".local/share/Steam"_s;
+        const QString flatpak = u".var/app/com.valvesoftware.Steam/.local/share/Steam"_s;
+        const QString games = u"games"_s;
+        QTest::newRow("one library") << native << QStringList{native} << native << true;
+        QTest::newRow("game in the second library") << native << QStringList{native, games} << games << true;
+        QTest::newRow("Flatpak home") << flatpak << QStringList{flatpak} << flatpak << true;
+        QTest::newRow("listed library missing") << native << QStringList{u"gone"_s, games} << games << true;
+        QTest::newRow("broken library list") << native << QStringList{} << native << false;
+        QTest::newRow("install folder without cstrike")
+            << native << QStringList{native} << QString() << false;
+    }
+    void findsTheGameThroughSteamsLibraries() {
+        QFETCH(QString, steam);
+        QFETCH(QStringList, libraries);
+        QFETCH(QString, gameLibrary);
+        QFETCH(bool, found);
+        QTemporaryDir home;
+        qputenv("HOME", QFile::encodeName(home.path()));
+        const QDir root(home.path());
+
+        QString list = u"\"libraryfolders\"\n{\n"_s;
+        for (qsizetype i = 0; i < libraries.size(); ++i) {
+            list += u"\t\"%1\"\n\t{\n\t\t\"path\"\t\t\"%2\"\n\t}\n"_s.arg(i).arg(root.filePath(libraries[i]));
+        }
+        // An empty list stands for a file cut short.
+        list += libraries.isEmpty() ? u"\t\"0\" { \"path\" \""_s : u"}\n"_s;
+        QVERIFY(WriteFile(root.filePath(steam + u"/steamapps/libraryfolders.vdf"_s), list.toUtf8()));
+
+        const QString library = gameLibrary.isEmpty() ? steam : gameLibrary;
+        QVERIFY(WriteFile(
+            root.filePath(library + u"/steamapps/appmanifest_240.acf"_s),
+            "\"AppState\"\n{\n\t\"appid\"\t\t\"240\"\n\t\"installdir\"\t\t\"Counter-Strike Source\"\n}\n"));
+        const QString game = root.filePath(library + u"/steamapps/common/Counter-Strike Source"_s);
+        QVERIFY(root.mkpath(game + (gameLibrary.isEmpty() ? u"/hl2"_s : u"/cstrike"_s)));
+
+        QCOMPARE(SteamGameFolder(), found ? game : QString());
+    }
+    // Without any kit the folder beside the program is named. The installed program has no kit beside
+    // it, so the user works on a copy of the installed kit, made once and renewed when the installed
+    // one is newer; a kit beside the program is used in place.
+    void kitWorkingFolderIsBesideTheProgramOrACopyOfTheInstalledKit() {
+        QTemporaryDir root;
+        const KitFolders folders{root.filePath(u"bin/background"_s),
+                                 root.filePath(u"share/cssbinder/background"_s),
+                                 root.filePath(u"home/.local/share/cssbinder/background"_s)};
+        QCOMPARE(KitWorkingFolder(folders), folders.besideProgram);
+        QVERIFY(!QFile::exists(folders.perUser));
+
+        MakeKit(folders.installed, "version 1");
+        QCOMPARE(KitWorkingFolder(folders), folders.perUser);
+        QCOMPARE(ReadFile(folders.perUser + u"/convert.sh"_s), QByteArray("version 1"));
+        QVERIFY(QFileInfo(folders.perUser + u"/tga2vtf"_s).isExecutable());
+        QVERIFY(QFileInfo(folders.perUser + u"/hl2/materials/animated"_s).isDir());
+        const QString picture = folders.perUser + u"/hl2/materialsrc/animated/spray001.tga"_s;
+        QVERIFY(WriteFile(picture, "work"));
+        QCOMPARE(KitWorkingFolder(folders), folders.perUser);
+        QCOMPARE(ReadFile(picture), QByteArray("work"));
+
+        const QString script = folders.installed + u"/convert.sh"_s;
+        QVERIFY(WriteFile(script, "version 2"));
+        QFile touched(script);
+        QVERIFY(
+            touched.open(QIODevice::ReadWrite) &&
+            touched.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+        touched.close();
+        QCOMPARE(KitWorkingFolder(folders), folders.perUser);
+        QCOMPARE(ReadFile(folders.perUser + u"/convert.sh"_s), QByteArray("version 2"));
+        QVERIFY(!QFile::exists(picture) && !QFile::exists(folders.perUser + u".new"_s));
+
+        MakeKit(folders.besideProgram, "beside");
+        QCOMPARE(KitWorkingFolder(folders), folders.besideProgram);
     }
 };
 
