@@ -4,17 +4,11 @@
 #include "ui/app/Globals.h"
 #include "ui/app/QtText.h"
 
-#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
 namespace cssbinder::test {
-namespace {
-
-using namespace Qt::Literals::StringLiterals;
-
-} // namespace
 
 // The texts themselves are proven in the core tests; these prove that a flag brings them all to the
 // window, after any other language.

@@ -43,10 +43,6 @@ QString MainWindowFixture::ProfileValue() const {
     return GetProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"));
 }
 
-void MainWindowFixture::StoreGameFolder() const {
-    WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"), GameFolder());
-}
-
 std::unique_ptr<CBinderDlg> MainWindowFixture::Open() const {
     auto window = std::make_unique<CBinderDlg>();
     window->show();
@@ -54,7 +50,7 @@ std::unique_ptr<CBinderDlg> MainWindowFixture::Open() const {
 }
 
 std::unique_ptr<CBinderDlg> MainWindowFixture::OpenWithGameFolder() const {
-    StoreGameFolder();
+    WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"), GameFolder());
     return Open();
 }
 

@@ -23,7 +23,6 @@ public:
     QString GameFolder() const;
     QString ConfigFolder() const;
     QString ProfileValue() const;
-    void StoreGameFolder() const;
 
     // Opens the main window as the program does; its start-up runs before it shows.
     std::unique_ptr<CBinderDlg> Open() const;
