@@ -34,7 +34,7 @@ void CCrosshairPreview::DrawCrosshairPreview(const CrosshairState& crosshair) {
 
 void CCrosshairPreview::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_surface);
+    painter.drawImage(0, 0, m_surface);
 
     const PixelPoint centre = PreviewCentre({0, 0, width(), height()});
     const ArmRects arms =

@@ -2,7 +2,7 @@
 
 #include "core/crosshair/CrosshairState.h"
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 namespace cssbinder {
@@ -23,7 +23,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap m_surface;
+    QImage m_surface;
     int m_nArmLength = 0;
     int m_nGap = 0;
     ColorRef m_crDraw = 0;
