@@ -26,14 +26,14 @@ void ForgetRecoveryRamps() {
     QFile::remove(GammaRecoveryPath());
 }
 
-void RestoreRampsLeftByAnEarlierRun(DisplayGamma& display) {
+void RestoreRampsLeftByAnEarlierRun() {
     QFile file(GammaRecoveryPath());
     if (!file.open(QIODevice::ReadOnly)) {
         return;
     }
     const std::optional<std::vector<GammaRamp>> ramps = ParseRamps(file.readAll().toStdString());
     file.close();
-    if (!ramps || display.WriteRamps(*ramps)) {
+    if (!ramps || OpenDisplayGamma()->WriteRamps(*ramps)) {
         ForgetRecoveryRamps();
     }
 }

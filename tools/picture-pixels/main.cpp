@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -13,7 +14,9 @@
 namespace {
 
 void WritePixels(std::ofstream& out, int id, const QImage& image) {
-    out << "alignas(16) constexpr unsigned char kPixels" << id << "[] = {";
+    const bool apart =
+        std::ranges::find(cssbinder::kPicturesStoredApart, id) != cssbinder::kPicturesStoredApart.end();
+    out << (apart ? "STORED_APART " : "") << "alignas(16) constexpr unsigned char kPixels" << id << "[] = {";
     const auto* bytes = image.constBits();
     for (qsizetype index = 0; index < image.sizeInBytes(); ++index) {
         out << (index % 32 == 0 ? "\n    " : "") << static_cast<unsigned>(bytes[index]) << ',';
@@ -33,8 +36,11 @@ int main(int argc, char* argv[]) {
     const QGuiApplication app(argc, argv);
     std::ofstream out(argv[1]);
     out << "// Written by picture-pixels with the drawing code of ui/res/DrawnPictures.cpp.\n"
-           "#include \"ui/res/StoredPictures.h\"\n\n#include <array>\n\nnamespace cssbinder {\nnamespace "
-           "{\n\n";
+           "#include \"ui/res/StoredPictures.h\"\n\n#include <array>\n\n"
+           "// A section of their own puts these pictures after all other read-only data.\n"
+           "#if defined(__ELF__)\n#define STORED_APART "
+           "__attribute__((section(\"cssbinder_pictures_apart\")))\n"
+           "#else\n#define STORED_APART\n#endif\n\nnamespace cssbinder {\nnamespace {\n\n";
     std::string table;
     for (const int id : cssbinder::kStoredPictureIds) {
         const QImage image = cssbinder::DrawBitmap(id).toImage();

@@ -4,13 +4,11 @@
 
 namespace cssbinder {
 
-ClickablePicture::ClickablePicture(QWidget* parent) : QLabel(parent) {}
-
 void ClickablePicture::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit clicked();
     }
-    QLabel::mouseReleaseEvent(event);
+    PictureControl::mouseReleaseEvent(event);
 }
 
 } // namespace cssbinder

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QLabel>
+#include "ui/app/PictureControl.h"
 
 namespace cssbinder {
 
 // A picture whose click is a command, like the banner and the flags.
-class ClickablePicture : public QLabel {
+class ClickablePicture : public PictureControl {
     Q_OBJECT
 public:
-    explicit ClickablePicture(QWidget* parent);
+    using PictureControl::PictureControl;
 
 signals:
     void clicked();

@@ -3,6 +3,7 @@
 #include "ui/app/CaptionButton.h"
 #include "ui/app/ClickablePicture.h"
 #include "ui/app/GroupFrame.h"
+#include "ui/app/PictureControl.h"
 #include "ui/crosshair/CCrosshairPreview.h"
 #include "ui/gamma/CGammaSliderCtrl.h"
 #include "ui/res/Pictures.h"
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -20,9 +22,8 @@ namespace cssbinder {
 namespace {
 
 QWidget* CreatePicture(const ControlTemplate& control, QWidget& dialog, bool clickable) {
-    QLabel* picture = clickable ? new ClickablePicture(&dialog) : new QLabel(&dialog);
-    picture->setPixmap(Bitmap(control.bitmap));
-    return picture;
+    const QImage bitmap = Bitmap(control.bitmap);
+    return clickable ? new ClickablePicture(bitmap, &dialog) : new PictureControl(bitmap, &dialog);
 }
 
 QComboBox* CreateDropDownList(const ControlTemplate& control, QWidget& dialog) {

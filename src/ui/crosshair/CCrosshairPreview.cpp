@@ -16,13 +16,8 @@ QRect ToQRect(const PixelRect& rect) {
 
 } // namespace
 
-CCrosshairPreview::CCrosshairPreview(QWidget* parent) : QWidget(parent), m_surface(Bitmap(kSurfaceBitmap)) {
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(m_surface.size());
-}
-
-QSize CCrosshairPreview::sizeHint() const {
-    return m_surface.size();
+CCrosshairPreview::CCrosshairPreview(QWidget* parent) : PictureControl(Bitmap(kSurfaceBitmap), parent) {
+    setFixedSize(sizeHint());
 }
 
 void CCrosshairPreview::DrawCrosshairPreview(const CrosshairState& crosshair) {
@@ -32,9 +27,9 @@ void CCrosshairPreview::DrawCrosshairPreview(const CrosshairState& crosshair) {
     repaint();
 }
 
-void CCrosshairPreview::paintEvent(QPaintEvent*) {
+void CCrosshairPreview::paintEvent(QPaintEvent* event) {
+    PictureControl::paintEvent(event);
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_surface);
 
     const PixelPoint centre = PreviewCentre({0, 0, width(), height()});
     const ArmRects arms =

@@ -2,6 +2,7 @@
 
 #include "core/lang/GammaDialogLabels.h"
 #include "ui/app/Globals.h"
+#include "ui/app/PictureControl.h"
 #include "ui/app/QtText.h"
 #include "ui/gamma/CGammaSliderCtrl.h"
 #include "ui/gamma/GammaDialogTemplate.h"
@@ -18,8 +19,8 @@ CGammaDlg::CGammaDlg(int language, QWidget* parent)
     m_slider = findChild<CGammaSliderCtrl*>(QStringLiteral("1069"));
     m_staticNote = findChild<QLabel*>(QString::number(kGammaNoteId));
     m_staticNote->hide();
-    for (QLabel* picture : findChildren<QLabel*>(QStringLiteral("-1"))) {
-        m_pictures.push_back({picture, picture->pixmap().toImage()});
+    for (PictureControl* picture : findChildren<PictureControl*>(QStringLiteral("-1"))) {
+        m_pictures.push_back({picture, picture->Image()});
     }
     connect(findChild<QPushButton*>(QStringLiteral("1")), &QPushButton::clicked, this, &CGammaDlg::accept);
     connect(findChild<QPushButton*>(QStringLiteral("2")), &QPushButton::clicked, this, &CGammaDlg::reject);
@@ -69,7 +70,7 @@ void CGammaDlg::ShowRampInPictures(const GammaRamp& ramp) {
     const std::vector<std::uint8_t> green = ChannelLevels(ramp.green);
     const std::vector<std::uint8_t> blue = ChannelLevels(ramp.blue);
     for (const PreviewPicture& picture : m_pictures) {
-        // The format the screen shows, so that neither this copy nor the pixmap converts.
+        // The format the screen shows, so that the picture is drawn without converting it.
         QImage shown = picture.original.convertToFormat(QImage::Format_RGB32);
         for (int y = 0; y < shown.height(); ++y) {
             auto* pixel = reinterpret_cast<QRgb*>(shown.scanLine(y));
@@ -77,7 +78,7 @@ void CGammaDlg::ShowRampInPictures(const GammaRamp& ramp) {
                 *pixel = qRgb(red[qRed(*pixel)], green[qGreen(*pixel)], blue[qBlue(*pixel)]);
             }
         }
-        picture.label->setPixmap(QPixmap::fromImage(shown));
+        picture.control->SetImage(shown);
     }
 }
 

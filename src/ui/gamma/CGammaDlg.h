@@ -12,6 +12,7 @@ class QLabel;
 namespace cssbinder {
 
 class CGammaSliderCtrl;
+class PictureControl;
 
 // The gamma preview: four reference pictures and a slider that shows its gamma on the whole screen.
 // OK hands the slider's position back in m_nPosition; every way out puts the screen's own ramp back.
@@ -36,7 +37,7 @@ private:
     void ShowRampInPictures(const GammaRamp& ramp);
 
     struct PreviewPicture {
-        QLabel* label;
+        PictureControl* control;
         QImage original;
     };
     std::vector<PreviewPicture> m_pictures;

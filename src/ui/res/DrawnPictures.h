@@ -15,6 +15,11 @@ inline constexpr int kSmallProgramIcon = 16;
 inline constexpr std::array kStoredPictureIds{
     kSmallProgramIcon, 128, 133, 134, 137, 138, 139, 140, 142, 143, 144, 145, 146};
 
+// The gamma preview's reference pictures: three quarters of the stored pixels, and none of them shown
+// before the preview opens. They are stored apart from the others, so that the memory pages the main
+// window's pictures are read through hold none of them.
+inline constexpr std::array kPicturesStoredApart{137, 138, 139, 140};
+
 QPixmap DrawBitmap(int resourceId);
 
 // The program icon drawn at any size, for the desktop's icon theme.

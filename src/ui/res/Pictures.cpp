@@ -7,13 +7,12 @@
 
 namespace cssbinder {
 
-QPixmap Bitmap(int resourceId) {
+QImage Bitmap(int resourceId) {
     for (const StoredPicture& picture : StoredPictures()) {
         if (picture.id == resourceId) {
-            // The image borrows the stored pixels, which last as long as the program.
-            return QPixmap::fromImage(QImage(picture.pixels, picture.width, picture.height,
-                                             picture.bytesPerLine,
-                                             static_cast<QImage::Format>(picture.imageFormat)));
+            // Read-only: the stored pixels last as long as the program, and a change works on a copy.
+            return QImage(picture.pixels, picture.width, picture.height, picture.bytesPerLine,
+                          static_cast<QImage::Format>(picture.imageFormat));
         }
     }
     return {};
@@ -21,8 +20,8 @@ QPixmap Bitmap(int resourceId) {
 
 QIcon ProgramIcon() {
     QIcon icon;
-    icon.addPixmap(Bitmap(128));
-    icon.addPixmap(Bitmap(kSmallProgramIcon));
+    icon.addPixmap(QPixmap::fromImage(Bitmap(128)));
+    icon.addPixmap(QPixmap::fromImage(Bitmap(kSmallProgramIcon)));
     return icon;
 }
 

@@ -36,7 +36,7 @@ void PressInTurn(const CBinderDlg& window, const Ids& controlIds) {
 // The surface with four arms `length` long at `gap` from the centre, `thickness` thick, in `colour`;
 // the centre pixel keeps the surface's own colour.
 QImage Expected(int length, int gap, int thickness, const QColor& colour) {
-    QImage image = Bitmap(133).toImage().convertToFormat(QImage::Format_RGB32);
+    QImage image = Bitmap(133).convertToFormat(QImage::Format_RGB32);
     QPainter painter(&image);
     for (const QRect& arm :
          {QRect(cx - gap - length, cy, length, thickness), QRect(cx + gap, cy, length, thickness),

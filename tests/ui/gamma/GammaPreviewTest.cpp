@@ -7,6 +7,7 @@
 #include "platform/GammaRecovery.h"
 #include "platform/Profile.h"
 #include "ui/app/Globals.h"
+#include "ui/app/PictureControl.h"
 #include "ui/app/QtText.h"
 #include "ui/gamma/CGammaDlg.h"
 #include "ui/gamma/CGammaSliderCtrl.h"
@@ -146,10 +147,10 @@ private slots:
         ClickFlag(*m_window, Italian);
         Preview([&](CGammaDlg& dialog) {
             QCOMPARE(Note(dialog), ToQString(GammaNoteText(GammaNote::ScreenCannotChange, Italian)));
-            auto* picture = dialog.findChild<QLabel*>(u"-1"_s);
-            const QRgb before = picture->pixmap().toImage().pixel(200, 10);
+            auto* picture = dialog.findChild<PictureControl*>(u"-1"_s);
+            const QRgb before = picture->Image().pixel(200, 10);
             QTest::keyClick(dialog.m_slider, Qt::Key_Home);
-            QVERIFY(qGray(picture->pixmap().toImage().pixel(200, 10)) < qGray(before));
+            QVERIFY(qGray(picture->Image().pixel(200, 10)) < qGray(before));
             dialog.accept();
         });
         QCOMPARE(m_window->m_fGamma, 1.0f);
