@@ -59,7 +59,21 @@ void AppendRunLength(std::vector<std::uint8_t>& file, const std::vector<std::vec
     }
 }
 
+// The mean of `power` of the differences over the colour channels.
+double MeanOfDifferences(const Picture& a, const Picture& b, double (*power)(double)) {
+    double sum = 0;
+    for (std::size_t i = 0; i < a.rgba.size(); ++i) {
+        sum += i % 4 == 3 ? 0 : power(std::abs(a.rgba[i] - b.rgba[i]));
+    }
+    return sum / static_cast<double>(a.rgba.size() / 4 * 3);
+}
+
 } // namespace
+
+void PutU16(std::vector<std::uint8_t>& file, std::size_t at, int value) {
+    file[at] = static_cast<std::uint8_t>(value);
+    file[at + 1] = static_cast<std::uint8_t>(value >> 8);
+}
 
 std::string TgaKind::Name() const {
     return "type " + std::to_string(imageType) + ", " + std::to_string(bits) + " bits, " +
@@ -103,27 +117,18 @@ std::vector<std::uint8_t> EncodeTga(const Picture& picture, const TgaKind& kind)
     const int depth = colourMapped ? 8 : kind.bits;
     const int alphaBits = kind.bits == 32 || (grey && kind.bits == 16) ? 8 : kind.bits == 16 ? 1 : 0;
     const int mapLength = static_cast<int>(map.size());
-    std::vector<std::uint8_t> file{
-        2, // length of the image id below
-        static_cast<std::uint8_t>(colourMapped ? 1 : 0),
-        static_cast<std::uint8_t>(kind.imageType),
-        0,
-        0,
-        static_cast<std::uint8_t>(mapLength),
-        static_cast<std::uint8_t>(mapLength >> 8),
-        static_cast<std::uint8_t>(colourMapped ? kind.bits : 0),
-        0,
-        0,
-        0,
-        0,
-        static_cast<std::uint8_t>(picture.width),
-        static_cast<std::uint8_t>(picture.width >> 8),
-        static_cast<std::uint8_t>(picture.height),
-        static_cast<std::uint8_t>(picture.height >> 8),
-        static_cast<std::uint8_t>(depth),
-        static_cast<std::uint8_t>(alphaBits | (kind.topLeft ? 0x20 : 0) | (kind.rightToLeft ? 0x10 : 0)),
-        'c',
-        's'};
+    std::vector<std::uint8_t> file(18);
+    file[0] = 2; // an image id of two bytes, "cs", follows the header
+    file[1] = colourMapped ? 1 : 0;
+    file[2] = static_cast<std::uint8_t>(kind.imageType);
+    PutU16(file, 5, mapLength);
+    file[7] = static_cast<std::uint8_t>(colourMapped ? kind.bits : 0);
+    PutU16(file, 12, picture.width);
+    PutU16(file, 14, picture.height);
+    file[16] = static_cast<std::uint8_t>(depth);
+    file[17] =
+        static_cast<std::uint8_t>(alphaBits | (kind.topLeft ? 0x20 : 0) | (kind.rightToLeft ? 0x10 : 0));
+    file.insert(file.end(), {'c', 's'});
     for (const Pixel& entry : map) {
         const auto stored = StoredColour(entry, kind.bits, false);
         file.insert(file.end(), stored.begin(), stored.end());
@@ -156,20 +161,11 @@ Picture GradedPicture(int width, int height) {
 }
 
 double MeanDifference(const Picture& a, const Picture& b) {
-    double sum = 0;
-    for (std::size_t i = 0; i < a.rgba.size(); ++i) {
-        sum += i % 4 == 3 ? 0 : std::abs(a.rgba[i] - b.rgba[i]);
-    }
-    return sum / static_cast<double>(a.rgba.size() / 4 * 3);
+    return MeanOfDifferences(a, b, [](double d) { return d; });
 }
 
 double Psnr(const Picture& a, const Picture& b) {
-    double squares = 0;
-    for (std::size_t i = 0; i < a.rgba.size(); ++i) {
-        const double difference = i % 4 == 3 ? 0 : a.rgba[i] - b.rgba[i];
-        squares += difference * difference;
-    }
-    return 10 * std::log10(255.0 * 255.0 / (squares / static_cast<double>(a.rgba.size() / 4 * 3)));
+    return 10 * std::log10(255.0 * 255.0 / MeanOfDifferences(a, b, [](double d) { return d * d; }));
 }
 
 Picture TestCard(int width, int height) {

@@ -10,14 +10,16 @@ namespace cssbinder {
 
 // How a TGA file stores its pixels.
 struct TgaKind {
-    int imageType;    // 1, 2, 3 uncompressed colour-mapped, true-colour, grey; 9, 10, 11 the same run-length
-                      // coded
+    int imageType;    // 1, 2, 3 colour-mapped, true-colour, grey; 9, 10, 11 the same run-length coded
     int bits;         // bits a pixel; for colour-mapped pictures, bits of a colour map entry
     bool topLeft;     // rows from the top (descriptor bit 5) instead of from the bottom
     bool rightToLeft; // pixels from the right of each row (descriptor bit 4)
 
     std::string Name() const;
 };
+
+// Writes a little-endian 16-bit field at `at`.
+void PutU16(std::vector<std::uint8_t>& file, std::size_t at, int value);
 
 // The TGA kinds a picture can be stored in.
 std::vector<TgaKind> AllTgaKinds();

@@ -12,11 +12,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void PutU16(Bytes& file, std::size_t at, int value) {
-    file[at] = static_cast<std::uint8_t>(value);
-    file[at + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-
 // Every kind and orientation gives back the card's pixels: grey kinds the red channel, 5-bit kinds
 // within their rounding.
 TEST(PictureReader, ReadsEveryTgaKindAndOrientation) {
