@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdlib>
 
@@ -15,14 +14,6 @@ namespace cssbinder {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-std::uint32_t Le(const Bytes& file, std::size_t at, int count) {
-    std::uint32_t value = 0;
-    for (int i = count - 1; i >= 0; --i) {
-        value = value << 8 | file[at + static_cast<std::size_t>(i)];
-    }
-    return value;
-}
 
 Picture Uniform(int width, int height, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     Picture picture{width, height, {}};
@@ -32,15 +23,14 @@ Picture Uniform(int width, int height, std::uint8_t r, std::uint8_t g, std::uint
     return picture;
 }
 
-// The header byte by byte, the file's size and where the images lie: the game's own menu background
-// size, a full mipmap chain, and a widescreen texture with its 16 x 8 low-resolution image.
+// The whole header (reflectivity aside), the file's size and where the images lie: the game's own menu
+// background size, a full mipmap chain, and a widescreen texture with its 16 x 8 low-resolution image.
 TEST(VtfFile, HeaderAndLayout) {
     struct Case {
         VtfOptions options;
         std::size_t fileSize;
         std::uint32_t flags;
-        int mipmaps;
-        int lowResWidth, lowResHeight;
+        std::uint8_t mipmaps, lowResWidth, lowResHeight;
         std::size_t smallestOffset, fullOffset;
     };
     const Picture source = GradedPicture(64, 64);
@@ -50,31 +40,24 @@ TEST(VtfFile, HeaderAndLayout) {
         const auto name = std::to_string(test.options.width) + "x" + std::to_string(test.options.height);
         const Bytes file = MakeVtf(source, test.options);
         ASSERT_EQ(file.size(), test.fileSize) << name;
-        EXPECT_EQ(Le(file, 0, 4), 0x00465456u) << name;
-        EXPECT_EQ(Le(file, 4, 4), 7u) << name;
-        EXPECT_EQ(Le(file, 8, 4), 2u) << name;
-        EXPECT_EQ(Le(file, 12, 4), 80u) << name;
-        EXPECT_EQ(Le(file, 16, 2), static_cast<std::uint32_t>(test.options.width)) << name;
-        EXPECT_EQ(Le(file, 18, 2), static_cast<std::uint32_t>(test.options.height)) << name;
-        EXPECT_EQ(Le(file, 20, 4), test.flags) << name;
-        EXPECT_EQ(Le(file, 24, 2), 1u) << name;
-        EXPECT_EQ(Le(file, 26, 2), 0u) << name;
-        EXPECT_EQ(Le(file, 28, 4), 0u) << name;
-        EXPECT_EQ(Le(file, 44, 4), 0u) << name;
-        EXPECT_EQ(Le(file, 48, 4), std::bit_cast<std::uint32_t>(1.0f)) << name;
-        EXPECT_EQ(Le(file, 52, 4), 13u) << name;
-        EXPECT_EQ(file[56], test.mipmaps) << name;
-        EXPECT_EQ(Le(file, 57, 4), 13u) << name;
-        EXPECT_EQ(file[61], test.lowResWidth) << name;
-        EXPECT_EQ(file[62], test.lowResHeight) << name;
-        EXPECT_EQ(Le(file, 63, 2), 1u) << name;
-        EXPECT_EQ(Bytes(file.begin() + 65, file.begin() + 80), Bytes(15, 0)) << name;
+        Bytes header{'V', 'T', 'F', 0, 7, 0, 0, 0, 2, 0, 0, 0, 80, 0, 0, 0};
+        const auto put = [&header](std::uint32_t value, int count) {
+            for (int i = 0; i < count; ++i) {
+                header.push_back(static_cast<std::uint8_t>(value >> 8 * i));
+            }
+        };
+        put(test.options.width, 2), put(test.options.height, 2), put(test.flags, 4), put(1, 2), put(0, 6);
+        header.insert(header.end(), file.begin() + 32, file.begin() + 44); // reflectivity
+        put(0, 4), put(0x3F800000, 4), put(13, 4), put(test.mipmaps, 1), put(13, 4);
+        put(test.lowResWidth, 1), put(test.lowResHeight, 1), put(1, 2);
+        header.resize(80);
+        EXPECT_EQ(Bytes(file.begin(), file.begin() + 80), header) << name;
 
         const VtfInfo info = ReadVtfHeader(file);
-        EXPECT_EQ(info.lowRes.offset, 80u) << name;
-        EXPECT_EQ(info.levels.back().offset, test.smallestOffset) << name;
-        EXPECT_EQ(info.levels.front().offset, test.fullOffset) << name;
-        EXPECT_EQ(info.fileSize, test.fileSize) << name;
+        EXPECT_EQ(std::tuple(info.lowRes.offset, info.levels.back().offset, info.levels.front().offset,
+                             info.fileSize),
+                  std::tuple(std::size_t{80}, test.smallestOffset, test.fullOffset, test.fileSize))
+            << name;
     }
 }
 
@@ -83,8 +66,8 @@ TEST(VtfFile, LowResolutionIsHalvedToAtMost16) {
          {std::tuple(1024, 1024, 16, 16), std::tuple(2048, 1024, 16, 8), std::tuple(4096, 256, 16, 1),
           std::tuple(8, 4, 8, 4), std::tuple(1, 1, 1, 1)}) {
         const LowResSize size = LowResSizeOf(width, height);
-        EXPECT_EQ(size.width, lowWidth) << width << "x" << height;
-        EXPECT_EQ(size.height, lowHeight) << width << "x" << height;
+        EXPECT_EQ(std::pair(size.width, size.height), std::pair(lowWidth, lowHeight))
+            << width << "x" << height;
     }
 }
 
@@ -133,22 +116,22 @@ TEST(VtfFile, RefusesSidesThatAreNotPowersOfTwo) {
 
 TEST(VtfFile, ReaderRefusesBrokenFiles) {
     const Bytes good = MakeVtf(Uniform(4, 4, 1, 2, 3), {8, 8, true});
-    for (const auto& [what, spoil, reason] :
-         {std::tuple(
-              "cut header", +[](Bytes& f) { f.resize(79); }, "truncated header"),
-          std::tuple(
-              "cut image", +[](Bytes& f) { f.pop_back(); }, "truncated texture data"),
-          std::tuple(
-              "other magic", +[](Bytes& f) { f[0] = 'X'; }, "not a VTF texture"),
-          std::tuple(
-              "version 7.5", +[](Bytes& f) { f[8] = 5; }, "unsupported VTF version"),
-          std::tuple(
-              "DXT5", +[](Bytes& f) { f[52] = 15; }, "image format is not DXT1"),
-          std::tuple(
-              "too many levels", +[](Bytes& f) { f[56] = 5; }, "bad mipmap count")}) {
+    const struct {
+        const char* what;
+        void (*spoil)(Bytes&);
+        const char* reason;
+    } cases[] = {
+        {"cut header", [](Bytes& f) { f.resize(79); }, "truncated header"},
+        {"cut image", [](Bytes& f) { f.pop_back(); }, "truncated texture data"},
+        {"other magic", [](Bytes& f) { f[0] = 'X'; }, "not a VTF texture"},
+        {"version 7.5", [](Bytes& f) { f[8] = 5; }, "unsupported VTF version"},
+        {"DXT5", [](Bytes& f) { f[52] = 15; }, "image format is not DXT1"},
+        {"too many levels", [](Bytes& f) { f[56] = 5; }, "bad mipmap count"},
+    };
+    for (const auto& test : cases) {
         Bytes file = good;
-        spoil(file);
-        EXPECT_EQ(ReasonOf([&] { ReadVtfHeader(file); }), reason) << what;
+        test.spoil(file);
+        EXPECT_EQ(ReasonOf([&] { ReadVtfHeader(file); }), test.reason) << test.what;
     }
 }
 
