@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 namespace cssbinder {
 namespace {
@@ -16,7 +18,6 @@ TEST(GammaRamp, ExponentForPosition) {
     for (const auto& test : cases) {
         EXPECT_EQ(ExponentForPosition(test.position), test.exponent) << test.position;
     }
-    EXPECT_EQ(static_cast<double>(ExponentForPosition(220)), 0.800000011920929);
 }
 
 TEST(GammaRamp, BuildsTheEntriesOfTheInputAfterEachIndex) {
@@ -32,8 +33,8 @@ TEST(GammaRamp, BuildsTheEntriesOfTheInputAfterEachIndex) {
     for (const auto& test : cases) {
         const GammaRamp ramp = BuildGammaRamp(test.exponent, test.size);
         ASSERT_EQ(ramp.Size(), test.size);
-        EXPECT_EQ(ramp.red[0], test.first) << test.exponent << " at " << test.size;
-        EXPECT_EQ(ramp.red[1], test.second) << test.exponent << " at " << test.size;
+        EXPECT_EQ(std::pair(ramp.red[0], ramp.red[1]), std::pair(test.first, test.second))
+            << test.exponent << " at " << test.size;
     }
 }
 
@@ -82,9 +83,8 @@ TEST(GammaRamp, AConfirmedPositionReopensWhereTheUserLeftIt) {
 TEST(GammaRamp, ChannelLevelsMapEightBitValuesThroughARampOfAnySize) {
     for (const std::size_t size : {256u, 4096u}) {
         const std::vector<std::uint8_t> identity = ChannelLevels(BuildGammaRamp(1.0f, size).red);
-        EXPECT_EQ(identity.front(), size == 256 ? 1 : 0);
-        EXPECT_EQ(identity[128], 128);
-        EXPECT_EQ(identity.back(), 255);
+        EXPECT_EQ(std::tuple(identity.front(), identity[128], identity.back()),
+                  std::tuple(size == 256 ? 1 : 0, 128, 255));
         const std::vector<std::uint8_t> dark = ChannelLevels(BuildGammaRamp(2.0f, size).red);
         EXPECT_LT(dark[128], 70);
     }
