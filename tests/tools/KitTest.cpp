@@ -66,9 +66,7 @@ TEST_F(Kit, ConvertsThePictureForBothScreenShapes) {
         const Bytes file = ReadAll(m_animated / name);
         ASSERT_EQ(file.size(), size) << name;
         const VtfInfo info = ReadVtfHeader(file);
-        EXPECT_EQ(info.width, width) << name;
-        EXPECT_EQ(info.height, height) << name;
-        EXPECT_EQ(info.flags, 0x300u) << name;
+        EXPECT_EQ(std::tuple(info.width, info.height, info.flags), std::tuple(width, height, 0x300u)) << name;
         EXPECT_LT(MeanDifference(DecodeVtfImage(file, info.levels[0]), ScalePicture(source, width, height)),
                   3.0)
             << name;
