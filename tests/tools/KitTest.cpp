@@ -20,9 +20,10 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes ReadAll(const fs::path& path) {
+// The file's bytes, as a byte vector or as text.
+template <typename Contents = Bytes> Contents ReadAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    return Bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return Contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void WriteAll(const fs::path& path, const Bytes& bytes) {
@@ -38,14 +39,12 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_dir); }
 
-    // Runs a command in the kit's folder; its exit status, with what it wrote to stderr in m_errors.
+    // Runs a command in the kit's folder; its exit status, with what it wrote in m_output and m_errors.
     int Run(const std::string& command) {
         const int status =
             std::system(("cd '" + m_dir.string() + "' && " + command + " >out.txt 2>err.txt").c_str());
-        const Bytes errors = ReadAll(m_dir / "err.txt");
-        m_errors.assign(errors.begin(), errors.end());
-        const Bytes out = ReadAll(m_dir / "out.txt");
-        m_output.assign(out.begin(), out.end());
+        m_errors = ReadAll<std::string>(m_dir / "err.txt");
+        m_output = ReadAll<std::string>(m_dir / "out.txt");
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
