@@ -21,22 +21,10 @@ using namespace Qt::StringLiterals;
 MainWindowFixture::MainWindowFixture() {
     qputenv("HOME", QFile::encodeName(HomeFolder()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_root.filePath(QStringLiteral("config"))));
-    QDir(m_root.path()).mkpath(QStringLiteral("home"));
-    QDir(m_root.path()).mkpath(QStringLiteral("game/cstrike/cfg"));
+    QDir().mkpath(HomeFolder());
+    QDir().mkpath(ConfigFolder());
     g_configEntries = ConfigDocument();
     g_gamePath.clear();
-}
-
-QString MainWindowFixture::HomeFolder() const {
-    return m_root.filePath(QStringLiteral("home"));
-}
-
-QString MainWindowFixture::GameFolder() const {
-    return m_root.filePath(QStringLiteral("game"));
-}
-
-QString MainWindowFixture::ConfigFolder() const {
-    return m_root.filePath(QStringLiteral("game/cstrike/cfg"));
 }
 
 QString MainWindowFixture::ProfileValue() const {
@@ -72,14 +60,8 @@ QStringList Press(QWidget* control, std::initializer_list<QMessageBox::StandardB
         script.AnswerMessage(answer);
     }
     Click(control);
-    QStringList shown = script.Messages();
-    for (const QString& window : script.Unexpected()) {
-        shown.append(QStringLiteral("unexpected ") + window);
-    }
-    for (std::size_t left = 0; left < script.Pending(); ++left) {
-        shown.append(QStringLiteral("no box for an answer"));
-    }
-    return shown;
+    return script.Messages() + script.Unexpected() +
+           QStringList(static_cast<qsizetype>(script.Pending()), QStringLiteral("no box for an answer"));
 }
 
 QString DocumentText() {
