@@ -44,10 +44,8 @@ std::unique_ptr<CBinderDlg> MainWindowFixture::OpenWithGameFolder() const {
 
 QString CaptionOf(const QWidget& dialog, int controlId) {
     const QWidget* control = ControlOf<QWidget>(dialog, controlId);
-    if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
-        return frame->title();
-    }
-    return static_cast<const QAbstractButton*>(control)->text();
+    const auto* frame = qobject_cast<const QGroupBox*>(control);
+    return frame != nullptr ? frame->title() : static_cast<const QAbstractButton*>(control)->text();
 }
 
 QAbstractButton* Button(const QWidget& dialog, int controlId) {
@@ -90,15 +88,13 @@ void ClickFlag(const CBinderDlg& window, int language) {
 }
 
 LinkCatcher::LinkCatcher() {
-    for (const QString& scheme : {u"mailto"_s, u"https"_s}) {
-        QDesktopServices::setUrlHandler(scheme, this, "Open");
-    }
+    QDesktopServices::setUrlHandler(u"mailto"_s, this, "Open");
+    QDesktopServices::setUrlHandler(u"https"_s, this, "Open");
 }
 
 LinkCatcher::~LinkCatcher() {
-    for (const QString& scheme : {u"mailto"_s, u"https"_s}) {
-        QDesktopServices::unsetUrlHandler(scheme);
-    }
+    QDesktopServices::unsetUrlHandler(u"mailto"_s);
+    QDesktopServices::unsetUrlHandler(u"https"_s);
 }
 
 } // namespace cssbinder::test
