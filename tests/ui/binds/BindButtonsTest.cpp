@@ -20,8 +20,6 @@ using namespace Qt::StringLiterals;
 // The messages of the bind form in French, the language the window starts in.
 const QString kSelectKey = u"Pas de touche sélectionnée"_s;
 const QString kNothingToAdd = u"Rien à ajouter"_s;
-const QString kNothingToSay = u"Rien à dire"_s;
-const QString kRedefine = u"Key already associated. Redefine it ?"_s;
 constexpr int kAddBuy = 1020, kAddSay = 1032, kAddQuick = 1033, kBindConsole = 1034;
 constexpr int kHelmetAndKevlar = 1018, kNoArmor = 1019, kSmoke = 1012;
 
@@ -66,8 +64,8 @@ private slots:
     // a bind leaves the document, the preview box and the form as they were.
     void refusalShowsOneMessageAndKeepsTheForm() {
         const std::tuple<int, int, QString, int, QString> rows[] = {
-            {kAddSay, 0, QString(), 27, kNothingToSay}, {kAddQuick, 0, u"hi"_s, 0, kNothingToAdd},
-            {kAddBuy, 0, QString(), 0, kSelectKey},     {kAddBuy, 3, u"hi"_s, 27, kNothingToAdd},
+            {kAddSay, 0, QString(), 27, u"Rien à dire"_s}, {kAddQuick, 0, u"hi"_s, 0, kNothingToAdd},
+            {kAddBuy, 0, QString(), 0, kSelectKey},        {kAddBuy, 3, u"hi"_s, 27, kNothingToAdd},
             {kBindConsole, 0, u"hi"_s, 27, kSelectKey},
         };
         for (const auto& [button, letter, sayText, quickWeapon, message] : rows) {
@@ -87,7 +85,8 @@ private slots:
     }
 
     // Every control of the buy part reaches the command through its own piece. A bind then puts the key,
-    // weapon and buy choices back, but keeps the say text, its target and the quick weapon.
+    // weapon and buy choices back, but keeps the say text (255 characters at most), its target and the
+    // quick weapon.
     void buyBindReadsEachControlThenResetsTheForm() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
@@ -114,7 +113,7 @@ private slots:
         for (const int box : {1014, kHelmetAndKevlar, 1031}) {
             Button(*window, box)->click();
         }
-        window->m_editSay->setText(u"GG"_s);
+        QTest::keyClicks(window->m_editSay, QString(260, u'X'));
         Pick(window->m_cbQuickWeapon, 5);
         QCOMPARE(Press(window->m_btnAddBuy), QStringList());
         QCOMPARE(EntryOf("F1"), u"bind \"f1\" \"buy deagle;buy m4a1;buy ak47;buy defuser;buy vesthelm\""_s);
@@ -127,7 +126,7 @@ private slots:
         QVERIFY(Button(*window, kNoArmor)->isChecked());
         Pick(window->m_cbLetters, 7);
         QCOMPARE(Press(window->m_btnAddSay), QStringList());
-        QCOMPARE(EntryOf("G"), u"bind \"g\" \"say_team gg\""_s);
+        QCOMPARE(EntryOf("G"), u"bind \"g\" \"say_team %1\""_s.arg(QString(255, u'x')));
         Pick(window->m_cbLetters, 8);
         QCOMPARE(Press(window->m_btnAddQuick), QStringList());
         QCOMPARE(EntryOf("H"), u"bind \"h\" \"use weapon_deagle\""_s);
@@ -148,7 +147,8 @@ private slots:
             Pick(window->m_cbSecondary, 3);
             Button(*window, kSmoke)->click();
             window->m_editPreview->appendPlainText(u"typed"_s);
-            QCOMPARE(Press(window->m_btnAddBuy, {answer}), QStringList{kRedefine});
+            QCOMPARE(Press(window->m_btnAddBuy, {answer}),
+                     QStringList{u"Key already associated. Redefine it ?"_s});
             QCOMPARE(Committed(*window), QString::fromUtf8(line) + u'\n');
             QCOMPARE(window->m_cbLetters->currentIndex() + window->m_cbSecondary->currentIndex(), 0);
             QVERIFY(!Button(*window, kSmoke)->isChecked());
@@ -156,7 +156,8 @@ private slots:
     }
 
     // English and French refill every list with its title in that language and drop the choices; German
-    // keeps the titles of the last refill and the choices, which a bind then uses.
+    // keeps the titles of the last refill and the choices, which a bind then uses. None of them touches
+    // the document or the preview box.
     void languageRefillsOrKeepsTheLists() {
         for (const auto& [before, language, title] :
              {std::tuple(-1, English, u"Letters"_s), std::tuple(int{English}, French, u"Lettres"_s),
@@ -171,7 +172,12 @@ private slots:
             for (const auto& [list, position] : picks) {
                 Pick(list, position);
             }
+            g_configEntries.Store("rate", "rate \"6400\"");
+            window->m_editPreview->setPlainText(u"typed"_s);
             ClickFlag(*window, language);
+            QCOMPARE(
+                std::tuple(window->m_editPreview->toPlainText(), EntryOf("rate"), g_configEntries.GetCount()),
+                std::tuple(u"typed"_s, u"rate \"6400\""_s, std::size_t{1}));
             QCOMPARE(window->m_cbLetters->itemText(0), title);
             for (const auto& [list, position] : picks) {
                 QCOMPARE(list->currentIndex(), language == German ? position : 0);
@@ -181,15 +187,6 @@ private slots:
                 QCOMPARE(EntryOf("K"), u"bind \"k\" \"buy usp;buy awp\""_s);
             }
         }
-    }
-
-    void sayFieldTakesAtMost255Characters() {
-        MainWindowFixture fixture;
-        const auto window = fixture.OpenWithGameFolder();
-        QTest::keyClicks(window->m_editSay, QString(260, u'x'));
-        Pick(window->m_cbLetters, 17);
-        QCOMPARE(Press(window->m_btnAddSay), QStringList());
-        QCOMPARE(EntryOf("Q"), u"bind \"q\" \"say %1\""_s.arg(QString(255, u'x')));
     }
 };
 

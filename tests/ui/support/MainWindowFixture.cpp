@@ -21,22 +21,10 @@ using namespace Qt::StringLiterals;
 MainWindowFixture::MainWindowFixture() {
     qputenv("HOME", QFile::encodeName(HomeFolder()));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_root.filePath(QStringLiteral("config"))));
-    QDir(m_root.path()).mkpath(QStringLiteral("home"));
-    QDir(m_root.path()).mkpath(QStringLiteral("game/cstrike/cfg"));
+    QDir().mkpath(HomeFolder());
+    QDir().mkpath(ConfigFolder());
     g_configEntries = ConfigDocument();
     g_gamePath.clear();
-}
-
-QString MainWindowFixture::HomeFolder() const {
-    return m_root.filePath(QStringLiteral("home"));
-}
-
-QString MainWindowFixture::GameFolder() const {
-    return m_root.filePath(QStringLiteral("game"));
-}
-
-QString MainWindowFixture::ConfigFolder() const {
-    return m_root.filePath(QStringLiteral("game/cstrike/cfg"));
 }
 
 QString MainWindowFixture::ProfileValue() const {
@@ -56,10 +44,8 @@ std::unique_ptr<CBinderDlg> MainWindowFixture::OpenWithGameFolder() const {
 
 QString CaptionOf(const QWidget& dialog, int controlId) {
     const QWidget* control = ControlOf<QWidget>(dialog, controlId);
-    if (const auto* frame = qobject_cast<const QGroupBox*>(control)) {
-        return frame->title();
-    }
-    return static_cast<const QAbstractButton*>(control)->text();
+    const auto* frame = qobject_cast<const QGroupBox*>(control);
+    return frame != nullptr ? frame->title() : static_cast<const QAbstractButton*>(control)->text();
 }
 
 QAbstractButton* Button(const QWidget& dialog, int controlId) {
@@ -72,14 +58,8 @@ QStringList Press(QWidget* control, std::initializer_list<QMessageBox::StandardB
         script.AnswerMessage(answer);
     }
     Click(control);
-    QStringList shown = script.Messages();
-    for (const QString& window : script.Unexpected()) {
-        shown.append(QStringLiteral("unexpected ") + window);
-    }
-    for (std::size_t left = 0; left < script.Pending(); ++left) {
-        shown.append(QStringLiteral("no box for an answer"));
-    }
-    return shown;
+    return script.Messages() + script.Unexpected() +
+           QStringList(static_cast<qsizetype>(script.Pending()), QStringLiteral("no box for an answer"));
 }
 
 QString DocumentText() {
@@ -108,15 +88,13 @@ void ClickFlag(const CBinderDlg& window, int language) {
 }
 
 LinkCatcher::LinkCatcher() {
-    for (const QString& scheme : {u"mailto"_s, u"https"_s}) {
-        QDesktopServices::setUrlHandler(scheme, this, "Open");
-    }
+    QDesktopServices::setUrlHandler(u"mailto"_s, this, "Open");
+    QDesktopServices::setUrlHandler(u"https"_s, this, "Open");
 }
 
 LinkCatcher::~LinkCatcher() {
-    for (const QString& scheme : {u"mailto"_s, u"https"_s}) {
-        QDesktopServices::unsetUrlHandler(scheme);
-    }
+    QDesktopServices::unsetUrlHandler(u"mailto"_s);
+    QDesktopServices::unsetUrlHandler(u"https"_s);
 }
 
 } // namespace cssbinder::test

@@ -19,9 +19,9 @@ class MainWindowFixture {
 public:
     MainWindowFixture();
 
-    QString HomeFolder() const;
-    QString GameFolder() const;
-    QString ConfigFolder() const;
+    QString HomeFolder() const { return m_root.filePath(QStringLiteral("home")); }
+    QString GameFolder() const { return m_root.filePath(QStringLiteral("game")); }
+    QString ConfigFolder() const { return m_root.filePath(QStringLiteral("game/cstrike/cfg")); }
     QString ProfileValue() const;
 
     // Opens the main window as the program does; its start-up runs before it shows.

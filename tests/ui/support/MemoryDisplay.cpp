@@ -8,10 +8,8 @@ public:
     explicit MemoryDisplayGamma(std::shared_ptr<MemoryScreen> screen) : m_screen(std::move(screen)) {}
 
     DisplayRamps ReadRamps() override {
-        if (m_screen->access != GammaAccess::Changeable) {
-            return {m_screen->access, {}};
-        }
-        return {GammaAccess::Changeable, m_screen->ramps};
+        const bool readable = m_screen->access == GammaAccess::Changeable;
+        return {m_screen->access, readable ? m_screen->ramps : std::vector<GammaRamp>()};
     }
     bool WriteRamps(const std::vector<GammaRamp>& ramps) override {
         ++m_screen->writes;

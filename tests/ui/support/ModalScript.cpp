@@ -14,8 +14,6 @@ ModalScript::ModalScript() {
     m_timer.start();
 }
 
-ModalScript::~ModalScript() = default;
-
 void ModalScript::AnswerMessage(QMessageBox::StandardButton button) {
     Then([this, button](QWidget& window) {
         auto* box = qobject_cast<QMessageBox*>(&window);
@@ -33,17 +31,13 @@ void ModalScript::AnswerMessage(QMessageBox::StandardButton button) {
 void ModalScript::ChooseFile(const QString& path) {
     Then([this, path](QWidget& window) {
         auto* dialog = qobject_cast<QFileDialog*>(&window);
-        if (dialog == nullptr) {
-            window.close();
-            return;
-        }
-        m_dialogFolders.append(dialog->directory().absolutePath());
         // Typed into the name field as a user would, so the dialog's own checks and suffix apply.
-        auto* nameField = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        auto* nameField = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
         if (nameField == nullptr) {
             window.close();
             return;
         }
+        m_dialogFolders.append(dialog->directory().absolutePath());
         nameField->setText(path);
         QMetaObject::invokeMethod(dialog, "accept");
     });

@@ -20,7 +20,6 @@ class ModalScript : public QObject {
     Q_OBJECT
 public:
     ModalScript();
-    ~ModalScript() override;
 
     // A window that is no message box with this button is recorded as unexpected and closed.
     void AnswerMessage(QMessageBox::StandardButton button = QMessageBox::Ok);
