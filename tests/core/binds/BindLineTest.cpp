@@ -28,7 +28,6 @@ TEST(BindLine, SayCommandKeepsTheTextButMendsQuotesSemicolonsAndLineBreaks) {
         {2, "rush B", "say_team rush B"},
         {0, "  two  blanks ", "say   two  blanks "},
         {0, "he said \"go\"; now", "say he said 'go', now"},
-        {0, "\";\";", "say ',',"},
         {0, "d\xC3\xA9j\xC3\xA0 vu; \"ok\"", "say d\xC3\xA9j\xC3\xA0 vu, 'ok'"},
         {0, "gl\r\nhf\nwp\r", "say gl hf wp "},
     };
