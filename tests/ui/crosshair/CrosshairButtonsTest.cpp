@@ -95,7 +95,6 @@ private slots:
         QTEST(captions << Button(*window, Dynamic)->text(), "captions");
     }
 
-    // Each row from a fresh window: the picture, the enabled step buttons and the committed lines.
     void buttonsReachThePreviewTheStepButtonsAndTheDocument_data() {
         QTest::addColumn<Ids>("presses");
         QTest::addColumn<Ids>("arm"); // length, gap, thickness

@@ -47,30 +47,6 @@ private slots:
         QCOMPARE(Committed(*m_window), line);
     }
 
-    void aConfirmedPreviewSetsTheValueAndReopensThere() {
-        const MemoryDisplay display;
-        Preview([&](CGammaDlg& dialog) {
-            QCOMPARE(dialog.m_slider->value(), 220);
-            QCOMPARE(display.Screen().ramps, display.RampsFor(220));
-            QVERIFY(QFile::exists(GammaRecoveryPath()));
-            dialog.m_slider->setSliderPosition(157);
-            QCOMPARE(display.Screen().ramps, display.RampsFor(157));
-            Click(dialog.findChild<QPushButton*>(u"1"_s));
-        });
-        QCOMPARE(display.Screen().ramps, display.OwnRamps());
-        QVERIFY(!QFile::exists(GammaRecoveryPath()));
-        QCOMPARE(m_window->m_editGamma->text(), u"1.57"_s);
-        QCOMPARE(Committed(*m_window), u"mat_monitorgamma \"1.570000\"\n"_s);
-        // The slider was put back on the own ramp's estimate before the profile took its position.
-        QCOMPARE(GetProfileInt(u"GammaSlider"_s, u"Settings"_s, 0),
-                 EstimatePosition(display.OwnRamps().front()));
-
-        Preview([](CGammaDlg& dialog) {
-            QCOMPARE(dialog.m_slider->value(), 157);
-            dialog.reject();
-        });
-    }
-
     void everyWayOutButOkChangesNothing_data() {
         QTest::addColumn<int>("way");
         QTest::newRow("Cancel") << 0;
@@ -90,32 +66,39 @@ private slots:
             const std::array<std::function<void()>, 3> ways{
                 [&] { Click(dialog.findChild<QPushButton*>(u"2"_s)); },
                 [&] { QTest::keyClick(&dialog, Qt::Key_Escape); },
-                [&] {
-                    dialog.close();
-                }};
+                [&] { dialog.close(); },
+            };
             ways.at(static_cast<std::size_t>(way))();
+            QCOMPARE(display.Screen().ramps, display.OwnRamps());
         });
-        QCOMPARE(display.Screen().ramps, display.OwnRamps());
         QCOMPARE(m_window->m_editGamma->text(), u"1.5"_s);
         QCOMPARE(g_lastGamma, 2.2);
         QCOMPARE(Committed(*m_window), u"mat_monitorgamma \"1.500000\"\n"_s);
     }
 
-    // Whatever moves the slider, the screen shows the position it shows, and OK hands that back.
-    void everyMovePreviewsThePositionShown_data() {
+    // Whatever moves the slider, the screen shows the position it shows; OK puts the screen's own ramp
+    // back at once, hands the position over as the value and reopens there.
+    void everyMovePreviewsThePositionShownAndOkKeepsIt_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("position");
-        QTest::newRow("End") << int(Qt::Key_End) << 300;
-        QTest::newRow("page") << int(Qt::Key_PageDown) << 180;
-        QTest::newRow("arrow") << int(Qt::Key_Left) << 219;
-        QTest::newRow("click in the channel") << 0 << 260;
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("End") << int(Qt::Key_End) << 300 << u"3"_s << u"3.000000"_s;
+        QTest::newRow("page") << int(Qt::Key_PageDown) << 180 << u"1.8"_s << u"1.800000"_s;
+        QTest::newRow("arrow") << int(Qt::Key_Left) << 219 << u"2.19"_s << u"2.190000"_s;
+        QTest::newRow("click in the channel") << 0 << 260 << u"2.6"_s << u"2.600000"_s;
     }
-    void everyMovePreviewsThePositionShown() {
+    void everyMovePreviewsThePositionShownAndOkKeepsIt() {
         QFETCH(int, key);
         QFETCH(int, position);
+        QFETCH(QString, field);
+        QFETCH(QString, line);
         const MemoryDisplay display;
         Preview([&](CGammaDlg& dialog) {
             CGammaSliderCtrl* slider = dialog.m_slider;
+            QCOMPARE(slider->value(), 220);
+            QCOMPARE(display.Screen().ramps, display.RampsFor(220));
+            QVERIFY(QFile::exists(GammaRecoveryPath()));
             if (key != 0) {
                 QTest::keyClick(slider, Qt::Key(key));
             } else {
@@ -124,36 +107,52 @@ private slots:
             }
             QCOMPARE(slider->value(), position);
             QCOMPARE(display.Screen().ramps, display.RampsFor(position));
-            dialog.accept();
+            Click(dialog.findChild<QPushButton*>(u"1"_s));
+            QCOMPARE(display.Screen().ramps, display.OwnRamps());
         });
-        QCOMPARE(m_window->m_fGamma, static_cast<float>(position * 0.01));
+        QVERIFY(!QFile::exists(GammaRecoveryPath()));
+        QCOMPARE(m_window->m_editGamma->text(), field);
+        QCOMPARE(Committed(*m_window), u"mat_monitorgamma \"%1\"\n"_s.arg(line));
+        // The slider was put back on the own ramp's estimate before the profile took its position.
+        QCOMPARE(GetProfileInt(u"GammaSlider"_s, u"Settings"_s, 0),
+                 EstimatePosition(display.OwnRamps().front()));
+        Preview([&](CGammaDlg& dialog) {
+            QCOMPARE(dialog.m_slider->value(), position);
+            dialog.reject();
+        });
     }
 
-    void aScreenThatCannotBeReadKeepsTheOpeningPosition() {
-        const MemoryDisplay display(GammaAccess::Unreadable);
-        Preview([&](CGammaDlg& dialog) {
-            QVERIFY(!dialog.m_slider->isEnabled());
-            QCOMPARE(dialog.m_slider->value(), 220);
-            QCOMPARE(Note(dialog), ToQString(GammaNoteText(GammaNote::RampUnreadable, French)));
-            dialog.accept();
-        });
-        QCOMPARE(display.Screen().writes, 0);
-        QCOMPARE(Committed(*m_window), u"mat_monitorgamma \"2.200000\"\n"_s);
+    // A screen that cannot be read keeps the slider at the opening position; where no program may
+    // change the screen, the pictures show the ramp instead. Either is said in the chosen language.
+    void aScreenThatCannotBeUsedSaysWhy_data() {
+        QTest::addColumn<GammaAccess>("access");
+        QTest::addColumn<GammaNote>("note");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<float>("gamma");
+        QTest::newRow("unreadable") << GammaAccess::Unreadable << GammaNote::RampUnreadable << int(French)
+                                    << 2.2f;
+        QTest::newRow("not changeable")
+            << GammaAccess::NotChangeable << GammaNote::ScreenCannotChange << int(Italian) << 1.0f;
     }
-
-    // Where no program may change the screen, the pictures show the ramp instead, in the chosen language.
-    void aScreenThatCannotChangeShowsThePreviewInThePictures() {
-        const MemoryDisplay display(GammaAccess::NotChangeable);
-        ClickFlag(*m_window, Italian);
+    void aScreenThatCannotBeUsedSaysWhy() {
+        QFETCH(GammaAccess, access);
+        QFETCH(GammaNote, note);
+        QFETCH(int, language);
+        QFETCH(float, gamma);
+        const MemoryDisplay display(access);
+        ClickFlag(*m_window, language);
         Preview([&](CGammaDlg& dialog) {
-            QCOMPARE(Note(dialog), ToQString(GammaNoteText(GammaNote::ScreenCannotChange, Italian)));
+            auto* label = dialog.findChild<QLabel*>(u"1114"_s);
+            QVERIFY(label->isVisibleTo(&dialog));
+            QCOMPARE(label->text(), ToQString(GammaNoteText(note, language)));
+            QCOMPARE(dialog.m_slider->isEnabled(), access == GammaAccess::NotChangeable);
             auto* picture = dialog.findChild<PictureControl*>(u"-1"_s);
             const QRgb before = picture->Image().pixel(200, 10);
             QTest::keyClick(dialog.m_slider, Qt::Key_Home);
-            QVERIFY(qGray(picture->Image().pixel(200, 10)) < qGray(before));
+            QCOMPARE(qGray(picture->Image().pixel(200, 10)) < qGray(before), dialog.m_slider->isEnabled());
             dialog.accept();
         });
-        QCOMPARE(m_window->m_fGamma, 1.0f);
+        QCOMPARE(m_window->m_fGamma, gamma);
         QCOMPARE(display.Screen().writes, 0);
     }
 
@@ -165,10 +164,6 @@ private:
         Click(m_window->m_btnPreview);
         QTRY_COMPARE(script.Pending(), 0u);
         QVERIFY(script.Unexpected().isEmpty());
-    }
-    static QString Note(const CGammaDlg& dialog) {
-        auto* note = dialog.findChild<QLabel*>(u"1114"_s);
-        return note->isVisibleTo(&dialog) ? note->text() : QString();
     }
 
     MainWindowFixture m_fixture;
