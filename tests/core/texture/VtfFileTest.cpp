@@ -41,7 +41,7 @@ TEST(VtfFile, HeaderAndLayout) {
         const Bytes file = MakeVtf(source, test.options);
         ASSERT_EQ(file.size(), test.fileSize) << name;
         Bytes header{'V', 'T', 'F', 0, 7, 0, 0, 0, 2, 0, 0, 0, 80, 0, 0, 0};
-        const auto put = [&header](std::uint32_t value, int count) {
+        const auto put = [&header](std::uint64_t value, int count) {
             for (int i = 0; i < count; ++i) {
                 header.push_back(static_cast<std::uint8_t>(value >> 8 * i));
             }
