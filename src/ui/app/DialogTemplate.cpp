@@ -85,7 +85,24 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget& dialog) {
     return nullptr;
 }
 
-QRect ControlGeometry(const ControlTemplate& control, const QWidget& widget) {
+// A box's natural height comes from its kind, the font and the style, not from the words of its
+// one-line caption; asking for it lays the caption out, so each kind is asked once per dialog.
+class BoxHeights {
+public:
+    int Of(const ControlTemplate& control, const QWidget& box) {
+        int& height = control.kind == ControlKind::CheckBox ? m_checkBox : m_radio;
+        if (height == 0) {
+            height = box.sizeHint().height();
+        }
+        return height;
+    }
+
+private:
+    int m_radio = 0;
+    int m_checkBox = 0;
+};
+
+QRect ControlGeometry(const ControlTemplate& control, const QWidget& widget, BoxHeights& boxHeights) {
     QRect geometry = DialogUnitsToPixels(control.x, control.y, control.width, control.height);
     switch (control.kind) {
     case ControlKind::Picture:
@@ -103,7 +120,7 @@ QRect ControlGeometry(const ControlTemplate& control, const QWidget& widget) {
     case ControlKind::CheckBox: {
         // The indicator of this style is taller than the template allows for; the box grows around
         // its middle line.
-        const int height = std::max(geometry.height(), widget.sizeHint().height());
+        const int height = std::max(geometry.height(), boxHeights.Of(control, widget));
         geometry.adjust(0, -(height - geometry.height()) / 2, 0, 0);
         geometry.setHeight(height);
         break;
@@ -127,10 +144,11 @@ void SetCaption(QWidget& control, const QString& caption) {
 void BuildDialogControls(QWidget& dialog, std::span<const ControlTemplate> controls) {
     QButtonGroup* radioGroup = nullptr;
     QList<QGroupBox*> frames;
+    BoxHeights boxHeights;
     for (const ControlTemplate& control : controls) {
         QWidget* widget = CreateControl(control, dialog);
         widget->setObjectName(QString::number(control.id));
-        widget->setGeometry(ControlGeometry(control, *widget));
+        widget->setGeometry(ControlGeometry(control, *widget, boxHeights));
         widget->setVisible(control.kind != ControlKind::HiddenPushButton);
 
         if (control.kind == ControlKind::RadioGroupStart) {
