@@ -6,6 +6,8 @@
 #include <QPixmapCache>
 #include <QStyle>
 
+#include <algorithm>
+
 namespace cssbinder {
 namespace {
 
@@ -48,8 +50,8 @@ void DrawRoundedOutline(QPainter& painter, const QRect& area, const QColor& line
     painter.drawPixmap(QPoint(area.left(), farCorner.y()), corners, QRect(0, kCorner, kCorner, kCorner));
     painter.drawPixmap(farCorner, corners, QRect(kCorner, kCorner, kCorner, kCorner));
 
-    const int edgeWidth = area.width() - 2 * kCorner;
-    const int edgeHeight = area.height() - 2 * kCorner;
+    const int edgeWidth = std::max(0, area.width() - 2 * kCorner);
+    const int edgeHeight = std::max(0, area.height() - 2 * kCorner);
     painter.fillRect(area.left() + kCorner, area.top(), edgeWidth, 1, line);
     painter.fillRect(area.left() + kCorner, area.bottom(), edgeWidth, 1, line);
     painter.fillRect(area.left(), area.top() + kCorner, 1, edgeHeight, line);
