@@ -178,7 +178,6 @@ private slots:
         QVERIFY(
             touched.open(QIODevice::ReadWrite) &&
             touched.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
-        touched.close();
         QCOMPARE(KitWorkingFolder(folders), folders.perUser);
         QCOMPARE(ReadFile(folders.perUser + u"/convert.sh"_s), QByteArray("version 2"));
         QVERIFY(!QFile::exists(picture) && !QFile::exists(folders.perUser + u".new"_s));

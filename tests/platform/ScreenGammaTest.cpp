@@ -18,9 +18,8 @@ namespace cssbinder::test {
 
 using namespace Qt::StringLiterals;
 
-// The gamma preview of the real program on a real X server: the ramps read back through XRandR are the
-// ones the slider's start gives, and the screen's own are back when the tool is ended, or at its next
-// start when it was killed. The dialog's ways out are proven on a display in memory.
+// The gamma preview of the real program on a real X server, its ramps read back through XRandR; the
+// dialog's ways out are proven on a display in memory.
 class ScreenGammaTest : public QObject {
     Q_OBJECT
 public:

@@ -15,8 +15,6 @@ class XvfbScreen {
 public:
     XvfbScreen();
     ~XvfbScreen();
-    XvfbScreen(const XvfbScreen&) = delete;
-    XvfbScreen& operator=(const XvfbScreen&) = delete;
 
     // ":N", or empty when the server did not start.
     const QString& DisplayName() const { return m_display; }

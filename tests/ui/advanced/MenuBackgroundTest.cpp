@@ -136,7 +136,6 @@ private slots:
                                  .replace(u"%2"_s, QDir::toNativeSeparators(m_kit))
                                  .replace(u"%3"_s, QDir::toNativeSeparators(g_gamePath));
         QVERIFY2(messages.constFirst().startsWith(text), qPrintable(messages.constFirst()));
-        g_gamePath = m_fixture->GameFolder();
         QCOMPARE(ReadFile(Console(u"background01.vtf"_s)), "OLD");
     }
 
