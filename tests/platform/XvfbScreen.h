@@ -15,15 +15,12 @@ class XvfbScreen {
 public:
     XvfbScreen();
     ~XvfbScreen();
-    XvfbScreen(const XvfbScreen&) = delete;
-    XvfbScreen& operator=(const XvfbScreen&) = delete;
 
     // ":N", or empty when the server did not start.
     const QString& DisplayName() const { return m_display; }
 
-    // The ramps of every CRTC, read and written through XRandR without the tool's own code.
+    // The ramps of every CRTC, read through XRandR without the tool's own code.
     std::vector<GammaRamp> Ramps() const;
-    void SetRamps(const std::vector<GammaRamp>& ramps) const;
 
 private:
     QProcess m_server;

@@ -14,7 +14,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -34,66 +33,36 @@ private slots:
     }
     void cleanup() { m_window.reset(); }
 
-    // The field's parsing is proven with Exit. Set writes a value in range as the one gamma line; a
-    // value out of range is refused and leaves the line as it was.
-    void setWritesTheFieldAsTheOneGammaLine() {
-        const QString line = u"mat_monitorgamma \"1.500000\"\n"_s;
-        m_window->m_editGamma->setText(u"1.5"_s);
-        QCOMPARE(Press(m_window->m_btnSetGamma), QStringList());
-        QCOMPARE(Committed(*m_window), line);
-        m_window->m_editGamma->setText(u"3.5"_s);
-        QCOMPARE(Press(m_window->m_btnSetGamma, {QMessageBox::Ok}),
-                 QStringList{u"Please enter a number between 1 and 3."_s});
-        QCOMPARE(Committed(*m_window), line);
-    }
-
-    void everyWayOutButOkChangesNothing_data() {
-        QTest::addColumn<int>("way");
-        QTest::newRow("Cancel") << 0;
-        QTest::newRow("Escape") << 1;
-        QTest::newRow("close box") << 2;
-    }
-    void everyWayOutButOkChangesNothing() {
-        QFETCH(int, way);
-        const MemoryDisplay display;
-        m_window->m_editGamma->setText(u"1.5"_s);
-        Click(m_window->m_btnSetGamma);
-        Preview([&](CGammaDlg& dialog) {
-            // The preview starts from the last confirmed value, not from the field.
-            QCOMPARE(dialog.m_slider->value(), 220);
-            QTest::keyClick(dialog.m_slider, Qt::Key_Right);
-            QCOMPARE(display.Screen().ramps, display.RampsFor(221));
-            const std::array<std::function<void()>, 3> ways{
-                [&] { Click(dialog.findChild<QPushButton*>(u"2"_s)); },
-                [&] { QTest::keyClick(&dialog, Qt::Key_Escape); },
-                [&] { dialog.close(); },
-            };
-            ways.at(static_cast<std::size_t>(way))();
-            QCOMPARE(display.Screen().ramps, display.OwnRamps());
-        });
-        QCOMPARE(m_window->m_editGamma->text(), u"1.5"_s);
-        QCOMPARE(g_lastGamma, 2.2);
-        QCOMPARE(Committed(*m_window), u"mat_monitorgamma \"1.500000\"\n"_s);
-    }
-
-    // Whatever moves the slider, the screen shows the position it shows; OK puts the screen's own ramp
-    // back at once, hands the position over as the value and reopens there.
-    void everyMovePreviewsThePositionShownAndOkKeepsIt_data() {
+    // Set writes a field in range as the gamma line and refuses one out of range. Whatever moves the
+    // slider, the screen shows the position it shows, starting from the last confirmed value rather than
+    // the field; every way out puts the screen's own ramp back at once, and only OK hands the position
+    // over as the value and reopens there.
+    void everyMovePreviewsThePositionShownAndOnlyOkKeepsIt_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("position");
+        QTest::addColumn<int>("way");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("line");
-        QTest::newRow("End") << int(Qt::Key_End) << 300 << u"3"_s << u"3.000000"_s;
-        QTest::newRow("page") << int(Qt::Key_PageDown) << 180 << u"1.8"_s << u"1.800000"_s;
-        QTest::newRow("arrow") << int(Qt::Key_Left) << 219 << u"2.19"_s << u"2.190000"_s;
-        QTest::newRow("click in the channel") << 0 << 260 << u"2.6"_s << u"2.600000"_s;
+        QTest::newRow("End, OK") << int(Qt::Key_End) << 300 << 0 << u"3"_s << u"3.000000"_s;
+        QTest::newRow("page, OK") << int(Qt::Key_PageDown) << 180 << 0 << u"1.8"_s << u"1.800000"_s;
+        QTest::newRow("arrow, OK") << int(Qt::Key_Left) << 219 << 0 << u"2.19"_s << u"2.190000"_s;
+        QTest::newRow("click in the channel, OK") << 0 << 260 << 0 << u"2.6"_s << u"2.600000"_s;
+        QTest::newRow("Cancel") << int(Qt::Key_Right) << 221 << 1 << u"3.5"_s << u"1.500000"_s;
+        QTest::newRow("Escape") << int(Qt::Key_Right) << 221 << 2 << u"3.5"_s << u"1.500000"_s;
+        QTest::newRow("close box") << int(Qt::Key_Right) << 221 << 3 << u"3.5"_s << u"1.500000"_s;
     }
-    void everyMovePreviewsThePositionShownAndOkKeepsIt() {
+    void everyMovePreviewsThePositionShownAndOnlyOkKeepsIt() {
         QFETCH(int, key);
         QFETCH(int, position);
+        QFETCH(int, way);
         QFETCH(QString, field);
         QFETCH(QString, line);
         const MemoryDisplay display;
+        m_window->m_editGamma->setText(u"1.5"_s);
+        QCOMPARE(Press(m_window->m_btnSetGamma), QStringList());
+        m_window->m_editGamma->setText(u"3.5"_s);
+        QCOMPARE(Press(m_window->m_btnSetGamma, {QMessageBox::Ok}),
+                 QStringList{u"Please enter a number between 1 and 3."_s});
         Preview([&](CGammaDlg& dialog) {
             CGammaSliderCtrl* slider = dialog.m_slider;
             QCOMPARE(slider->value(), 220);
@@ -107,7 +76,13 @@ private slots:
             }
             QCOMPARE(slider->value(), position);
             QCOMPARE(display.Screen().ramps, display.RampsFor(position));
-            Click(dialog.findChild<QPushButton*>(u"1"_s));
+            const std::array<std::function<void()>, 4> ways{
+                [&] { Click(dialog.findChild<QPushButton*>(u"1"_s)); },
+                [&] { Click(dialog.findChild<QPushButton*>(u"2"_s)); },
+                [&] { QTest::keyClick(&dialog, Qt::Key_Escape); },
+                [&] { dialog.close(); },
+            };
+            ways.at(static_cast<std::size_t>(way))();
             QCOMPARE(display.Screen().ramps, display.OwnRamps());
         });
         QVERIFY(!QFile::exists(GammaRecoveryPath()));
@@ -117,7 +92,7 @@ private slots:
         QCOMPARE(GetProfileInt(u"GammaSlider"_s, u"Settings"_s, 0),
                  EstimatePosition(display.OwnRamps().front()));
         Preview([&](CGammaDlg& dialog) {
-            QCOMPARE(dialog.m_slider->value(), position);
+            QCOMPARE(dialog.m_slider->value(), way == 0 ? position : 220);
             dialog.reject();
         });
     }
