@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace cssbinder {
 namespace {
 
@@ -45,14 +47,8 @@ TEST(ConfigDocument, RemoveSettingTakesOnlyLinesSettingThatVariable) {
                                  "con_enable 1\r\nbind \"x\" \"toggleconsole\"\r\n");
 }
 
-struct LineEndCase {
-    const char* name;
-    std::string text;
-    std::string bytes;
-};
-
 TEST(ConfigFileBytes, EveryLineEndsInOneCarriageReturnLineFeedInCodePage1252) {
-    const LineEndCase cases[] = {
+    const std::tuple<const char*, std::string, std::string> cases[] = {
         {"rendered lines", "a \"1\"\r\nb \"2\"\r\n", "a \"1\"\r\nb \"2\"\r\n"},
         {"typed line feeds", "a\nb\n", "a\r\nb\r\n"},
         {"lone carriage return", "a\rb", "a\r\nb"},
@@ -61,8 +57,8 @@ TEST(ConfigFileBytes, EveryLineEndsInOneCarriageReturnLineFeedInCodePage1252) {
         {"empty", "", ""},
         {"code page 1252", "bind \"ù\" \"say é€\"\n", "bind \"\xF9\" \"say \xE9\x80\"\r\n"},
     };
-    for (const LineEndCase& test : cases) {
-        EXPECT_EQ(ToConfigFileBytes(test.text), test.bytes) << test.name;
+    for (const auto& [name, text, bytes] : cases) {
+        EXPECT_EQ(ToConfigFileBytes(text), bytes) << name;
     }
 }
 
