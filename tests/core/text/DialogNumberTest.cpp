@@ -23,11 +23,8 @@ INSTANTIATE_TEST_SUITE_P(Locales, DialogNumber, testing::Values("C", "fr_FR.UTF-
 TEST_P(DialogNumber, FormatsWithADotInEveryLocale) {
     EXPECT_EQ(FormatDialogFloat(2.2f), "2.2");
     EXPECT_EQ(FormatDialogFloat(1.0f), "1");
-    EXPECT_EQ(FormatDialogFloat(1.57f), "1.57");
     EXPECT_EQ(FormatDialogFloat(1.0f / 3.0f), "0.333333");
     EXPECT_EQ(FormatSixDecimals(static_cast<double>(2.2f)), "2.200000");
-    EXPECT_EQ(FormatSixDecimals(static_cast<double>(static_cast<float>(157 * 0.01))), "1.570000");
-    EXPECT_EQ(FormatSixDecimals(3.0), "3.000000");
 }
 
 TEST_P(DialogNumber, ParsesOneNumberWithBlanksAroundAndADotOrAComma) {
