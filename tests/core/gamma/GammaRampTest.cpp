@@ -9,7 +9,7 @@
 namespace cssbinder {
 namespace {
 
-// The exponent of a slider position (the last three share one) and the ramp of it: entry k is the input
+// The exponent of a slider position (300 takes the one of 297) and the ramp of it: entry k is the input
 // after index k raised to the exponent, rising to full output, the same in every channel.
 TEST(GammaRamp, BuildsTheEntriesOfTheInputAfterEachIndex) {
     const struct {
