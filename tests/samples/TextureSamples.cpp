@@ -35,27 +35,21 @@ std::vector<std::uint8_t> StoredColour(const Pixel& pixel, int bits, bool grey) 
 
 // Run-length packets: a run of equal pixels becomes one repeated pixel, anything else raw packets.
 void AppendRunLength(std::vector<std::uint8_t>& file, const std::vector<std::vector<std::uint8_t>>& pixels) {
+    const auto repeats = [&pixels](std::size_t i) {
+        return i + 1 < pixels.size() && pixels[i + 1] == pixels[i];
+    };
     for (std::size_t i = 0; i < pixels.size();) {
-        std::size_t run = 1;
-        while (i + run < pixels.size() && run < 128 && pixels[i + run] == pixels[i]) {
-            ++run;
+        const bool run = repeats(i);
+        std::size_t count = 1;
+        while (i + count < pixels.size() && count < 128 &&
+               (run ? pixels[i + count] == pixels[i] : !repeats(i + count))) {
+            ++count;
         }
-        if (run > 1) {
-            file.push_back(static_cast<std::uint8_t>(0x80 | (run - 1)));
-            file.insert(file.end(), pixels[i].begin(), pixels[i].end());
-            i += run;
-            continue;
-        }
-        std::size_t raw = 1;
-        while (i + raw < pixels.size() && raw < 128 &&
-               (i + raw + 1 == pixels.size() || pixels[i + raw] != pixels[i + raw + 1])) {
-            ++raw;
-        }
-        file.push_back(static_cast<std::uint8_t>(raw - 1));
-        for (std::size_t j = i; j < i + raw; ++j) {
+        file.push_back(static_cast<std::uint8_t>((run ? 0x80 : 0) | (count - 1)));
+        for (std::size_t j = i; j < (run ? i + 1 : i + count); ++j) {
             file.insert(file.end(), pixels[j].begin(), pixels[j].end());
         }
-        i += raw;
+        i += count;
     }
 }
 

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <ranges>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace cssbinder {
@@ -31,44 +31,35 @@ struct PresetCase {
     const char* values; // of the ten settings, blank-separated
 };
 
-class ConnectionPresetLines : public testing::TestWithParam<PresetCase> {};
+// Another preset's lines are replaced where they stand, ahead of a bind stored after them.
+TEST(ConnectionPresets, TenSettingsByNameAndThreeRegistryValues) {
+    for (const PresetCase& expected :
+         {PresetCase{ConnectionPreset::Modem56k, 64, 8192, "6400 6400 10 5 20 0 0.2 1 1 1"},
+          PresetCase{ConnectionPreset::Adsl, 128, 101452, "20000 10000 45 5 85 0 0.1 0.05 1 1"},
+          PresetCase{ConnectionPreset::Lan, 128, 255552, "25000 25000 150 5 150 0 0.1 0.05 1 1"}}) {
+        ConfigDocument document;
+        ApplyConnectionPreset(document, expected.preset == ConnectionPreset::Lan ? ConnectionPreset::Adsl
+                                                                                 : ConnectionPreset::Lan);
+        document.Store("x", "bind \"x\" \"say rate\"");
+        ApplyConnectionPreset(document, expected.preset);
+        std::vector<std::string> lines;
+        std::istringstream values(expected.values);
+        for (const char* setting : kSettings) {
+            std::string value;
+            values >> value;
+            lines.push_back(std::string(setting) + " \"" + value + '"');
+        }
+        lines.push_back("bind \"x\" \"say rate\"");
+        EXPECT_EQ(Lines(document), lines);
 
-TEST_P(ConnectionPresetLines, TenSettingsByNameAndThreeRegistryValues) {
-    const PresetCase& expected = GetParam();
-    ConfigDocument document;
-    ApplyConnectionPreset(document, expected.preset);
-    std::vector<std::string> lines;
-    std::istringstream values(expected.values);
-    for (const char* setting : kSettings) {
-        std::string value;
-        values >> value;
-        lines.push_back(std::string(setting) + " \"" + value + '"');
+        std::string registry;
+        for (const TcpipValue& value : TcpipValuesOf(expected.preset)) {
+            registry += std::string(value.name) + '=' + std::to_string(value.value) + ' ';
+        }
+        EXPECT_EQ(registry, "DefaultTTL=" + std::to_string(expected.defaultTtl) +
+                                " GlobalMaxTcpWindowSize=" + std::to_string(expected.windowSize) +
+                                " TcpWindowSize=" + std::to_string(expected.windowSize) + ' ');
     }
-    EXPECT_EQ(Lines(document), lines);
-    EXPECT_EQ(document.Entries().front().key, "rate");
-
-    std::string registry;
-    for (const TcpipValue& value : TcpipValuesOf(expected.preset)) {
-        registry += std::string(value.name) + '=' + std::to_string(value.value) + ' ';
-    }
-    EXPECT_EQ(registry, "DefaultTTL=" + std::to_string(expected.defaultTtl) +
-                            " GlobalMaxTcpWindowSize=" + std::to_string(expected.windowSize) +
-                            " TcpWindowSize=" + std::to_string(expected.windowSize) + ' ');
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Presets, ConnectionPresetLines,
-    testing::Values(PresetCase{ConnectionPreset::Modem56k, 64, 8192, "6400 6400 10 5 20 0 0.2 1 1 1"},
-                    PresetCase{ConnectionPreset::Adsl, 128, 101452, "20000 10000 45 5 85 0 0.1 0.05 1 1"},
-                    PresetCase{ConnectionPreset::Lan, 128, 255552, "25000 25000 150 5 150 0 0.1 0.05 1 1"}));
-
-TEST(ConnectionPresets, AnotherPresetReplacesTheLinesWhereTheyStand) {
-    ConfigDocument lanOnly;
-    ApplyConnectionPreset(lanOnly, ConnectionPreset::Lan);
-    ConfigDocument document;
-    ApplyConnectionPreset(document, ConnectionPreset::Modem56k);
-    ApplyConnectionPreset(document, ConnectionPreset::Lan);
-    EXPECT_EQ(Lines(document), Lines(lanOnly));
 }
 
 TEST(ConnectionPresets, DefaultRemovesTheTenSettingsAndNothingThatOnlyContainsTheirNames) {
@@ -95,45 +86,33 @@ TEST(DirectXLevel, EachButtonReplacesTheLevelAndDefaultRemovesIt) {
     EXPECT_EQ(Lines(document), std::vector<std::string>{"mat_dxlevel_fallback \"1\""});
 }
 
-struct BoxCase {
-    int controlId;
-    std::vector<std::string> lines;
-};
+TEST(GraphicsSwitches, UncheckingStoresTheLinesInOrderAndCheckingRemovesThem) {
+    const std::pair<int, std::vector<std::string>> boxes[] = {
+        {1073,
+         {"r_rainalpha \"0\"", "r_rainalphapow \"0\"", "r_raindensity \"0\"", "r_rainlength \"0\"",
+          "r_RainProfile \"0\"", "r_RainRadius \"0\"", "r_RainSideVel \"0\"", "r_RainSimulate \"0\"",
+          "r_rainspeed \"0\"", "r_RainSplashPercentage \"0\"", "r_rainwidth \"0\""}},
+        {1083, {"mat_reducefillrate \"1\""}},
+        {1077, {"mat_bumpmap \"0\"", "mat_fastnobump \"1\""}},
+        {1076, {"cl_show_bloodspray \"0\"", "cl_show_splashes \"0\""}},
+        {1084, {"fog_enable \"0\"", "fog_enable_water_fog \"0\""}}};
+    for (const auto& [controlId, lines] : boxes) {
+        ConfigDocument document;
+        document.Store("c", "bind \"c\" \"say r_shadows fog_enable r_rainalpha mat_bumpmap\"");
+        ApplyGraphicsSwitch(document, GraphicsSwitchOf(controlId), false);
+        std::vector<std::string> expected{"bind \"c\" \"say r_shadows fog_enable r_rainalpha mat_bumpmap\""};
+        expected.insert(expected.end(), lines.begin(), lines.end());
+        EXPECT_EQ(Lines(document), expected) << controlId;
 
-class GraphicsSwitchLines : public testing::TestWithParam<BoxCase> {};
+        // A second uncheck rewrites the same lines in place.
+        ApplyGraphicsSwitch(document, GraphicsSwitchOf(controlId), false);
+        EXPECT_EQ(document.GetCount(), expected.size()) << controlId;
 
-TEST_P(GraphicsSwitchLines, UncheckingStoresTheLinesInOrderAndCheckingRemovesThem) {
-    const BoxCase& box = GetParam();
-    ConfigDocument document;
-    document.Store("c", "bind \"c\" \"say r_shadows fog_enable r_rainalpha mat_bumpmap\"");
-    ApplyGraphicsSwitch(document, GraphicsSwitchOf(box.controlId), false);
-    std::vector<std::string> expected{"bind \"c\" \"say r_shadows fog_enable r_rainalpha mat_bumpmap\""};
-    expected.insert(expected.end(), box.lines.begin(), box.lines.end());
-    EXPECT_EQ(Lines(document), expected);
-    for (const ConfigEntry& entry : document.Entries() | std::views::drop(1)) {
-        EXPECT_EQ(entry.key, entry.line) << "a graphics line is its own key";
+        // Checking takes exactly the box's settings; the say bind naming them stays.
+        ApplyGraphicsSwitch(document, GraphicsSwitchOf(controlId), true);
+        EXPECT_EQ(Lines(document), std::vector<std::string>{expected.front()}) << controlId;
     }
-
-    // A second uncheck rewrites the same lines in place.
-    ApplyGraphicsSwitch(document, GraphicsSwitchOf(box.controlId), false);
-    EXPECT_EQ(document.GetCount(), expected.size());
-
-    // Checking takes exactly the box's settings; the say bind naming them stays.
-    ApplyGraphicsSwitch(document, GraphicsSwitchOf(box.controlId), true);
-    EXPECT_EQ(Lines(document), std::vector<std::string>{expected.front()});
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, GraphicsSwitchLines,
-    testing::Values(BoxCase{1073,
-                            {"r_rainalpha \"0\"", "r_rainalphapow \"0\"", "r_raindensity \"0\"",
-                             "r_rainlength \"0\"", "r_RainProfile \"0\"", "r_RainRadius \"0\"",
-                             "r_RainSideVel \"0\"", "r_RainSimulate \"0\"", "r_rainspeed \"0\"",
-                             "r_RainSplashPercentage \"0\"", "r_rainwidth \"0\""}},
-                    BoxCase{1083, {"mat_reducefillrate \"1\""}},
-                    BoxCase{1077, {"mat_bumpmap \"0\"", "mat_fastnobump \"1\""}},
-                    BoxCase{1076, {"cl_show_bloodspray \"0\"", "cl_show_splashes \"0\""}},
-                    BoxCase{1084, {"fog_enable \"0\"", "fog_enable_water_fog \"0\""}}));
 
 TEST(GraphicsSwitches, ElevenBoxesEachWithLinesOfItsOwn) {
     ConfigDocument document;

@@ -4,21 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace cssbinder {
 namespace {
 
-struct ListCase {
-    int combo;
-    std::vector<std::pair<int, const char*>> keys; // position and game name, nullptr for no key
-};
-
-// Each list's first and last keys, the position past it, and the keys the game names its own way. The
-// title names the list, not a key; nor does "no selection" or an unknown list.
+// Each list's first and last keys, the position past it (nullptr: no key), and the keys the game names
+// its own way. The title names the list, not a key; nor does "no selection" or an unknown list.
 TEST(KeyCatalogue, GameKeyNameByListAndPosition) {
-    const ListCase cases[] = {
+    const std::pair<int, std::vector<std::pair<int, const char*>>> cases[] = {
         {LettersCombo, {{1, "A"}, {26, "Z"}, {27, nullptr}}},
         {NumbersCombo, {{1, "0"}, {10, "9"}, {11, nullptr}}},
         {FunctionKeysCombo, {{1, "F1"}, {12, "F12"}, {13, nullptr}}},
@@ -30,13 +26,13 @@ TEST(KeyCatalogue, GameKeyNameByListAndPosition) {
         {7, {{1, nullptr}}},
         {-1, {{1, nullptr}}},
     };
-    for (const ListCase& test : cases) {
-        for (const auto& [position, name] : test.keys) {
+    for (const auto& [combo, keys] : cases) {
+        for (const auto& [position, name] : keys) {
             const auto expected = name ? std::optional<std::string>(name) : std::nullopt;
-            EXPECT_EQ(GameKeyName(test.combo, position), expected) << test.combo << '/' << position;
+            EXPECT_EQ(GameKeyName(combo, position), expected) << combo << '/' << position;
         }
-        EXPECT_EQ(GameKeyName(test.combo, 0), std::nullopt) << test.combo;
-        EXPECT_EQ(GameKeyName(test.combo, -1), std::nullopt) << test.combo;
+        EXPECT_EQ(GameKeyName(combo, 0), std::nullopt) << combo;
+        EXPECT_EQ(GameKeyName(combo, -1), std::nullopt) << combo;
     }
     EXPECT_THROW(KeyComboList(NoKeyCombo), std::out_of_range);
     EXPECT_THROW(KeyComboList(7), std::out_of_range);
@@ -60,14 +56,8 @@ TEST(BindLine, QuotesKeyAndCommandInSmallLetters) {
     EXPECT_EQ(ConsoleBindValue("kp_INS"), "con_enable 1\r\nbind \"kp_ins\" \"toggleconsole\"");
 }
 
-struct SayCase {
-    int target;
-    const char* text;
-    const char* command;
-};
-
 TEST(BindLine, SayCommandKeepsTheTextButMendsQuotesSemicolonsAndLineBreaks) {
-    const SayCase cases[] = {
+    const std::tuple<int, const char*, const char*> cases[] = {
         {0, "Hello", "say Hello"},
         {1, "GG All", "say_team GG All"},
         {2, "rush B", "say_team rush B"},
@@ -76,8 +66,8 @@ TEST(BindLine, SayCommandKeepsTheTextButMendsQuotesSemicolonsAndLineBreaks) {
         {0, "d\xC3\xA9j\xC3\xA0 vu; \"ok\"", "say d\xC3\xA9j\xC3\xA0 vu, 'ok'"},
         {0, "gl\r\nhf\nwp\r", "say gl hf wp "},
     };
-    for (const SayCase& test : cases) {
-        EXPECT_EQ(SayCommand(test.target, test.text), test.command) << test.text;
+    for (const auto& [target, text, command] : cases) {
+        EXPECT_EQ(SayCommand(target, text), command) << text;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <ostream>
 #include <tuple>
 
@@ -14,6 +15,10 @@ void PrintTo(const PixelRect& r, std::ostream* out) {
 namespace {
 
 constexpr PixelRect kPreview{0, 0, 137, 126};
+
+std::array<PixelRect, 4> Arms(const ArmRects& arms) {
+    return {arms.left, arms.right, arms.top, arms.bottom};
+}
 
 TEST(ArmGeometry, EveryReachableScaleFitsThePreviewAndLeavesTheCentreFree) {
     const struct {
@@ -33,29 +38,24 @@ TEST(ArmGeometry, EveryReachableScaleFitsThePreviewAndLeavesTheCentreFree) {
         EXPECT_EQ(std::tuple(g.armLength, g.gap, thickness),
                   std::tuple(row.armLength, row.gap, row.thickness))
             << "scale " << row.scale;
-        const ArmRects arms = ComputeArmRects(c.x, c.y, g.armLength, g.gap, thickness);
-        for (const PixelRect& a : {arms.left, arms.right, arms.top, arms.bottom}) {
+        for (const PixelRect& a : Arms(ComputeArmRects(c.x, c.y, g.armLength, g.gap, thickness))) {
             EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= 137 && a.bottom <= 126) << row.scale;
             EXPECT_FALSE(c.x >= a.left && c.x < a.right && c.y >= a.top && c.y < a.bottom) << row.scale;
         }
     }
 }
 
-// The centre rounds toward the right and the top. The start arms (8 long, gap 8) leave 8 free pixels
-// before it and 7 after it; scale 200 draws 2-pixel arms from cx - 58 to cx + 57.
+// Left, right, top and bottom arm. The centre rounds toward the right and the top. The start arms (8 long,
+// gap 8) leave 8 free pixels before it and 7 after it; scale 200 draws 2-pixel arms from cx - 58 to cx + 57.
 TEST(ComputeArmRects, StartAndLargestCrosshairAroundThePreviewCentre) {
     const PixelPoint c = PreviewCentre(kPreview);
     ASSERT_EQ(c, (PixelPoint{69, 63}));
-    const ArmRects start = ComputeArmRects(c.x, c.y, 8, 8, 1);
-    EXPECT_EQ(start.left, (PixelRect{c.x - 16, c.y, c.x - 8, c.y + 1}));
-    EXPECT_EQ(start.right, (PixelRect{c.x + 8, c.y, c.x + 16, c.y + 1}));
-    EXPECT_EQ(start.top, (PixelRect{c.x, c.y - 16, c.x + 1, c.y - 8}));
-    EXPECT_EQ(start.bottom, (PixelRect{c.x, c.y + 8, c.x + 1, c.y + 16}));
-    const ArmRects largest = ComputeArmRects(c.x, c.y, 36, 22, 2);
-    EXPECT_EQ(largest.left, (PixelRect{c.x - 58, c.y, c.x - 22, c.y + 2}));
-    EXPECT_EQ(largest.right, (PixelRect{c.x + 22, c.y, c.x + 58, c.y + 2}));
-    EXPECT_EQ(largest.top, (PixelRect{c.x, c.y - 58, c.x + 2, c.y - 22}));
-    EXPECT_EQ(largest.bottom, (PixelRect{c.x, c.y + 22, c.x + 2, c.y + 58}));
+    EXPECT_EQ(
+        Arms(ComputeArmRects(c.x, c.y, 8, 8, 1)),
+        (std::array<PixelRect, 4>{{{53, 63, 61, 64}, {77, 63, 85, 64}, {69, 47, 70, 55}, {69, 71, 70, 79}}}));
+    EXPECT_EQ(Arms(ComputeArmRects(c.x, c.y, 36, 22, 2)),
+              (std::array<PixelRect, 4>{
+                  {{11, 63, 47, 65}, {91, 63, 127, 65}, {69, 5, 71, 41}, {69, 85, 71, 121}}}));
 }
 
 } // namespace

@@ -47,10 +47,7 @@ TEST(CrosshairState, StepButtonsStopAtTheirLimits) {
     EXPECT_FALSE(SizePlus(state));
     EXPECT_EQ(Shown(state), std::tuple(255, kGreen, 200, 36, 22, "0110"s));
 
-    state = CrosshairState();
-    EXPECT_EQ(Press(state, SizeMinus, 9), 9);
-    EXPECT_EQ(Shown(state), std::tuple(255, kGreen, 3000, 2, 2, "1110"s));
-    EXPECT_FALSE(SizeMinus(state));
+    EXPECT_EQ(Press(state, SizeMinus, 15), 14);
     EXPECT_EQ(Shown(state), std::tuple(255, kGreen, 3000, 2, 2, "1010"s));
     EXPECT_TRUE(SizePlus(state));
     EXPECT_EQ(Shown(state), std::tuple(255, kGreen, 2800, 2, 3, "1110"s));

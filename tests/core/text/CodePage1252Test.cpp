@@ -2,16 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace cssbinder {
 namespace {
 
-struct EncodeCase {
-    const char* utf8;
-    const char* cp1252;
-};
-
 TEST(CodePage1252, EncodesEveryCharacterThePageHoldsAndQuestionMarksTheRest) {
-    const EncodeCase cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"plain ascii ~", "plain ascii ~"},
         {"\xC3\xB9\xC3\x80\xC3\xBF\xC2\xA0", "\xF9\xC0\xFF\xA0"}, // ù À ÿ no-break space
         {"\xE2\x82\xAC", "\x80"},                                 // €
@@ -22,13 +19,13 @@ TEST(CodePage1252, EncodesEveryCharacterThePageHoldsAndQuestionMarksTheRest) {
         {"\xC2\x81", "\x81"},       // an unassigned byte keeps its C1 control
         {"a\xFF|\xC0\xAF", "a?|?"}, // a malformed byte, an overlong form
     };
-    for (const EncodeCase& test : cases) {
-        EXPECT_EQ(EncodeCp1252(test.utf8), test.cp1252) << test.utf8;
+    for (const auto& [utf8, cp1252] : cases) {
+        EXPECT_EQ(EncodeCp1252(utf8), cp1252) << utf8;
     }
 }
 
 TEST(CodePage1252, LowerCasesAsciiAndTheAccentedCapitalsOfThePage) {
-    const EncodeCase cases[] = {
+    const std::pair<const char*, const char*> cases[] = {
         {"SAY GG All", "say gg all"},
         // ÀÉÞŠŒŽŸ -> àéþšœžÿ
         {"\xC3\x80\xC3\x89\xC3\x9E\xC5\xA0\xC5\x92\xC5\xBD\xC5\xB8",
@@ -38,8 +35,8 @@ TEST(CodePage1252, LowerCasesAsciiAndTheAccentedCapitalsOfThePage) {
         {"[]@^_`{}", "[]@^_`{}"},
         {"", ""},
     };
-    for (const EncodeCase& test : cases) {
-        EXPECT_EQ(ToLowerCp1252(test.utf8), test.cp1252) << test.utf8;
+    for (const auto& [utf8, lower] : cases) {
+        EXPECT_EQ(ToLowerCp1252(utf8), lower) << utf8;
     }
 }
 
