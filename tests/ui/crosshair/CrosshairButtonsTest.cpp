@@ -6,7 +6,6 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QImage>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -145,16 +144,6 @@ private slots:
         QCOMPARE(ControlOf<QWidget>(*window, Preview)->geometry(), placeholder);
         QCOMPARE(window->grab().toImage().copy(placeholder).convertToFormat(QImage::Format_RGB32),
                  Expected(arm[0], arm[1], arm[2], colour));
-    }
-
-    void colourClickWithABadGammaKeepsThePreviousColour() {
-        MainWindowFixture fixture;
-        const auto window = fixture.OpenWithGameFolder();
-        window->m_editGamma->setText(u"5"_s);
-        QCOMPARE(Press(Button(*window, Red), {QMessageBox::Ok}),
-                 QStringList{u"Please enter a number between 1 and 3."_s});
-        PressInTurn(*window, {UseColor});
-        QCOMPARE(Committed(*window), u"cl_crosshaircolor \"0\"\n"_s);
     }
 };
 

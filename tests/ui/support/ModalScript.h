@@ -23,7 +23,8 @@ public:
 
     // A window that is no message box with this button is recorded as unexpected and closed.
     void AnswerMessage(QMessageBox::StandardButton button = QMessageBox::Ok);
-    // Picks the file (or folder) in the next file dialog, after recording the folder it opened in.
+    // Picks the file (or folder) in the next file dialog, after recording the folder it opened in; an
+    // empty path cancels the dialog.
     void ChooseFile(const QString& path);
     void CancelFileDialog();
     void Then(std::function<void(QWidget&)> step);
