@@ -2,7 +2,6 @@
 #include "ModalScript.h"
 #include "TestFiles.h"
 
-#include "core/lang/Language.h"
 #include "ui/advanced/AdvancedDialogTemplate.h"
 #include "ui/advanced/CAdvancedDlg.h"
 #include "ui/app/Globals.h"
@@ -71,20 +70,18 @@ private slots:
         const QString steamGame = steam.filePath(u"steamapps/common/Counter-Strike Source"_s);
         for (const bool cancel : {true, false}) {
             ModalScript script;
-            bool windowShownDuringQuestion = true;
+            qsizetype windowsShown = 0;
             script.Then([&](QWidget& box) {
-                windowShownDuringQuestion =
-                    std::ranges::any_of(QApplication::topLevelWidgets(), [](QWidget* w) {
-                        return qobject_cast<CBinderDlg*>(w) != nullptr && w->isVisible();
-                    });
+                windowsShown = std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible);
                 qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Ok)->click();
             });
             cancel ? script.CancelFileDialog() : script.ChooseFile(fixture.GameFolder());
             const auto window = fixture.Open();
-            QCOMPARE(script.DialogFolders(), QStringList{cancel ? QDir::currentPath() : steamGame});
-            QCOMPARE(script.Messages(),
-                     QStringList{u"Select the location of your \"counter-strike source\" folder"_s});
-            QVERIFY(!windowShownDuringQuestion && window->isVisible());
+            QCOMPARE(script.Messages() + script.DialogFolders(),
+                     (QStringList{u"Select the location of your \"counter-strike source\" folder"_s,
+                                  cancel ? QDir::currentPath() : steamGame}));
+            // The question's box was the only window shown; the main window came after it.
+            QVERIFY(windowsShown == 1 && window->isVisible());
             QCOMPARE(fixture.ProfileValue(), cancel ? QString() : fixture.GameFolder());
             QCOMPARE(g_gamePath, fixture.ProfileValue());
             if (cancel) {
