@@ -51,8 +51,9 @@ private slots:
 
     // Say and quick check their own input before the key, buy the key before its pieces; whatever stops
     // a bind leaves the document, the preview box and the form as they were. A title picked by the user
-    // is no key.
-    void refusalShowsOneMessageAndKeepsTheForm() {
+    // is no key. A key with an entry is asked about; either answer shows the document again and resets
+    // the form.
+    void refusalKeepsTheFormAndABoundKeyIsAskedAbout() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
         const std::tuple<int, int, QString, int, QString> rows[] = {
@@ -70,6 +71,22 @@ private slots:
                                 window->m_cbLetters->currentIndex(), window->m_editSay->text(),
                                 window->m_cbQuickWeapon->currentIndex()),
                      std::tuple(true, u"typed"_s, letter, sayText, quickWeapon));
+        }
+        window->m_editSay->setText(u"hi"_s);
+        Pick(window->m_cbLetters, 1);
+        QCOMPARE(Press(window->m_btnAddSay), QStringList());
+        for (const auto& [answer, line] :
+             {std::pair(QMessageBox::Cancel, "bind \"a\" \"say hi\""),
+              std::pair(QMessageBox::Ok, "bind \"a\" \"buy p228;buy smokegrenade\"")}) {
+            Pick(window->m_cbLetters, 1);
+            Pick(window->m_cbSecondary, 3);
+            Button(*window, kSmoke)->click();
+            window->m_editPreview->appendPlainText(u"typed"_s);
+            QCOMPARE(Press(window->m_btnAddBuy, {answer}),
+                     QStringList{u"Key already associated. Redefine it ?"_s});
+            QCOMPARE(Committed(*window), QString::fromUtf8(line) + u'\n');
+            QCOMPARE(window->m_cbLetters->currentIndex() + window->m_cbSecondary->currentIndex(), 0);
+            QVERIFY(!Button(*window, kSmoke)->isChecked());
         }
     }
 
@@ -117,29 +134,6 @@ private slots:
                  document + u"bind \"f1\" \"buy deagle;buy m4a1;buy ak47;buy defuser;buy vesthelm\"\n"
                             u"bind \"g\" \"say_team %1\"\nbind \"h\" \"use weapon_deagle\"\n"_s.arg(
                                 QString(255, u'x')));
-    }
-
-    // A key with an entry is asked about, even for the same line; either answer shows the document
-    // again and resets the form.
-    void boundKeyAsksBeforeRedefining() {
-        MainWindowFixture fixture;
-        const auto window = fixture.OpenWithGameFolder();
-        window->m_editSay->setText(u"hi"_s);
-        Pick(window->m_cbLetters, 1);
-        QCOMPARE(Press(window->m_btnAddSay), QStringList());
-        for (const auto& [answer, line] :
-             {std::pair(QMessageBox::Cancel, "bind \"a\" \"say hi\""),
-              std::pair(QMessageBox::Ok, "bind \"a\" \"buy p228;buy smokegrenade\"")}) {
-            Pick(window->m_cbLetters, 1);
-            Pick(window->m_cbSecondary, 3);
-            Button(*window, kSmoke)->click();
-            window->m_editPreview->appendPlainText(u"typed"_s);
-            QCOMPARE(Press(window->m_btnAddBuy, {answer}),
-                     QStringList{u"Key already associated. Redefine it ?"_s});
-            QCOMPARE(Committed(*window), QString::fromUtf8(line) + u'\n');
-            QCOMPARE(window->m_cbLetters->currentIndex() + window->m_cbSecondary->currentIndex(), 0);
-            QVERIFY(!Button(*window, kSmoke)->isChecked());
-        }
     }
 };
 

@@ -17,9 +17,9 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-constexpr int Yellow = 1056, Blue = 1057, Green = 1058, Red = 1059, Lightblue = 1060, Preview = 1055,
-              SizePlus = 1062, SizeMinus = 1063, TransparencyPlus = 1064, TransparencyMinus = 1065,
-              SetAlpha = 1070, UseColor = 1071, Dynamic = 1072, CustomSize = 1073;
+constexpr int Yellow = 1056, Red = 1059, Lightblue = 1060, Preview = 1055, SizePlus = 1062, SizeMinus = 1063,
+              TransparencyPlus = 1064, TransparencyMinus = 1065, SetAlpha = 1070, UseColor = 1071,
+              Dynamic = 1072, CustomSize = 1073;
 constexpr int EnglishFlag = 1113, FrenchFlag = 1109, GermanFlag = 1110;
 using Ids = QList<int>;
 

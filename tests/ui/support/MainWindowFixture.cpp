@@ -1,7 +1,6 @@
 #include "MainWindowFixture.h"
 #include "ModalScript.h"
 
-#include "core/lang/Language.h"
 #include "platform/Profile.h"
 #include "ui/app/Globals.h"
 

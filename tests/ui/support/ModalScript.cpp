@@ -47,10 +47,6 @@ void ModalScript::ChooseFile(const QString& path) {
     });
 }
 
-void ModalScript::CancelFileDialog() {
-    ChooseFile(QString());
-}
-
 void ModalScript::Then(std::function<void(QWidget&)> step) {
     m_steps.push_back(std::move(step));
 }

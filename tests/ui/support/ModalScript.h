@@ -9,8 +9,6 @@
 #include <deque>
 #include <functional>
 
-class QFileDialog;
-
 namespace cssbinder::test {
 
 // Answers, in order, the modal windows and pop-up menus that the code under test opens, and records
@@ -26,7 +24,6 @@ public:
     // Picks the file (or folder) in the next file dialog, after recording the folder it opened in; an
     // empty path cancels the dialog.
     void ChooseFile(const QString& path);
-    void CancelFileDialog();
     void Then(std::function<void(QWidget&)> step);
 
     const QStringList& Messages() const { return m_messages; }
