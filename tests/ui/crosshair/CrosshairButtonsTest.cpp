@@ -56,22 +56,20 @@ private slots:
     // preview box alone. Set Alpha's caption follows the language of the lists.
     void languageAndModeButtonsRefillOrKeepTheLists_data() {
         QTest::addColumn<Ids>("flags");
+        QTest::addColumn<bool>("refills");
         // The first list's title; Set Alpha on, off; after Dynamic: Dynamic, Set Alpha; after Custom
         // size: Dynamic.
         QTest::addColumn<QStringList>("captions");
-        QTest::addColumn<bool>("refills");
         const QString frOn = u"Pas de transparence"_s, frOff = u"Appliquer transparence"_s;
         const QString enOn = u"No transparency"_s, enOff = u"Set transparency"_s;
         QTest::newRow("French after English")
-            << Ids{EnglishFlag, FrenchFlag}
-            << QStringList{u"Lettres"_s, frOn, frOff, u"Fixe"_s, frOn, u"Dynamique"_s} << true;
-        QTest::newRow("English") << Ids{EnglishFlag}
-                                 << QStringList{u"Letters"_s, enOn, enOff, u"Fixed"_s, enOn, u"Dynamic"_s}
-                                 << true;
+            << Ids{EnglishFlag, FrenchFlag} << true
+            << QStringList{u"Lettres"_s, frOn, frOff, u"Fixe"_s, frOn, u"Dynamique"_s};
+        QTest::newRow("English") << Ids{EnglishFlag} << true
+                                 << QStringList{u"Letters"_s, enOn, enOff, u"Fixed"_s, enOn, u"Dynamic"_s};
         QTest::newRow("German over French lists")
-            << Ids{GermanFlag}
-            << QStringList{u"Lettres"_s, frOn, frOff, u"Fest"_s, u"Keine Transparenz"_s, u"Dynamik"_s}
-            << false;
+            << Ids{GermanFlag} << false
+            << QStringList{u"Lettres"_s, frOn, frOff, u"Fest"_s, u"Keine Transparenz"_s, u"Dynamik"_s};
     }
     void languageAndModeButtonsRefillOrKeepTheLists() {
         QFETCH(Ids, flags);
