@@ -6,7 +6,6 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QImage>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -18,10 +17,10 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-constexpr int Yellow = 1056, Blue = 1057, Green = 1058, Red = 1059, Lightblue = 1060, Preview = 1055,
-              SizePlus = 1062, SizeMinus = 1063, TransparencyPlus = 1064, TransparencyMinus = 1065,
-              SetAlpha = 1070, UseColor = 1071, Dynamic = 1072, CustomSize = 1073;
-constexpr int EnglishFlag = 0, GermanFlag = 2;
+constexpr int Yellow = 1056, Red = 1059, Lightblue = 1060, Preview = 1055, SizePlus = 1062, SizeMinus = 1063,
+              TransparencyPlus = 1064, TransparencyMinus = 1065, SetAlpha = 1070, UseColor = 1071,
+              Dynamic = 1072, CustomSize = 1073;
+constexpr int EnglishFlag = 1113, FrenchFlag = 1109, GermanFlag = 1110;
 using Ids = QList<int>;
 
 // The crosshair's centre pixel in the 137 x 126 preview.
@@ -29,7 +28,7 @@ constexpr int cx = 69, cy = 63;
 
 void PressInTurn(const CBinderDlg& window, const Ids& controlIds) {
     for (const int controlId : controlIds) {
-        Click(Button(window, controlId));
+        Click(ControlOf<QWidget>(window, controlId));
     }
 }
 
@@ -52,46 +51,53 @@ class CrosshairButtonsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Set Alpha's caption follows the language of the lists, English or French, until Dynamic or
-    // Custom size re-apply the shown language; only English or French refill the lists then.
-    void modeButtonsFollowTheLanguage_data() {
+    // English and French refill the lists of the bind form in their language, from a flag or when Dynamic
+    // or Custom size re-apply the shown language; German keeps them. A flag leaves the document and the
+    // preview box alone. Set Alpha's caption follows the language of the lists.
+    void languageAndModeButtonsRefillOrKeepTheLists_data() {
         QTest::addColumn<Ids>("flags");
-        // Set Alpha on, off; after Dynamic: Dynamic, Set Alpha; after Custom size: Dynamic.
-        QTest::addColumn<QStringList>("captions");
         QTest::addColumn<bool>("refills");
+        // The first list's title; Set Alpha on, off; after Dynamic: Dynamic, Set Alpha; after Custom
+        // size: Dynamic.
+        QTest::addColumn<QStringList>("captions");
         const QString frOn = u"Pas de transparence"_s, frOff = u"Appliquer transparence"_s;
         const QString enOn = u"No transparency"_s, enOff = u"Set transparency"_s;
-        QTest::newRow("French") << Ids{} << QStringList{frOn, frOff, u"Fixe"_s, frOn, u"Dynamique"_s} << true;
-        QTest::newRow("English") << Ids{EnglishFlag}
-                                 << QStringList{enOn, enOff, u"Fixed"_s, enOn, u"Dynamic"_s} << true;
+        QTest::newRow("French after English")
+            << Ids{EnglishFlag, FrenchFlag} << true
+            << QStringList{u"Lettres"_s, frOn, frOff, u"Fixe"_s, frOn, u"Dynamique"_s};
+        QTest::newRow("English") << Ids{EnglishFlag} << true
+                                 << QStringList{u"Letters"_s, enOn, enOff, u"Fixed"_s, enOn, u"Dynamic"_s};
         QTest::newRow("German over French lists")
-            << Ids{GermanFlag} << QStringList{frOn, frOff, u"Fest"_s, u"Keine Transparenz"_s, u"Dynamik"_s}
-            << false;
+            << Ids{GermanFlag} << false
+            << QStringList{u"Lettres"_s, frOn, frOff, u"Fest"_s, u"Keine Transparenz"_s, u"Dynamik"_s};
     }
-    void modeButtonsFollowTheLanguage() {
+    void languageAndModeButtonsRefillOrKeepTheLists() {
         QFETCH(Ids, flags);
         QFETCH(bool, refills);
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
-        for (const int flag : flags) {
-            ClickFlag(*window, flag);
-        }
         // Picks in two lists of the bind form, then presses; a refill returns both to their first item.
-        const auto picksAfter = [&window](int button) {
+        const auto picksAfter = [&window](const Ids& presses) {
             Pick(window->m_cbLetters, 3);
             Pick(window->m_cbPrimary1, 2);
-            PressInTurn(*window, {button});
+            PressInTurn(*window, presses);
             return std::pair(window->m_cbLetters->currentIndex(), window->m_cbPrimary1->currentIndex());
         };
-        const auto kept = std::pair(3, 2);
-        QCOMPARE(picksAfter(SetAlpha), kept);
-        QStringList captions{Button(*window, SetAlpha)->text()};
+        const auto kept = std::pair(3, 2), refilled = refills ? std::pair(0, 0) : kept;
+        g_configEntries.Store("rate", "rate \"6400\"");
+        window->m_editPreview->setPlainText(u"typed"_s);
+        QCOMPARE(picksAfter(flags), refilled);
+        QCOMPARE(std::pair(window->m_editPreview->toPlainText(), DocumentText()),
+                 std::pair(u"typed"_s, u"rate \"6400\"\n"_s));
+        QStringList captions{window->m_cbLetters->itemText(0)};
+        QCOMPARE(picksAfter({SetAlpha}), kept);
+        captions << Button(*window, SetAlpha)->text();
         PressInTurn(*window, {SetAlpha});
         captions << Button(*window, SetAlpha)->text();
         PressInTurn(*window, {SetAlpha});
-        QCOMPARE(picksAfter(Dynamic), refills ? std::pair(0, 0) : kept);
+        QCOMPARE(picksAfter({Dynamic}), refilled);
         captions << Button(*window, Dynamic)->text() << Button(*window, SetAlpha)->text();
-        QCOMPARE(picksAfter(CustomSize), refills ? std::pair(0, 0) : kept);
+        QCOMPARE(picksAfter({CustomSize}), refilled);
         QTEST(captions << Button(*window, Dynamic)->text(), "captions");
     }
 
@@ -136,16 +142,6 @@ private slots:
         QCOMPARE(ControlOf<QWidget>(*window, Preview)->geometry(), placeholder);
         QCOMPARE(window->grab().toImage().copy(placeholder).convertToFormat(QImage::Format_RGB32),
                  Expected(arm[0], arm[1], arm[2], colour));
-    }
-
-    void colourClickWithABadGammaKeepsThePreviousColour() {
-        MainWindowFixture fixture;
-        const auto window = fixture.OpenWithGameFolder();
-        window->m_editGamma->setText(u"5"_s);
-        QCOMPARE(Press(Button(*window, Red), {QMessageBox::Ok}),
-                 QStringList{u"Please enter a number between 1 and 3."_s});
-        PressInTurn(*window, {UseColor});
-        QCOMPARE(Committed(*window), u"cl_crosshaircolor \"0\"\n"_s);
     }
 };
 

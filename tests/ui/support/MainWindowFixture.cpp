@@ -1,14 +1,12 @@
 #include "MainWindowFixture.h"
 #include "ModalScript.h"
 
-#include "core/lang/Language.h"
 #include "platform/Profile.h"
 #include "ui/app/Globals.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>
 #include <QDir>
-#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -40,12 +38,6 @@ std::unique_ptr<CBinderDlg> MainWindowFixture::Open() const {
 std::unique_ptr<CBinderDlg> MainWindowFixture::OpenWithGameFolder() const {
     WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"), GameFolder());
     return Open();
-}
-
-QString CaptionOf(const QWidget& dialog, int controlId) {
-    const QWidget* control = ControlOf<QWidget>(dialog, controlId);
-    const auto* frame = qobject_cast<const QGroupBox*>(control);
-    return frame != nullptr ? frame->title() : static_cast<const QAbstractButton*>(control)->text();
 }
 
 QAbstractButton* Button(const QWidget& dialog, int controlId) {

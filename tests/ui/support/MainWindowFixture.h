@@ -33,8 +33,6 @@ private:
     QTemporaryDir m_root;
 };
 
-// The caption of a button or the title of a group box.
-QString CaptionOf(const QWidget& dialog, int controlId);
 QAbstractButton* Button(const QWidget& dialog, int controlId);
 void Click(QWidget* control);
 // Clicks a control and gives the answers, in turn, to the message boxes it opens. Returns the text of

@@ -31,24 +31,19 @@ void ModalScript::AnswerMessage(QMessageBox::StandardButton button) {
 void ModalScript::ChooseFile(const QString& path) {
     Then([this, path](QWidget& window) {
         auto* dialog = qobject_cast<QFileDialog*>(&window);
+        if (dialog != nullptr) {
+            m_dialogFolders.append(dialog->directory().absolutePath());
+        }
         // Typed into the name field as a user would, so the dialog's own checks and suffix apply.
-        auto* nameField = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+        auto* nameField = dialog != nullptr && !path.isEmpty()
+                              ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                              : nullptr;
         if (nameField == nullptr) {
             window.close();
             return;
         }
-        m_dialogFolders.append(dialog->directory().absolutePath());
         nameField->setText(path);
         QMetaObject::invokeMethod(dialog, "accept");
-    });
-}
-
-void ModalScript::CancelFileDialog() {
-    Then([this](QWidget& window) {
-        if (auto* dialog = qobject_cast<QFileDialog*>(&window)) {
-            m_dialogFolders.append(dialog->directory().absolutePath());
-        }
-        window.close();
     });
 }
 

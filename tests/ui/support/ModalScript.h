@@ -9,8 +9,6 @@
 #include <deque>
 #include <functional>
 
-class QFileDialog;
-
 namespace cssbinder::test {
 
 // Answers, in order, the modal windows and pop-up menus that the code under test opens, and records
@@ -23,9 +21,9 @@ public:
 
     // A window that is no message box with this button is recorded as unexpected and closed.
     void AnswerMessage(QMessageBox::StandardButton button = QMessageBox::Ok);
-    // Picks the file (or folder) in the next file dialog, after recording the folder it opened in.
+    // Picks the file (or folder) in the next file dialog, after recording the folder it opened in; an
+    // empty path cancels the dialog.
     void ChooseFile(const QString& path);
-    void CancelFileDialog();
     void Then(std::function<void(QWidget&)> step);
 
     const QStringList& Messages() const { return m_messages; }
