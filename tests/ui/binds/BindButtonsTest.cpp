@@ -26,21 +26,24 @@ constexpr int kHelmetAndKevlar = 1018, kNoArmor = 1019, kSmoke = 1012;
 class BindButtonsTest : public QObject {
     Q_OBJECT
 private slots:
-    // Each list answers with its own key, and a pick in one list puts the others back on their titles
-    // (B, then F5, binds F5).
+    // Each list shows and answers with its own key, and a pick in one list puts the others back on
+    // their titles (B, then F5, binds F5).
     void keyListsBindTheirOwnKeys() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
-        const std::tuple<QComboBox*, int, const char*> rows[] = {
-            {window->m_cbFunctionKeys, 5, "f5"}, {window->m_cbLetters, 26, "z"},
-            {window->m_cbNumbers, 1, "0"},       {window->m_cbMiscKeys, 8, "ù"},
-            {window->m_cbKeyPad, 10, "kp_ins"},  {window->m_cbMouseButtons, 7, "mwheeldown"},
-        };
+        const std::tuple<QComboBox*, int, const char*, const char*> rows[] = {
+            {window->m_cbFunctionKeys, 5, "F5", "f5"},
+            {window->m_cbLetters, 26, "Z", "z"},
+            {window->m_cbNumbers, 1, "0", "0"},
+            {window->m_cbMiscKeys, 8, "ù", "ù"},
+            {window->m_cbKeyPad, 10, "Key Pad 0", "kp_ins"},
+            {window->m_cbMouseButtons, 7, "Mouse Wheel Down", "mwheeldown"}};
         QComboBox* previous = window->m_cbLetters;
         QString document;
-        for (const auto& [list, position, key] : rows) {
+        for (const auto& [list, position, shown, key] : rows) {
             Pick(previous, 2);
             Pick(list, position);
+            QCOMPARE(list->currentText(), QString::fromUtf8(shown));
             QCOMPARE(previous->currentIndex(), 0);
             QCOMPARE(Press(window->m_btnBindConsole), QStringList());
             document += u"con_enable 1\nbind \"%1\" \"toggleconsole\"\n"_s.arg(QString::fromUtf8(key));
