@@ -4,6 +4,8 @@
 #include <array>
 #include <cfloat>
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
 
 namespace cssbinder {
 namespace {
@@ -28,9 +30,35 @@ template <typename... Format> std::string ToChars(double value, Format... format
     return std::string(buffer.data(), result.ptr);
 }
 
+// A value of at most two decimals and six digits (the gamma the window starts with, most typed ones)
+// is written by integer arithmetic: the library's general formatter pages in about 200 KiB of its
+// tables at first use. Within 1e-7 of n / 100, six significant digits of the value are those of
+// n / 100, so the text is the same.
+std::optional<std::string> FormatHundredths(float value) {
+    const double hundredths = static_cast<double>(value) * 100.0;
+    const double rounded = std::round(hundredths);
+    if (!(std::abs(rounded) < 1e6) || std::abs(hundredths - rounded) > std::abs(rounded) * 1e-7 ||
+        (rounded == 0.0 && std::signbit(value))) {
+        return std::nullopt;
+    }
+    const long long whole = std::llround(rounded);
+    std::string text = std::to_string(std::llabs(whole) / 100);
+    if (const long long cents = std::llabs(whole) % 100; cents != 0) {
+        text += '.';
+        text += static_cast<char>('0' + cents / 10);
+        if (cents % 10 != 0) {
+            text += static_cast<char>('0' + cents % 10);
+        }
+    }
+    return whole < 0 ? '-' + text : text;
+}
+
 } // namespace
 
 std::string FormatDialogFloat(float value) {
+    if (std::optional<std::string> text = FormatHundredths(value)) {
+        return *text;
+    }
     return ToChars(static_cast<double>(value), std::chars_format::general, FLT_DIG);
 }
 

@@ -2,9 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
+#include <charconv>
 #include <clocale>
+#include <cstdint>
+#include <random>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace cssbinder {
 namespace {
@@ -20,10 +26,21 @@ protected:
 
 INSTANTIATE_TEST_SUITE_P(Locales, DialogNumber, testing::Values("C", "fr_FR.UTF-8"));
 
-TEST_P(DialogNumber, FormatsWithADotInEveryLocale) {
-    EXPECT_EQ(FormatDialogFloat(2.2f), "2.2");
-    EXPECT_EQ(FormatDialogFloat(1.0f), "1");
-    EXPECT_EQ(FormatDialogFloat(1.0f / 3.0f), "0.333333");
+// Every value of two decimals up to 3000, the edges of six digits and random values of every kind
+// read as the general formatter with six significant digits writes them, with a dot.
+TEST_P(DialogNumber, FormatsSixSignificantDigitsWithADot) {
+    std::vector<float> values{-0.0f, 0.005f, 9999.99f, 10000.0f, 10000.01f, 99999.99f, 1e-7f, 123456.7f};
+    std::mt19937 random(7);
+    for (int step = -300000; step <= 300000; ++step) {
+        values.insert(values.end(),
+                      {step / 100.0f, std::bit_cast<float>(static_cast<std::uint32_t>(random()))});
+    }
+    for (const float value : values) {
+        std::array<char, 64> expected{};
+        std::to_chars(expected.data(), expected.data() + expected.size(), static_cast<double>(value),
+                      std::chars_format::general, 6);
+        ASSERT_EQ(FormatDialogFloat(value), expected.data()) << std::bit_cast<std::uint32_t>(value);
+    }
     EXPECT_EQ(FormatSixDecimals(static_cast<double>(2.2f)), "2.200000");
 }
 
