@@ -72,9 +72,10 @@ void CGammaDlg::ShowRampInPictures(const GammaRamp& ramp) {
     for (const PreviewPicture& picture : m_pictures) {
         // The format the screen shows, so that the picture is drawn without converting it.
         QImage shown = picture.original.convertToFormat(QImage::Format_RGB32);
+        const int width = shown.width();
         for (int y = 0; y < shown.height(); ++y) {
-            auto* pixel = reinterpret_cast<QRgb*>(shown.scanLine(y));
-            for (int x = 0; x < shown.width(); ++x, ++pixel) {
+            QRgb* const row = reinterpret_cast<QRgb*>(shown.scanLine(y));
+            for (QRgb* pixel = row; pixel != row + width; ++pixel) {
                 *pixel = qRgb(red[qRed(*pixel)], green[qGreen(*pixel)], blue[qBlue(*pixel)]);
             }
         }
