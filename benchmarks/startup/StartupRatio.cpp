@@ -101,6 +101,13 @@ template <typename T> T Median(std::vector<T> values) {
     return values.size() % 2 != 0 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+// The value a given share of the values lie at or below (nearest rank).
+double Quantile(std::vector<double> values, double share) {
+    std::sort(values.begin(), values.end());
+    const auto rank = static_cast<std::size_t>(share * static_cast<double>(values.size() - 1) + 0.5);
+    return values[rank];
+}
+
 RunResult MediansOf(const std::vector<RunResult>& runs) {
     std::vector<double> seconds;
     std::vector<double> cpuSeconds;
@@ -122,7 +129,7 @@ int main(int argc, char* argv[]) {
     }
     const std::vector<std::string> mainWindow{argv[1]};
     const std::vector<std::string> bareDialog{argv[2]};
-    const int pairs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 11;
+    const int pairs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 21;
     try {
         const VirtualDisplay display;
         const std::filesystem::path profile =
@@ -166,6 +173,15 @@ int main(int argc, char* argv[]) {
         std::printf("  ratio        %7.2f     %7.2f     %7.2f\n", main.seconds / bare.seconds,
                     main.cpuSeconds / bare.cpuSeconds,
                     static_cast<double>(main.peakKilobytes) / static_cast<double>(bare.peakKilobytes));
+
+        // How far one pair's wall ratio strays from another tells how much the machine's noise
+        // weighs in the median above.
+        std::vector<double> pairRatios;
+        for (std::size_t pair = 0; pair < mainRuns.size(); ++pair) {
+            pairRatios.push_back(mainRuns[pair].seconds / bareRuns[pair].seconds);
+        }
+        std::printf("  wall ratio of the middle half of the pairs: %.2f to %.2f\n",
+                    Quantile(pairRatios, 0.25), Quantile(pairRatios, 0.75));
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "startup_ratio: %s\n", failure.what());
         return 1;
