@@ -1,5 +1,6 @@
 #include "core/binds/KeyCatalogue.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <stdexcept>
@@ -28,6 +29,8 @@ constexpr std::array<std::string_view, 30> kMiscKeys{
     "!",        ":",     ";",       ",",         "Backspace", "ENTER",     "TAB",  "SHIFT",
     "CTRL",     "ALT",   "Ins",     "Del",       "Home",      "End",       "PGUP", "PGDOWN",
     "Capslock", "Space", "Uparrow", "Downarrow", "Leftarrow", "Rightarrow"};
+// The game knows Page Down only as "pgdn" ("pgdown" binds nothing); the list keeps the longer name.
+constexpr std::array<NamedKey, 1> kMiscKeyNames{{{"PGDOWN", "PGDN"}}};
 
 // The game names the digits of the pad by their navigation function; the 5, which has none, keeps its digit.
 constexpr std::array<NamedKey, 15> kKeyPad{{
@@ -62,7 +65,7 @@ constexpr auto kMouseButtonItems = ItemTexts(kMouseButtons);
 
 struct KeyList {
     ComboList list;
-    std::span<const NamedKey> names; // empty when every item's text is its game name
+    std::span<const NamedKey> names; // the items whose game name is not their text
 };
 
 // Indexed by combo number - 1.
@@ -70,7 +73,7 @@ constexpr std::array<KeyList, 6> kKeyLists{{
     {{"Letters", "Lettres", kLetters}, {}},
     {{"Numbers", "Nombres", kNumbers}, {}},
     {{"Function Keys", "Touches de fonction", kFunctionKeys}, {}},
-    {{"Misc Keys", "Touches diverses", kMiscKeys}, {}},
+    {{"Misc Keys", "Touches diverses", kMiscKeys}, kMiscKeyNames},
     {{"Key Pad Keys", "Touches du pavé numérique", kKeyPadItems}, kKeyPad},
     {{"Mouse Buttons", "Boutons de la souris", kMouseButtonItems}, kMouseButtons},
 }};
@@ -90,7 +93,9 @@ std::optional<std::string> GameKeyName(int comboNumber, int position) {
     if (!index) {
         return std::nullopt;
     }
-    return std::string(keys.names.empty() ? keys.list.items[*index] : keys.names[*index].gameName);
+    const std::string_view item = keys.list.items[*index];
+    const auto named = std::ranges::find(keys.names, item, &NamedKey::item);
+    return std::string(named == keys.names.end() ? item : named->gameName);
 }
 
 } // namespace cssbinder

@@ -22,9 +22,10 @@ enum KeyCombo : int {
 const ComboList& KeyComboList(int comboNumber);
 
 // The game's name for the key at `position` of a key list, as the bind entry is stored under it:
-// letters, numbers, function and misc keys are named by their item text ("A", "F1", "Escape", "ù");
-// key pad keys and mouse buttons have names of their own ("kp_ins", "mwheeldown"). The title item,
-// no selection, a position past the list and an unknown combo number are no key.
+// letters, numbers, function and misc keys are named by their item text ("A", "F1", "Escape", "ù")
+// but Page Down ("PGDN"); key pad keys and mouse buttons have names of their own ("kp_ins",
+// "mwheeldown"). The title item, no selection, a position past the list and an unknown combo number
+// are no key.
 std::optional<std::string> GameKeyName(int comboNumber, int position);
 
 } // namespace cssbinder

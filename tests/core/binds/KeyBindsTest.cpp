@@ -19,7 +19,7 @@ TEST(KeyCatalogue, GameKeyNameByListAndPosition) {
         {NumbersCombo, {{1, "0"}, {10, "9"}, {11, nullptr}}},
         {FunctionKeysCombo, {{1, "F1"}, {12, "F12"}, {13, nullptr}}},
         {MiscKeysCombo,
-         {{1, "Escape"}, {8, "\xC3\xB9"}, {11, ";"}, {24, "PGDOWN"}, {30, "Rightarrow"}, {31, nullptr}}},
+         {{1, "Escape"}, {8, "\xC3\xB9"}, {11, ";"}, {24, "PGDN"}, {30, "Rightarrow"}, {31, nullptr}}},
         {KeyPadCombo, {{16, nullptr}}},
         {MouseButtonsCombo, {{1, "mouse1"}, {5, "mouse5"}, {6, "mwheelup"}, {7, "mwheeldown"}, {8, nullptr}}},
         {NoKeyCombo, {{1, nullptr}}},
@@ -34,6 +34,7 @@ TEST(KeyCatalogue, GameKeyNameByListAndPosition) {
         EXPECT_EQ(GameKeyName(combo, 0), std::nullopt) << combo;
         EXPECT_EQ(GameKeyName(combo, -1), std::nullopt) << combo;
     }
+    EXPECT_EQ(KeyComboList(MiscKeysCombo).items[23], "PGDOWN");
     EXPECT_THROW(KeyComboList(NoKeyCombo), std::out_of_range);
     EXPECT_THROW(KeyComboList(7), std::out_of_range);
 }
@@ -50,7 +51,7 @@ TEST(KeyCatalogue, KeyPadKeysHaveTheGamesNames) {
 
 // The whole line is lower-cased, catalogue keys and accented capitals included; ù, already small, stays.
 TEST(BindLine, QuotesKeyAndCommandInSmallLetters) {
-    EXPECT_EQ(BindLine(GameKeyName(MiscKeysCombo, 24).value(), "buy vest"), "bind \"pgdown\" \"buy vest\"");
+    EXPECT_EQ(BindLine(GameKeyName(MiscKeysCombo, 24).value(), "buy vest"), "bind \"pgdn\" \"buy vest\"");
     EXPECT_EQ(BindLine("F1", "say Hello"), "bind \"f1\" \"say hello\"");
     EXPECT_EQ(BindLine("\xC3\xB9", "say \xC3\x89T\xC3\x89"), "bind \"\xC3\xB9\" \"say \xC3\xA9t\xC3\xA9\"");
     EXPECT_EQ(ConsoleBindValue("kp_INS"), "con_enable 1\r\nbind \"kp_ins\" \"toggleconsole\"");
