@@ -1,5 +1,6 @@
 // The menu background changer of the Advanced Parameters dialog: the chosen picture goes through the
 // conversion kit, and the textures it makes replace the game's menu background.
+#include "core/advanced/MenuBackgroundFiles.h"
 #include "core/advanced/MenuBackgroundMessages.h"
 #include "core/lang/MainWindowLabels.h"
 #include "platform/BackgroundKit.h"
@@ -15,26 +16,13 @@
 #include <QFile>
 #include <QFileDialog>
 
-#include <array>
 #include <chrono>
 
 namespace cssbinder {
 namespace {
 
 constexpr std::chrono::seconds kConversionTimeLimit{60};
-constexpr char kPictureCopy[] = "hl2/materialsrc/animated/spray001.tga";
-constexpr char kConsoleFolder[] = "cstrike/materials/console";
-
-// A texture the kit makes (in its folder) and the name it is installed under in the console folder.
-// Widescreen screens show the second one.
-struct Texture {
-    const char* made;
-    const char* installed;
-};
-constexpr std::array<Texture, 2> kTextures{{
-    {"hl2/materials/animated/spray.vtf", "background01.vtf"},
-    {"hl2/materials/animated/spray_widescreen.vtf", "background01_widescreen.vtf"},
-}};
+using namespace menu_background;
 
 // The picture chosen by the user, or an empty text when the dialog is cancelled.
 QString AskPicturePath(QWidget* parent) {

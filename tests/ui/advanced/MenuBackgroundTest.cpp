@@ -77,8 +77,11 @@ private slots:
     }
 
     // The picture is copied into the kit, the kit runs in its folder with the busy cursor up and the
-    // dialog still painting, and both textures are installed; a second run replaces them.
+    // dialog still painting, and both textures are installed in the custom folder, the only place the
+    // game takes them from; a second run replaces them. A background at the old place stays as it was.
     void bothTexturesAreInstalledAndASecondRunReplacesThem() {
+        const QString old = m_fixture->GameFolder() + u"/cstrike/materials/console/background01.vtf"_s;
+        QVERIFY(WriteFile(old, "OLD"));
         QList<Qt::CursorShape> cursors;
         QTimer sampler;
         connect(&sampler, &QTimer::timeout, this, [&cursors] {
@@ -97,6 +100,8 @@ private slots:
         }
         QCOMPARE(QDir(Console()).entryList(QDir::Files),
                  (QStringList{u"background01.vtf"_s, u"background01_widescreen.vtf"_s}));
+        QCOMPARE(QFileInfo(old).dir().entryList(QDir::Files), QStringList{u"background01.vtf"_s});
+        QCOMPARE(ReadFile(old), "OLD");
     }
 
     // Each failure is said, naming the file and the reason, and the installed background stays.
@@ -114,7 +119,8 @@ private slots:
             << u"no cstrike"_s << u"Le dossier du jeu %3 n'a pas de dossier cstrike."_s;
         QTest::newRow("widescreen cannot be written")
             << u"blocked"_s
-            << u"Impossible d'écrire %3/cstrike/materials/console/background01_widescreen.vtf : "_s;
+            << u"Impossible d'écrire %3/cstrike/custom/cssbinder/materials/console/"
+               u"background01_widescreen.vtf : "_s;
     }
     void failuresAreSaidAndKeepTheOldBackground() {
         QFETCH(QString, picture);
@@ -145,7 +151,7 @@ private:
         return QDir::cleanPath(m_fixture->GameFolder() + u"/../pics/"_s + name);
     }
     QString Console(const QString& name = {}) const {
-        return m_fixture->GameFolder() + u"/cstrike/materials/console/"_s + name;
+        return m_fixture->GameFolder() + u"/cstrike/custom/cssbinder/materials/console/"_s + name;
     }
 
     // Chooses a picture holding the text and changes the background; returns the messages shown.
