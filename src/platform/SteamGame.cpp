@@ -24,6 +24,9 @@ QString SteamGameFolder() {
             return file.read(kLargestSteamFile).toStdString();
         },
         [](const std::string& path) { return QFileInfo(QString::fromStdString(path)).isDir(); },
+        [](const std::string& path) {
+            return QFileInfo(QString::fromStdString(path)).canonicalFilePath().toStdString();
+        },
     };
     const std::optional<std::string> folder = FindSteamGameFolder(SteamFolders(), files);
     return folder ? QString::fromStdString(*folder) : QString();

@@ -152,6 +152,11 @@ const KeyValues* KeyValues::Find(std::string_view childKey) const {
 }
 
 std::optional<KeyValues> ParseKeyValues(std::string_view text) {
+    // Some tools write a UTF-8 byte-order mark, which would otherwise become part of the first key.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark)) {
+        text.remove_prefix(kByteOrderMark.size());
+    }
     Tokenizer tokens(text);
     KeyValues root;
     if (!ReadBlock(tokens, root, 0)) {

@@ -18,8 +18,9 @@ struct KeyValues {
 };
 
 // Reads KeyValues text: quoted or bare keys and values, nested blocks in braces, the escapes \\, \",
-// \n and \t in quoted texts, // comments and [$PLATFORM] conditions, which are skipped. The result is
-// a block holding the top-level keys, or nothing when the text is broken.
+// \n and \t in quoted texts, // comments and [$PLATFORM] conditions, which are skipped, as is a UTF-8
+// byte-order mark at the start. The result is a block holding the top-level keys, or nothing when the
+// text is broken.
 std::optional<KeyValues> ParseKeyValues(std::string_view text);
 
 } // namespace cssbinder

@@ -2,6 +2,8 @@
 
 #include "core/steam/KeyValues.h"
 
+#include <algorithm>
+
 namespace cssbinder {
 namespace {
 
@@ -12,13 +14,19 @@ std::optional<KeyValues> ReadKeyValues(const std::string& path, const SteamFiles
     return text ? ParseKeyValues(*text) : std::nullopt;
 }
 
-// Each library is a block with its "path"; files of older Steam clients list the paths as values.
-std::vector<std::string> LibraryPaths(const KeyValues& libraryFolders) {
-    std::vector<std::string> paths;
-    for (const KeyValues& library : libraryFolders.children) {
-        if (const KeyValues* path = library.Find("path")) {
+// The Steam folder, then each library its libraryfolders.vdf lists: a block with its "path", or in
+// files of older Steam clients the path as the value of a number. An empty path names no folder.
+std::vector<std::string> Libraries(const std::string& steam, const SteamFiles& files) {
+    std::vector<std::string> paths{steam};
+    const std::optional<KeyValues> vdf = ReadKeyValues(steam + "/steamapps/libraryfolders.vdf", files);
+    const KeyValues* libraryFolders = vdf ? vdf->Find("libraryfolders") : nullptr;
+    if (libraryFolders == nullptr) {
+        return paths;
+    }
+    for (const KeyValues& library : libraryFolders->children) {
+        if (const KeyValues* path = library.Find("path"); path != nullptr && !path->value.empty()) {
             paths.push_back(path->value);
-        } else if (library.children.empty() && !library.value.empty() &&
+        } else if (path == nullptr && !library.value.empty() &&
                    library.key.find_first_not_of("0123456789") == std::string::npos) {
             paths.push_back(library.value);
         }
@@ -44,13 +52,14 @@ std::optional<std::string> GameFolderIn(const std::string& library, const SteamF
 
 std::optional<std::string> FindSteamGameFolder(const std::vector<std::string>& steamFolders,
                                                const SteamFiles& files) {
+    std::vector<std::string> searched;
     for (const std::string& steam : steamFolders) {
-        const std::optional<KeyValues> vdf = ReadKeyValues(steam + "/steamapps/libraryfolders.vdf", files);
-        const KeyValues* libraryFolders = vdf ? vdf->Find("libraryfolders") : nullptr;
-        if (libraryFolders == nullptr) {
-            continue;
-        }
-        for (const std::string& library : LibraryPaths(*libraryFolders)) {
+        for (const std::string& path : Libraries(steam, files)) {
+            const std::string library = files.canonical(path);
+            if (library.empty() || std::ranges::find(searched, library) != searched.end()) {
+                continue;
+            }
+            searched.push_back(library);
             if (std::optional<std::string> folder = GameFolderIn(library, files)) {
                 return folder;
             }

@@ -1,18 +1,23 @@
 #include "core/steam/KeyValues.h"
+#include "core/steam/SteamLibrary.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
 
 namespace cssbinder {
 namespace {
 
 TEST(KeyValues, ReadsNestedBlocksOfQuotedAndBareTexts) {
-    const auto root = ParseKeyValues("// written by Steam\n"
-                                     "\"libraryfolders\"\n{\n"
+    // Some tools start the file with a UTF-8 byte-order mark.
+    const auto root = ParseKeyValues("\xEF\xBB\xBF\"libraryfolders\" // written by Steam\n{\n"
                                      "\t\"0\"\t{ \"path\" \"/home/a/Steam\" // the first one\n"
                                      "\t\t\"apps\" { \"240\" \"4\" } }\n"
                                      "\tcontentstatsid -42 [$LINUX]\n"
                                      "}\n");
     ASSERT_TRUE(root);
+    ASSERT_EQ(root->children.size(), 1u);
     const KeyValues* folders = root->Find("LibraryFolders");
     ASSERT_NE(folders, nullptr);
     ASSERT_EQ(folders->children.size(), 2u);
@@ -44,6 +49,64 @@ TEST(KeyValues, BrokenTextGivesNothing) {
     const auto empty = ParseKeyValues(" // nothing but a comment");
     ASSERT_TRUE(empty);
     EXPECT_TRUE(empty->children.empty());
+}
+
+// A made-up home where ~/.steam/steam links to ~/.local/share/Steam and one more library is /games. Each
+// row gives the Steam folder's libraryfolders.vdf (nothing: no file) and the library holding the game;
+// an empty one stands for a folder no real library names, where the game must never be found. The
+// Steam folder itself is searched first, then each listed library, each once; nothing outside these
+// folders is ever asked for.
+TEST(SteamLibrary, SearchesTheSteamFolderThenEachListedLibraryOnce) {
+    const std::string steam = "/home/u/.local/share/Steam";
+    const std::string link = "/home/u/.steam/steam";
+    const std::string pre2021 =
+        R"("LibraryFolders" { "TimeNextStatsReport" "1" "ContentStatsID" "-7" "1" "/games" })";
+    const std::string game = "/steamapps/common/Counter-Strike Source";
+    const struct {
+        std::optional<std::string> vdf;
+        std::string gameLibrary;
+    } rows[] = {
+        {pre2021, steam}, // written before 2021: the Steam folder is not listed
+        {pre2021, "/games"},
+        {R"("libraryfolders" { "contentstatsid" "-7" })", steam},
+        {std::nullopt, steam},
+        {"\"libraryfolders\" { \"0\" { \"path\" \"", steam}, // cut short
+        // Today's files list the Steam folder too, which the link also names.
+        {R"("libraryfolders" { "0" { "path" "/home/u/.local/share/Steam" } "1" { "path" "/games" } })", ""},
+        {R"("libraryfolders" { "0" { "path" "" } "1" "" "2" { "path" "/games" } })", ""},
+    };
+    for (const auto& [vdf, gameLibrary] : rows) {
+        std::map<std::string, std::string> tree{{gameLibrary + "/steamapps/appmanifest_240.acf",
+                                                 R"("AppState" { "installdir" "Counter-Strike Source" })"}};
+        if (vdf) {
+            tree[steam + "/steamapps/libraryfolders.vdf"] = *vdf;
+        }
+        std::vector<std::string> asked;
+        const auto resolve = [&](const std::string& path) {
+            asked.push_back(path);
+            return path.starts_with(link) ? steam + path.substr(link.size()) : path;
+        };
+        const SteamFiles files{
+            [&](const std::string& path) -> std::optional<std::string> {
+                const auto file = tree.find(resolve(path));
+                return file == tree.end() ? std::nullopt : std::optional(file->second);
+            },
+            [&](const std::string& path) { return resolve(path) == gameLibrary + game + "/cstrike"; },
+            [&](const std::string& path) {
+                const std::string real = resolve(path);
+                return real == steam || real == "/games" ? real : std::string();
+            },
+        };
+        const std::optional<std::string> found = FindSteamGameFolder({link, steam}, files);
+        EXPECT_EQ(found, gameLibrary.empty() ? std::nullopt : std::optional(gameLibrary + game))
+            << vdf.value_or("");
+        for (const std::string& path : asked) {
+            EXPECT_TRUE(path.starts_with("/home/u/") || path.starts_with("/games")) << path;
+            if (path.ends_with(".acf")) {
+                EXPECT_EQ(std::ranges::count(asked, path), 1) << path;
+            }
+        }
+    }
 }
 
 } // namespace
