@@ -52,10 +52,10 @@ TEST(KeyValues, BrokenTextGivesNothing) {
 }
 
 // A made-up home where ~/.steam/steam links to ~/.local/share/Steam and one more library is /games. Each
-// row gives the Steam folder's libraryfolders.vdf (nothing: no file) and the library holding the game;
-// an empty one stands for a folder no real library names, where the game must never be found. The
-// Steam folder itself is searched first, then each listed library, each once; nothing outside these
-// folders is ever asked for.
+// row gives the Steam folder's libraryfolders.vdf (nothing: no file), the library whose manifest names
+// the game (empty: a folder of no name), and whether the game's cstrike folder is there. The Steam folder
+// itself is searched first, then each listed library, each once; nothing outside these folders is ever asked
+// for.
 TEST(SteamLibrary, SearchesTheSteamFolderThenEachListedLibraryOnce) {
     const std::string steam = "/home/u/.local/share/Steam";
     const std::string link = "/home/u/.steam/steam";
@@ -64,19 +64,22 @@ TEST(SteamLibrary, SearchesTheSteamFolderThenEachListedLibraryOnce) {
     const std::string game = "/steamapps/common/Counter-Strike Source";
     const struct {
         std::optional<std::string> vdf;
-        std::string gameLibrary;
+        std::string library;
+        bool found;
     } rows[] = {
-        {pre2021, steam}, // written before 2021: the Steam folder is not listed
-        {pre2021, "/games"},
-        {R"("libraryfolders" { "contentstatsid" "-7" })", steam},
-        {std::nullopt, steam},
-        {"\"libraryfolders\" { \"0\" { \"path\" \"", steam}, // cut short
+        {pre2021, steam, true}, // written before 2021: the Steam folder is not listed
+        {pre2021, "/games", true},
+        {R"("libraryfolders" { "contentstatsid" "-7" })", steam, true},
+        {std::nullopt, steam, true},
+        {"\"libraryfolders\" { \"0\" { \"path\" \"", steam, true}, // cut short
         // Today's files list the Steam folder too, which the link also names.
-        {R"("libraryfolders" { "0" { "path" "/home/u/.local/share/Steam" } "1" { "path" "/games" } })", ""},
-        {R"("libraryfolders" { "0" { "path" "" } "1" "" "2" { "path" "/games" } })", ""},
+        {R"("libraryfolders" { "0" { "path" "/home/u/.local/share/Steam" } "1" { "path" "/games" } })",
+         "/games", false},
+        // An empty path names no folder, not even the working folder; a library may be gone.
+        {R"("libraryfolders" { "0" { "path" "" } "1" "" "2" { "path" "/games/gone" } })", "", false},
     };
-    for (const auto& [vdf, gameLibrary] : rows) {
-        std::map<std::string, std::string> tree{{gameLibrary + "/steamapps/appmanifest_240.acf",
+    for (const auto& [vdf, library, found] : rows) {
+        std::map<std::string, std::string> tree{{library + "/steamapps/appmanifest_240.acf",
                                                  R"("AppState" { "installdir" "Counter-Strike Source" })"}};
         if (vdf) {
             tree[steam + "/steamapps/libraryfolders.vdf"] = *vdf;
@@ -91,14 +94,14 @@ TEST(SteamLibrary, SearchesTheSteamFolderThenEachListedLibraryOnce) {
                 const auto file = tree.find(resolve(path));
                 return file == tree.end() ? std::nullopt : std::optional(file->second);
             },
-            [&](const std::string& path) { return resolve(path) == gameLibrary + game + "/cstrike"; },
+            [&](const std::string& path) { return found && resolve(path) == library + game + "/cstrike"; },
             [&](const std::string& path) {
                 const std::string real = resolve(path);
                 return real == steam || real == "/games" ? real : std::string();
             },
         };
-        const std::optional<std::string> found = FindSteamGameFolder({link, steam}, files);
-        EXPECT_EQ(found, gameLibrary.empty() ? std::nullopt : std::optional(gameLibrary + game))
+        EXPECT_EQ(FindSteamGameFolder({link, steam}, files),
+                  found ? std::optional(library + game) : std::nullopt)
             << vdf.value_or("");
         for (const std::string& path : asked) {
             EXPECT_TRUE(path.starts_with("/home/u/") || path.starts_with("/games")) << path;
