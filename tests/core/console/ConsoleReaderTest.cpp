@@ -1,9 +1,22 @@
 #include "core/console/ConsoleReader.h"
+#include "core/advanced/ConnectionPresets.h"
+#include "core/advanced/GraphicsSwitches.h"
+#include "core/binds/BindLine.h"
+#include "core/binds/BuyScript.h"
+#include "core/binds/KeyCatalogue.h"
+#include "core/binds/WeaponLists.h"
+#include "core/crosshair/CrosshairState.h"
+#include "core/document/ConfigFileBytes.h"
+#include "core/gamma/GammaSetting.h"
+#include "core/text/LowerCase.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace cssbinder {
 namespace {
@@ -62,6 +75,165 @@ TEST(ConsoleReader, ReadsFilesAndBoundKeysAsTheGameDoes) {
     };
     for (const auto& [text, description] : cases) {
         EXPECT_EQ(Describe(text), description) << text;
+    }
+}
+
+// What the tool means by a command it writes, described as Describe does: commands chained by ";",
+// words parted by one blank, a value in quotes.
+std::string Meant(std::string_view command) {
+    std::string description;
+    for (std::size_t start = 0; start <= command.size();) {
+        const std::size_t end = std::min(command.find(';', start), command.size());
+        std::string_view piece = command.substr(start, end - start);
+        piece.remove_prefix(piece.starts_with(' ') ? 1 : 0);
+        std::string words = '[' + std::string(piece) + ']';
+        std::replace(words.begin(), words.end(), ' ', '|');
+        std::erase(words, '"');
+        description += words;
+        start = end + 1;
+    }
+    return description;
+}
+
+// The file holding one entry the tool stores, as the game reads it.
+std::string GameReading(std::string_view line) {
+    return Describe(ToConfigFileBytes(std::string(line) + "\r\n"));
+}
+
+std::string BindMeant(std::string_view key, std::string_view command) {
+    const std::string lower = ToLowerText(command);
+    return "[bind|" + ToLowerText(key) + '|' + lower + "] =>" + Meant(lower) + " <=";
+}
+
+std::vector<std::string> SettingLines() {
+    std::vector<std::string> lines;
+    ConfigDocument document;
+    const auto keep = [&lines, &document] {
+        for (const ConfigEntry& entry : document.Entries()) {
+            lines.push_back(entry.line);
+        }
+    };
+    for (int step = 0; step < 18; ++step) {
+        CrosshairState state;
+        for (int i = 0; i < step; ++i) {
+            TransparencyPlus(state);
+            SizePlus(state);
+        }
+        UseColor(document, step % 5);
+        ToggleSetAlpha(state, document);
+        CustomSize(state, document);
+        keep();
+        ToggleDynamic(state, document);
+        ApplyDirectXLevel(document, step % kDirectXLevelCount);
+        ApplyConnectionPreset(document, static_cast<ConnectionPreset>(step % 3));
+        StoreGamma(document, static_cast<float>(GammaForPosition(100 + step * 12)));
+        keep();
+    }
+    for (const GraphicsSwitch& box : GraphicsSwitches()) {
+        ApplyGraphicsSwitch(document, box, false);
+    }
+    keep();
+    return lines;
+}
+
+// A say text of 0 to about 200 bytes from pieces the console or the chat might read their own way.
+std::string RandomSayText(std::mt19937& random) {
+    static const std::string_view pieces[] = {
+        "a",
+        "Z",
+        "GG ",
+        " ",
+        "\"",
+        ";",
+        "/",
+        "//",
+        "'",
+        "{",
+        "}",
+        ":",
+        "\t",
+        "\r\n",
+        "\xC3\xA9",
+        "\xC3\x89",
+        "\xC5\xB8",
+        "\xC5\x92",
+        "\xC3\x9F",
+        "\xC4\xB0",
+        "\xD0\x96",
+        "\xD1\x8F",
+        "\xCE\xA9",
+        "\xCE\x86",
+        "\xE4\xB8\xAD",
+        "\xF0\x9F\x98\x80",
+        "http://x",
+    };
+    std::string text;
+    for (auto count = random() % 90; count > 0; --count) {
+        text += pieces[random() % std::size(pieces)];
+    }
+    return text;
+}
+
+// Every line the tool writes reads back, through the bytes of the saved file, as the bind or setting
+// the tool meant; pressing a bound key runs exactly the commands meant; a say text reaches the chat
+// as the preview box shows it.
+TEST(ConsoleReader, EveryLineTheToolWritesIsReadAsMeant) {
+    for (int combo = LettersCombo; combo <= MouseButtonsCombo; ++combo) {
+        for (int position = 1; const auto key = GameKeyName(combo, position); ++position) {
+            EXPECT_EQ(GameReading(ConsoleBindValue(*key)),
+                      "[con_enable|1]" + BindMeant(*key, "toggleconsole"));
+        }
+    }
+    std::vector<std::string> commands;
+    for (int position = 1; position < 40; ++position) {
+        for (const BuyChoices choices :
+             {BuyChoices{.secondary = position}, BuyChoices{.primary1 = position, .armor = position % 3},
+              BuyChoices{.primary2 = position}}) {
+            commands.push_back(BuyCommand(choices));
+        }
+        commands.push_back(QuickWeaponCommand(position).value_or(""));
+    }
+    BuyChoices all{.secondary = 1, .primary1 = 2, .primary2 = 22, .armor = 1};
+    all.defuser = all.heGrenade = all.flashbang1 = all.flashbang2 = all.smokeGrenade = all.primaryAmmo =
+        all.secondaryAmmo = all.nightVision = true;
+    commands.push_back(BuyCommand(all));
+    for (const std::string& command : commands) {
+        if (!command.empty()) {
+            EXPECT_EQ(GameReading(BindLine("kp_ins", command)), BindMeant("kp_ins", command));
+        }
+    }
+    for (const std::string& line : SettingLines()) {
+        EXPECT_EQ(GameReading(line), Meant(line));
+    }
+
+    std::mt19937 random(20);
+    for (int i = 0; i < 4000; ++i) {
+        const std::string typed = RandomSayText(random);
+        const std::string_view kept = FitSayText(typed); // all the say field takes
+        const std::string prefix = i % 2 == 0 ? "say " : "say_team ";
+        const std::string line = BindLine("F1", SayCommand(i % 2, kept));
+        const std::string shown = line.substr(11 + prefix.size(), line.size() - 12 - prefix.size());
+        ASSERT_EQ(line, "bind \"f1\" \"" + prefix + shown + '"');
+        // Nothing typed is lost or turned into something else; only the console's own signs are mended.
+        const auto letters = [](std::string text) {
+            std::erase_if(text, [](char c) {
+                return std::string_view(" \t\r\n\"';,/").find(c) != std::string_view::npos;
+            });
+            return text;
+        };
+        EXPECT_EQ(letters(ToLowerText(kept)), letters(shown)) << typed;
+        EXPECT_EQ(kept.empty(), typed.empty()) << typed;
+        const std::string file = ToConfigFileBytes(line + "\r\n");
+        const auto read = ReadCommands(file);
+        const auto bind = read.size() == 1 ? ReadBind(read[0]) : std::nullopt;
+        ASSERT_TRUE(bind && bind->key == "f1") << typed;
+        const auto pressed = ExpandBind(bind->boundText);
+        // The console parts the message from "say" by the blanks after it.
+        const std::size_t message = shown.find_first_not_of(" \t");
+        const std::string_view chat =
+            message == std::string::npos ? "" : std::string_view(shown).substr(message);
+        const bool saysNothing = chat.empty() && pressed.size() == 1 && ChatText(pressed[0]) == "";
+        EXPECT_TRUE(pressed.size() == 1 ? ChatText(pressed[0]) == chat : saysNothing) << typed;
     }
 }
 

@@ -1,0 +1,52 @@
+#include "core/text/CodePage1252.h"
+#include "core/text/LowerCase.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+
+namespace cssbinder {
+namespace {
+
+TEST(CodePage1252, DecodesEveryByteToUtf8) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"plain ascii ~", "plain ascii ~"},
+        {"\xF9\xC0\xFF\xA0", "\xC3\xB9\xC3\x80\xC3\xBF\xC2\xA0"}, // ù À ÿ no-break space
+        {"\x80", "\xE2\x82\xAC"},                                 // €
+        // Š Œ Ž Ÿ “ ™
+        {"\x8A\x8C\x8E\x9F\x93\x99", "\xC5\xA0\xC5\x92\xC5\xBD\xC5\xB8\xE2\x80\x9C\xE2\x84\xA2"},
+        {"\x81\x9D", "\xC2\x81\xC2\x9D"}, // unassigned bytes keep their C1 controls
+    };
+    for (const auto& [cp1252, utf8] : cases) {
+        EXPECT_EQ(DecodeCp1252(cp1252), utf8) << utf8;
+    }
+}
+
+// Code page 1252's capitals as before, and the Latin, Greek and Cyrillic ones beyond it; letters
+// without a small form in the table, and everything else, stay as they are.
+TEST(LowerCase, LowerCasesTheCapitalsOfLatinGreekAndCyrillic) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"SAY GG All [@^_`{}]", "say gg all [@^_`{}]"},
+        // ÀÉÞŠŒŽŸ -> àéþšœžÿ
+        {"\xC3\x80\xC3\x89\xC3\x9E\xC5\xA0\xC5\x92\xC5\xBD\xC5\xB8",
+         "\xC3\xA0\xC3\xA9\xC3\xBE\xC5\xA1\xC5\x93\xC5\xBE\xC3\xBF"},
+        // Ā Ł Ŋ Ź İ -> ā ł ŋ ź i
+        {"\xC4\x80\xC5\x81\xC5\x8A\xC5\xB9\xC4\xB0", "\xC4\x81\xC5\x82\xC5\x8B\xC5\xBA"
+                                                     "i"},
+        // Α Ω Ά Ώ Ϋ -> α ω ά ώ ϋ
+        {"\xCE\x91\xCE\xA9\xCE\x86\xCE\x8F\xCE\xAB", "\xCE\xB1\xCF\x89\xCE\xAC\xCF\x8E\xCF\x8B"},
+        // Ж Я Ё Ѣ Ӂ Ӏ Ԯ -> ж я ё ѣ ӂ ӏ ԯ
+        {"\xD0\x96\xD0\xAF\xD0\x81\xD1\xA2\xD3\x81\xD3\x80\xD4\xAE",
+         "\xD0\xB6\xD1\x8F\xD1\x91\xD1\xA3\xD3\x82\xD3\x8F\xD4\xAF"},
+        // × ß ı ĸ ſ ς, small Cyrillic, a CJK character and an emoji stay.
+        {"\xC3\x97\xC3\x9F\xC4\xB1\xC4\xB8\xC5\xBF\xCF\x82\xD0\xB6\xE4\xB8\xAD\xF0\x9F\x98\x80",
+         "\xC3\x97\xC3\x9F\xC4\xB1\xC4\xB8\xC5\xBF\xCF\x82\xD0\xB6\xE4\xB8\xAD\xF0\x9F\x98\x80"},
+        {"", ""},
+    };
+    for (const auto& [utf8, lower] : cases) {
+        EXPECT_EQ(ToLowerText(utf8), lower) << utf8;
+    }
+}
+
+} // namespace
+} // namespace cssbinder
