@@ -1,4 +1,3 @@
-#include "core/text/CodePage1252.h"
 #include "core/text/LowerCase.h"
 
 #include <gtest/gtest.h>
@@ -7,20 +6,6 @@
 
 namespace cssbinder {
 namespace {
-
-TEST(CodePage1252, DecodesEveryByteToUtf8) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"plain ascii ~", "plain ascii ~"},
-        {"\xF9\xC0\xFF\xA0", "\xC3\xB9\xC3\x80\xC3\xBF\xC2\xA0"}, // ù À ÿ no-break space
-        {"\x80", "\xE2\x82\xAC"},                                 // €
-        // Š Œ Ž Ÿ “ ™
-        {"\x8A\x8C\x8E\x9F\x93\x99", "\xC5\xA0\xC5\x92\xC5\xBD\xC5\xB8\xE2\x80\x9C\xE2\x84\xA2"},
-        {"\x81\x9D", "\xC2\x81\xC2\x9D"}, // unassigned bytes keep their C1 controls
-    };
-    for (const auto& [cp1252, utf8] : cases) {
-        EXPECT_EQ(DecodeCp1252(cp1252), utf8) << utf8;
-    }
-}
 
 // Code page 1252's capitals as before, and the Latin, Greek and Cyrillic ones beyond it; letters
 // without a small form in the table, and everything else, stay as they are.
