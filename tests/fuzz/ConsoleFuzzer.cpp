@@ -1,6 +1,5 @@
-// Feeds any bytes to the model of the game's console as a config file, and presses every key it binds.
-// Whatever the bytes, every piece read must lie inside the text it came from and keep the console's
-// limits, and reading must never crash or touch memory outside the text.
+// Reads any bytes as a config file with the model of the game's console and presses every key it binds:
+// every piece read must lie inside its text and keep the console's limits.
 #include "core/console/ConsoleReader.h"
 
 #include <cstdlib>

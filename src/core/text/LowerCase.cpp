@@ -16,8 +16,7 @@ struct CaseRange {
     bool alternating;
 };
 
-constexpr std::array<CaseRange, 23> kCaseRanges{{
-    {U'A', U'Z', 0x20, false},
+constexpr std::array<CaseRange, 22> kCaseRanges{{
     {0xC0, 0xD6, 0x20, false},           // À to Ö
     {0xD8, 0xDE, 0x20, false},           // Ø to Þ, without ×
     {0x100, 0x12E, 1, true},             // Ā to Į
@@ -42,9 +41,10 @@ constexpr std::array<CaseRange, 23> kCaseRanges{{
     {0x4C0, 0x4C0, 0xF, false},          // Ӏ
 }};
 
-} // namespace
-
 char32_t ToLowerLetter(char32_t codePoint) {
+    if (codePoint < 0x80) {
+        return codePoint >= U'A' && codePoint <= U'Z' ? codePoint + 0x20 : codePoint;
+    }
     for (const CaseRange& range : kCaseRanges) {
         if (codePoint >= range.first && codePoint <= range.last &&
             (!range.alternating || (codePoint - range.first) % 2 == 0)) {
@@ -53,6 +53,8 @@ char32_t ToLowerLetter(char32_t codePoint) {
     }
     return codePoint;
 }
+
+} // namespace
 
 std::string ToLowerText(std::string_view utf8) {
     std::string lower;
