@@ -1,6 +1,6 @@
 # make run: installs what is missing, builds only the program (and its conversion kit) and starts it.
 # make test: installs what is missing, builds and runs every test, then fuzzes the picture converter
-# for 30 seconds.
+# for 30 seconds and the model of the game's console for 10.
 # make package: builds the Debian package into the build folder.
 # make test-sanitize: the same tests in a second tree built with AddressSanitizer and UndefinedBehaviorSanitizer.
 # make fuzz: fuzzes the picture converter until stopped (or for FUZZ_TIME seconds).
@@ -35,6 +35,10 @@ test: build
 	@$(MAKE) --no-print-directory fuzz-build
 	@$(FUZZER) -max_total_time=30 $(FUZZ_CORPUS) 2>$(FUZZ_DIR)/fuzz.log || { tail -50 $(FUZZ_DIR)/fuzz.log; exit 1; }
 	@grep -E '^stat::number_of_executed_units' $(FUZZ_DIR)/fuzz.log
+	@$(FUZZ_DIR)/tests/fuzz/console_fuzzer -max_total_time=10 -max_len=2048 -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/console-corpus 2>$(FUZZ_DIR)/console-fuzz.log \
+	  || { tail -50 $(FUZZ_DIR)/console-fuzz.log; exit 1; }
+	@grep -E '^stat::number_of_executed_units' $(FUZZ_DIR)/console-fuzz.log
 
 # Only what the package installs is built; cpack then installs it into a package tree.
 package: configure
@@ -63,8 +67,8 @@ bench: build
 fuzz-build: deps
 	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 		-DCSSBINDER_FUZZ=ON -DCSSBINDER_WITH_UI=OFF -DCSSBINDER_WITH_BENCHMARKS=OFF -DBUILD_TESTING=OFF >/dev/null
-	@cmake --build $(FUZZ_DIR) --parallel $(JOBS) --target picture_fuzzer
-	@mkdir -p $(FUZZ_DIR)/corpus
+	@cmake --build $(FUZZ_DIR) --parallel $(JOBS) --target picture_fuzzer console_fuzzer
+	@mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/console-corpus
 
 # New inputs the fuzzer finds are kept in $(FUZZ_DIR)/corpus; a crash is written beside it and fails.
 fuzz: fuzz-build

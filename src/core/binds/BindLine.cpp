@@ -1,8 +1,52 @@
 #include "core/binds/BindLine.h"
 
-#include "core/text/CodePage1252.h"
+#include "core/text/LowerCase.h"
+#include "core/text/Utf8.h"
 
 namespace cssbinder {
+namespace {
+
+struct SayMessage {
+    std::string text;
+    std::size_t typedBytesUsed = 0;
+};
+
+// The message of a say text, character by character, up to the chat's limit. The console would
+// otherwise cut the text short: a quote closes the bound command, a semicolon starts another command,
+// "//" starts a comment (even inside the bound text, which is read again at each key press), and a
+// line break ends the config line. All are ASCII bytes, never part of a multi-byte UTF-8 character.
+SayMessage MendSayText(std::string_view text) {
+    SayMessage message;
+    std::size_t chatBytes = 0;
+    std::size_t index = 0;
+    while (index < text.size()) {
+        const char32_t codePoint = DecodeUtf8At(text, index);
+        std::string piece;
+        if (codePoint == U'\r' && index < text.size() && text[index] == '\n') {
+            ++index;
+            piece = " ";
+        } else if (codePoint == U'\r' || codePoint == U'\n') {
+            piece = " ";
+        } else if (codePoint == U'"') {
+            piece = "'";
+        } else if (codePoint == U';') {
+            piece = ",";
+        } else if (codePoint == U'/' && message.text.ends_with('/')) {
+            piece = " /";
+        } else {
+            AppendUtf8(piece, codePoint);
+        }
+        chatBytes += ToLowerText(piece).size();
+        if (chatBytes > kSayTextLimit) {
+            break;
+        }
+        message.text += piece;
+        message.typedBytesUsed = index;
+    }
+    return message;
+}
+
+} // namespace
 
 std::string BindLine(std::string_view key, std::string_view command) {
     std::string line = "bind \"";
@@ -10,23 +54,15 @@ std::string BindLine(std::string_view key, std::string_view command) {
     line += "\" \"";
     line += command;
     line += '"';
-    return ToLowerCp1252(line);
+    return ToLowerText(line);
 }
 
 std::string SayCommand(int sayTarget, std::string_view text) {
-    // A quote would close the bound command early, a semicolon would start another console command,
-    // and a line break (pasted into the field) would end the config line and hand the rest to the
-    // console. All are ASCII bytes, never part of a multi-byte UTF-8 character.
-    std::string message;
-    message.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            continue;
-        }
-        message += c == '"' ? '\'' : c == ';' ? ',' : c == '\r' || c == '\n' ? ' ' : c;
-    }
-    return (sayTarget == 0 ? "say " : "say_team ") + message;
+    return (sayTarget == 0 ? "say " : "say_team ") + MendSayText(text).text;
+}
+
+std::string_view FitSayText(std::string_view text) {
+    return text.substr(0, MendSayText(text).typedBytesUsed);
 }
 
 std::string ConsoleBindValue(std::string_view key) {

@@ -1,9 +1,9 @@
 #include "core/document/ConfigFileBytes.h"
 
-#include "core/text/CodePage1252.h"
-
 namespace cssbinder {
 
+// UTF-8 as it is, without a byte-order mark: the game shows chat text decoded as UTF-8, and a mark
+// would become part of the first command's name.
 std::string ToConfigFileBytes(std::string_view text) {
     std::string withCrLf;
     withCrLf.reserve(text.size() + text.size() / 8);
@@ -18,7 +18,7 @@ std::string ToConfigFileBytes(std::string_view text) {
             withCrLf += c;
         }
     }
-    return EncodeCp1252(withCrLf);
+    return withCrLf;
 }
 
 std::string GameConfigFolder(std::string_view gamePath, char separator) {

@@ -5,8 +5,8 @@
 
 namespace cssbinder {
 
-// The bytes of the configuration file for the text of the preview box: every line break, whether
-// "\r\n", "\n" or a lone "\r", becomes one "\r\n", and the text is written in code page 1252.
+// The bytes of the configuration file for the UTF-8 text of the preview box: every line break,
+// whether "\r\n", "\n" or a lone "\r", becomes one "\r\n"; everything else stays as it is.
 std::string ToConfigFileBytes(std::string_view text);
 
 // The folder the game reads its configuration from, inside the game folder.

@@ -1,6 +1,5 @@
 #include "ui/app/CBinderDlg.h"
 
-#include "core/binds/BindLine.h"
 #include "core/binds/KeyCatalogue.h"
 #include "core/document/ConfigFileBytes.h"
 #include "core/gamma/GammaSetting.h"
@@ -17,6 +16,7 @@
 #include "ui/app/MainDialogTemplate.h"
 #include "ui/app/MessageBoxes.h"
 #include "ui/app/RadioGroup.h"
+#include "ui/binds/SayField.h"
 #include "ui/crosshair/CCrosshairPreview.h"
 #include "ui/lang/CLanguage.h"
 #include "ui/res/Pictures.h"
@@ -130,7 +130,7 @@ CBinderDlg::CBinderDlg(QWidget* parent)
     m_cbPrimary1 = ControlOf<QComboBox>(*this, 1001);
     m_cbPrimary2 = ControlOf<QComboBox>(*this, 1003);
     m_cbQuickWeapon = ControlOf<QComboBox>(*this, 1021);
-    m_editSay->setMaxLength(kSayTextLimit);
+    LimitSayField(*m_editSay);
 
     ConnectHandlers();
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -57,8 +58,11 @@ TEST(BindLine, QuotesKeyAndCommandInSmallLetters) {
     EXPECT_EQ(ConsoleBindValue("kp_INS"), "con_enable 1\r\nbind \"kp_ins\" \"toggleconsole\"");
 }
 
-TEST(BindLine, SayCommandKeepsTheTextButMendsQuotesSemicolonsAndLineBreaks) {
-    const std::tuple<int, const char*, const char*> cases[] = {
+// The text is cut before the character that would take the chat past 127 bytes, counted after the
+// mends and lower-casing; FitSayText keeps as much of the typed text.
+TEST(BindLine, SayCommandKeepsTheTextButMendsWhatTheConsoleWouldCutAndFitsTheChat) {
+    const std::string x126(126, 'x');
+    const std::tuple<int, std::string, std::string> cases[] = {
         {0, "Hello", "say Hello"},
         {1, "GG All", "say_team GG All"},
         {2, "rush B", "say_team rush B"},
@@ -66,9 +70,14 @@ TEST(BindLine, SayCommandKeepsTheTextButMendsQuotesSemicolonsAndLineBreaks) {
         {0, "he said \"go\"; now", "say he said 'go', now"},
         {0, "d\xC3\xA9j\xC3\xA0 vu; \"ok\"", "say d\xC3\xA9j\xC3\xA0 vu, 'ok'"},
         {0, "gl\r\nhf\nwp\r", "say gl hf wp "},
+        {0, "see http://x ///", "say see http:/ /x / / /"},
+        {0, x126 + "XY", "say " + x126 + 'X'},
+        {0, x126 + "\xC3\x89", "say " + x126},                       // É takes two bytes
+        {0, x126.substr(2) + "a//", "say " + x126.substr(2) + "a/"}, // the blank counts
     };
     for (const auto& [target, text, command] : cases) {
         EXPECT_EQ(SayCommand(target, text), command) << text;
+        EXPECT_EQ(SayCommand(target, FitSayText(text)), command) << text;
     }
 }
 

@@ -47,7 +47,7 @@ TEST(ConfigDocument, RemoveSettingTakesOnlyLinesSettingThatVariable) {
                                  "con_enable 1\r\nbind \"x\" \"toggleconsole\"\r\n");
 }
 
-TEST(ConfigFileBytes, EveryLineEndsInOneCarriageReturnLineFeedInCodePage1252) {
+TEST(ConfigFileBytes, EveryLineEndsInOneCarriageReturnLineFeedInUtf8) {
     const std::tuple<const char*, std::string, std::string> cases[] = {
         {"rendered lines", "a \"1\"\r\nb \"2\"\r\n", "a \"1\"\r\nb \"2\"\r\n"},
         {"typed line feeds", "a\nb\n", "a\r\nb\r\n"},
@@ -55,7 +55,7 @@ TEST(ConfigFileBytes, EveryLineEndsInOneCarriageReturnLineFeedInCodePage1252) {
         {"blank lines kept", "a\r\n\r\n\nb", "a\r\n\r\n\r\nb"},
         {"no final line end added", "only", "only"},
         {"empty", "", ""},
-        {"code page 1252", "bind \"ù\" \"say é€\"\n", "bind \"\xF9\" \"say \xE9\x80\"\r\n"},
+        {"UTF-8, no byte-order mark", "bind \"ù\" \"say é€ж\"\n", "bind \"ù\" \"say é€ж\"\r\n"},
     };
     for (const auto& [name, text, bytes] : cases) {
         EXPECT_EQ(ToConfigFileBytes(text), bytes) << name;

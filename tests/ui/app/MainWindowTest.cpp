@@ -170,8 +170,8 @@ private slots:
         QCOMPARE(window->focusWidget() == window->m_editGamma, !closes);
     }
 
-    // The box's text, rendered or typed, replaces the file in the game's config folder, in code page 1252
-    // with CR LF line ends; a cancelled dialog writes nothing. The hand-written file replaced is kept as
+    // The box's text, rendered or typed, replaces the file in the game's config folder, in UTF-8 with
+    // CR LF line ends; a cancelled dialog writes nothing. The hand-written file replaced is kept as
     // autoexec.cfg.bak, and saving again in the same run replaces only what this run wrote, so that
     // backup survives. A backup that cannot be written (a folder of its name) leaves the file and says why.
     void saveWritesTheBoxAndKeepsTheHandWrittenFile() {
@@ -186,11 +186,11 @@ private slots:
         QCOMPARE(Save(*window, QString()), opened);
         QCOMPARE(ReadFile(target), "// mine\r\n");
         QCOMPARE(Save(*window, target), opened);
-        QCOMPARE(ReadFile(target), "bind \"f1\" \"say h\xE9llo\"\r\n");
+        QCOMPARE(ReadFile(target), "bind \"f1\" \"say h\xC3\xA9llo\"\r\n");
         window->m_editPreview->moveCursor(QTextCursor::End);
         window->m_editPreview->insertPlainText(u"ù"_s);
         QCOMPARE(Save(*window, target), opened);
-        QCOMPARE(ReadFile(target), "bind \"f1\" \"say h\xE9llo\"\r\n\xF9");
+        QCOMPARE(ReadFile(target), "bind \"f1\" \"say h\xC3\xA9llo\"\r\n\xC3\xB9");
         QCOMPARE(g_configEntries.GetCount(), 1u);
         QCOMPARE(ReadFile(backup), "// mine\r\n");
 

@@ -94,8 +94,8 @@ private slots:
     }
 
     // Every control of the buy part reaches the command through its own piece. A bind then puts the key,
-    // weapon and buy choices back, but keeps the say text (255 characters at most), its target and the
-    // quick weapon.
+    // weapon and buy choices back, but keeps the say text (what the chat shows: 127 bytes in UTF-8), its
+    // target and the quick weapon.
     void buyBindReadsEachControlThenResetsTheForm() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
@@ -121,7 +121,10 @@ private slots:
         for (const int box : {1014, kHelmetAndKevlar, 1031}) {
             Button(*window, box)->click();
         }
-        QTest::keyClicks(window->m_editSay, QString(260, u'X'));
+        QTest::keyClicks(window->m_editSay, QString(100, u'X'));
+        for (int i = 0; i < 20; ++i) {
+            QTest::sendKeyEvent(QTest::Click, window->m_editSay, Qt::Key_unknown, u"Ж"_s, Qt::NoModifier);
+        }
         Pick(window->m_cbQuickWeapon, 5);
         QCOMPARE(Press(window->m_btnAddBuy), QStringList());
         // Each bind of the pieces above starts from the form the bind before it put back.
@@ -136,7 +139,7 @@ private slots:
         QCOMPARE(Committed(*window),
                  document + u"bind \"f1\" \"buy deagle;buy m4a1;buy ak47;buy defuser;buy vesthelm\"\n"
                             u"bind \"g\" \"say_team %1\"\nbind \"h\" \"use weapon_deagle\"\n"_s.arg(
-                                QString(255, u'x')));
+                                QString(100, u'x') + QString(13, u'ж')));
     }
 };
 
