@@ -1,6 +1,11 @@
 #include "core/steam/KeyValues.h"
+#include "core/steam/SteamLibrary.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <utility>
 
 namespace cssbinder {
 namespace {
@@ -44,6 +49,38 @@ TEST(KeyValues, BrokenTextGivesNothing) {
     const auto empty = ParseKeyValues(" // nothing but a comment");
     ASSERT_TRUE(empty);
     EXPECT_TRUE(empty->children.empty());
+}
+
+// The Steam folder /s lists its libraries; the game is installed in /lib, and in /s without cstrike.
+// Lists since 2021 hold a block with a path per library; older ones a numbered value per library
+// beside values of other names, which name no library.
+TEST(SteamLibrary, FindsTheGameInTheLibrariesOfEitherList) {
+    const std::map<std::string, std::string> files = {
+        {"/lib/steamapps/appmanifest_240.acf", R"("AppState" { "appid" "240" "installdir" "CSS" })"},
+        {"/s/steamapps/appmanifest_240.acf", R"("AppState" { "installdir" "CSS" })"}};
+    const std::set<std::string> folders = {"/lib/steamapps/common/CSS/cstrike", "/s/steamapps/common/CSS"};
+    const std::pair<const char*, bool> lists[] = {
+        {R"("libraryfolders" { "0" { "path" "/s" } "1" { "path" "/gone" } "2" { "path" "/lib" } })", true},
+        {R"("libraryfolders" { "0" { "path" "/s" } "1" { "label" "/lib" } })", false},
+        {R"("LibraryFolders" { "TimeNextStatsReport" "1" "1" "/gone" "2" "/lib" })", true},
+        {R"("LibraryFolders" { "ContentStatsID" "/lib" "1" "/s" })", false},
+        {R"("libraryfolders" { "0" { "path" "/lib" )", false},
+    };
+    for (const auto& [list, found] : lists) {
+        const SteamFiles steam{[&](const std::string& path) -> std::optional<std::string> {
+                                   if (path == "/s/steamapps/libraryfolders.vdf") {
+                                       return list;
+                                   }
+                                   const auto file = files.find(path);
+                                   return file == files.end() ? std::nullopt : std::optional(file->second);
+                               },
+                               [&](const std::string& path) {
+                                   return folders.contains(path);
+                               }};
+        EXPECT_EQ(FindSteamGameFolder({"/none", "/s"}, steam),
+                  found ? std::optional<std::string>("/lib/steamapps/common/CSS") : std::nullopt)
+            << list;
+    }
 }
 
 } // namespace
