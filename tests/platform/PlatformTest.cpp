@@ -5,7 +5,6 @@
 #include "platform/Profile.h"
 #include "platform/Registry.h"
 #include "platform/SafeFile.h"
-#include "platform/SteamGame.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -108,25 +107,6 @@ private slots:
         const bool written = name == u"autoexec.cfg"_s;
         QCOMPARE(ReadFile(path), written ? QByteArray("new") : QByteArray("<missing>"));
         QVERIFY(written ? !failure : failure && failure->path == path && !failure->reason.isEmpty());
-    }
-    // The Flatpak's Steam folder in a made-up home lists a library that is gone and the one the game is
-    // installed in, which counts once it holds cstrike. What the lists may hold is proven in the core.
-    void findsTheGameThroughSteamsLibraries() {
-        QTemporaryDir home;
-        qputenv("HOME", QFile::encodeName(home.path()));
-        const QDir root(home.path());
-        QVERIFY(WriteFile(root.filePath(u".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/"
-                                        u"libraryfolders.vdf"_s),
-                          u"\"libraryfolders\" { \"0\" { \"path\" \"%1\" } \"1\" { \"path\" \"%2\" } }"_s
-                              .arg(root.filePath(u"gone"_s), root.filePath(u"games"_s))
-                              .toUtf8()));
-        QVERIFY(WriteFile(root.filePath(u"games/steamapps/appmanifest_240.acf"_s),
-                          "\"AppState\" { \"installdir\" \"Counter-Strike Source\" }"));
-        const QString game = root.filePath(u"games/steamapps/common/Counter-Strike Source"_s);
-        QVERIFY(root.mkpath(game));
-        QCOMPARE(SteamGameFolder(), QString());
-        QVERIFY(root.mkpath(game + u"/cstrike"_s));
-        QCOMPARE(SteamGameFolder(), game);
     }
     // Without any kit the folder beside the program is named. The installed program has no kit beside
     // it, so the user works on a copy of the installed kit, made once and renewed when the installed

@@ -43,16 +43,14 @@ TEST(MainWindowLabels, EveryCaptionAndMessageOfEveryLanguage) {
         {1, Always, "Exit|Fermer|Schließen|Fine|Salir"},
         {1027, Always, "Save|Sauvegarder|Laden|Salva|Guardar"},
         {1034, Always,
-         "Bind console|Associer touche pour console|Taste mit Konsole verbinden|Associarsi tasti con console|"
-         "Asociarse tecla para consola"},
+         "Bind console|Associer touche pour console|Taste mit Konsole verbinden|Associarsi tasti con "
+         "console|Asociarse tecla para consola"},
         {1032, Always,
          "Bind \"Say\"|Ajouter bind pour parler|Taste um zu sprechen|Aggiunga tasti per parlare|Pulse botón "
-         "para "
-         "hablar"},
+         "para hablar"},
         {1033, Always,
          "Add quick pick bind|Associer sélection rapide|Schnelles selection waffen|Selezione rapida del "
-         "socio|"
-         "Añadir selección rapida"},
+         "socio|Añadir selección rapida"},
         {1020, Always,
          "Add \"Buy\" script|Ajouter bind d'achat|Kauftaste hinzufügen|Tasti per comprare|Pulse tecla para "
          "comprar"},
@@ -90,11 +88,11 @@ TEST(MainWindowLabels, EveryCaptionAndMessageOfEveryLanguage) {
         {1056, Always, "Yellow|Jaune|Gelb|Giallo|Amarillo"},
         {1060, Always, "Lightblue|Bleu clair|Hellblau|Blu-chiaro|Azul claro"},
         {1065, Always,
-         "Crosshair transparency -|Transparence crosshair -|Fadenkreuz Transparenz -|Acetato di mirino -|"
-         "Transparencia del crosshair -"},
+         "Crosshair transparency -|Transparence crosshair -|Fadenkreuz Transparenz -|Acetato di mirino "
+         "-|Transparencia del crosshair -"},
         {1064, Always,
-         "Crosshair transparency +|Transparence crosshair +|Fadenkreuz Transparenz +|Acetato di mirino +|"
-         "Transparencia del crosshair +"},
+         "Crosshair transparency +|Transparence crosshair +|Fadenkreuz Transparenz +|Acetato di mirino "
+         "+|Transparencia del crosshair +"},
         {1063, Always,
          "Crosshair size -|Taille crosshair -|Fadenkreuzes Größe -|Formato di mirino -|Tamaño del crosshair "
          "-"},
@@ -120,13 +118,11 @@ TEST(MainWindowLabels, EveryCaptionAndMessageOfEveryLanguage) {
          "Nothing to add|Rien à ajouter|Nichts hinzuzufügen|Niente aggiungere|Nada agregar"},
         {Message::NothingToSay, "Nothing to say|Rien à dire|Nichts zu sagen|Niente dire|Nada decir"},
         {Message::SelectKey, "Select a key|Pas de touche sélectionnée|Keine Taste Auswahlen|Nessuna tasti "
-                             "selezionata|Ningunos tecla "
-                             "seleccionado"},
+                             "selezionata|Ningunos tecla seleccionado"},
         {Message::NothingToSave,
          "Nothing to save|rien à sauvegarder|Nichts zu laden|Niente a salva|Nada guardar"},
-        {Message::CannotWrite,
-         "Cannot write %1: %2|Impossible d'écrire %1 : %2|%1 kann nicht geschrieben werden: %2|Impossibile "
-         "scrivere %1: %2|No se puede escribir %1: %2"},
+        {Message::CannotWrite, "Cannot write %1: %2|Impossible d'écrire %1 : %2|%1 kann nicht geschrieben "
+                               "werden: %2|Impossibile scrivere %1: %2|No se puede escribir %1: %2"},
     };
     for (const auto& [language, readAs] : kLanguages) {
         for (const bool dynamic : {false, true}) {
@@ -171,11 +167,9 @@ TEST(AdvancedDialogLabels, EveryCaptionAndToolTipOfEveryLanguage) {
         {1082,
          "Eyes movements|Mouvements des yeux|Augen Bewegung|Movimento degli occhi|Movimientos de los ojos"},
         {1092, "Change menu background|Changer le fond du menu|CS background wechseln|Cambi il CSS "
-               "Background|Cambie "
-               "el CSS Background"},
-        {1108,
-         "Connection Optimizations|Optimisations de la connection|Verbindungs Optimierung|Ottimizzazione di "
-         "Conection|Optimizaciones de la conexión"},
+               "Background|Cambie el CSS Background"},
+        {1108, "Connection Optimizations|Optimisations de la connection|Verbindungs "
+               "Optimierung|Ottimizzazione di Conection|Optimizaciones de la conexión"},
         {1107, "Graphics Optimizations|Optimisations des graphismes|Graphiks Optimierung|Ottimizzazione dei "
                "grafici|Optimizaciones gráficas"},
         {1093, "Report bug|Déclarer bug|Zu erklären bug|Dichiarare bug|Declarar bug"},

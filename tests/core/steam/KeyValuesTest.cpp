@@ -55,10 +55,17 @@ TEST(KeyValues, BrokenTextGivesNothing) {
 // Lists since 2021 hold a block with a path per library; older ones a numbered value per library
 // beside values of other names, which name no library.
 TEST(SteamLibrary, FindsTheGameInTheLibrariesOfEitherList) {
-    const std::map<std::string, std::string> files = {
+    std::map<std::string, std::string> files = {
         {"/lib/steamapps/appmanifest_240.acf", R"("AppState" { "appid" "240" "installdir" "CSS" })"},
         {"/s/steamapps/appmanifest_240.acf", R"("AppState" { "installdir" "CSS" })"}};
     const std::set<std::string> folders = {"/lib/steamapps/common/CSS/cstrike", "/s/steamapps/common/CSS"};
+    const SteamFiles steam{[&files](const std::string& path) {
+                               const auto file = files.find(path);
+                               return file == files.end() ? std::nullopt : std::optional(file->second);
+                           },
+                           [&folders](const std::string& path) {
+                               return folders.contains(path);
+                           }};
     const std::pair<const char*, bool> lists[] = {
         {R"("libraryfolders" { "0" { "path" "/s" } "1" { "path" "/gone" } "2" { "path" "/lib" } })", true},
         {R"("libraryfolders" { "0" { "path" "/s" } "1" { "label" "/lib" } })", false},
@@ -67,16 +74,7 @@ TEST(SteamLibrary, FindsTheGameInTheLibrariesOfEitherList) {
         {R"("libraryfolders" { "0" { "path" "/lib" )", false},
     };
     for (const auto& [list, found] : lists) {
-        const SteamFiles steam{[&](const std::string& path) -> std::optional<std::string> {
-                                   if (path == "/s/steamapps/libraryfolders.vdf") {
-                                       return list;
-                                   }
-                                   const auto file = files.find(path);
-                                   return file == files.end() ? std::nullopt : std::optional(file->second);
-                               },
-                               [&](const std::string& path) {
-                                   return folders.contains(path);
-                               }};
+        files["/s/steamapps/libraryfolders.vdf"] = list;
         EXPECT_EQ(FindSteamGameFolder({"/none", "/s"}, steam),
                   found ? std::optional<std::string>("/lib/steamapps/common/CSS") : std::nullopt)
             << list;

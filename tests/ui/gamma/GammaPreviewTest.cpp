@@ -135,11 +135,7 @@ private:
     // Opens the preview from the main window and runs the step inside it; the step ends the dialog.
     void Preview(const std::function<void(CGammaDlg&)>& step) {
         ModalScript script;
-        script.Then([&step](QWidget& window) {
-            if (auto* dialog = qobject_cast<CGammaDlg*>(&window)) {
-                step(*dialog);
-            }
-        });
+        script.Then([&step](QWidget& window) { step(*qobject_cast<CGammaDlg*>(&window)); });
         Click(m_window->m_btnPreview);
         QTRY_COMPARE(script.Pending(), 0u);
         QVERIFY(script.Unexpected().isEmpty());
