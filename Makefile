@@ -1,17 +1,19 @@
 # make run: installs what is missing, builds only the program (and its conversion kit) and starts it.
-# make test: installs what is missing, builds and runs every test, then fuzzes the picture converter
-# for 30 seconds and the model of the game's console for 10.
+# make test: installs what is missing, builds and runs every test (none may take more than two minutes),
+# then runs each fuzzer for a few seconds.
 # make package: builds the Debian package into the build folder.
 # make test-sanitize: the same tests in a second tree built with AddressSanitizer and UndefinedBehaviorSanitizer.
-# make fuzz: fuzzes the picture converter until stopped (or for FUZZ_TIME seconds).
+# make fuzz: runs every fuzzer (or those named in FUZZERS) at once until stopped, or for FUZZ_TIME seconds.
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
-# The fuzzer is built with clang and the sanitizers in a folder of its own.
+TEST_TIMEOUT ?= 120
+# The fuzzers are built with clang and the sanitizers in a folder of their own, one per
+# tests/fuzz/NameFuzzer.cpp.
 FUZZ_DIR ?= build-fuzz
 FUZZ_TIME ?= 0
-FUZZER = $(FUZZ_DIR)/tests/fuzz/picture_fuzzer -max_len=4096 -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/
-FUZZ_CORPUS = $(FUZZ_DIR)/corpus $(FUZZ_DIR)/seeds
+FUZZ_TEST_TIME ?= 20
+FUZZERS ?= $(patsubst tests/fuzz/%Fuzzer.cpp,%,$(wildcard tests/fuzz/*Fuzzer.cpp))
 
 .PHONY: all deps configure build run test package test-sanitize bench fuzz fuzz-build screenshot clean
 
@@ -31,14 +33,8 @@ run: configure
 	@$(BUILD_DIR)/src/ui/cssbinder
 
 test: build
-	@cd $(BUILD_DIR) && ctest --output-on-failure --parallel $(JOBS)
-	@$(MAKE) --no-print-directory fuzz-build
-	@$(FUZZER) -max_total_time=30 $(FUZZ_CORPUS) 2>$(FUZZ_DIR)/fuzz.log || { tail -50 $(FUZZ_DIR)/fuzz.log; exit 1; }
-	@grep -E '^stat::number_of_executed_units' $(FUZZ_DIR)/fuzz.log
-	@$(FUZZ_DIR)/tests/fuzz/console_fuzzer -max_total_time=10 -max_len=2048 -print_final_stats=1 \
-	  -artifact_prefix=$(FUZZ_DIR)/ $(FUZZ_DIR)/console-corpus 2>$(FUZZ_DIR)/console-fuzz.log \
-	  || { tail -50 $(FUZZ_DIR)/console-fuzz.log; exit 1; }
-	@grep -E '^stat::number_of_executed_units' $(FUZZ_DIR)/console-fuzz.log
+	@cd $(BUILD_DIR) && ctest --output-on-failure --parallel $(JOBS) --timeout $(TEST_TIMEOUT)
+	@$(MAKE) --no-print-directory fuzz FUZZ_TIME=$(FUZZ_TEST_TIME)
 
 # Only what the package installs is built; cpack then installs it into a package tree.
 package: configure
@@ -46,6 +42,7 @@ package: configure
 	@cd $(BUILD_DIR) && cpack
 
 # Any finding fails the test that made it; leaks are checked at every exit of every test program.
+# Sanitized programs run slower, so each test has three times as long.
 SANITIZE_DIR ?= build-sanitize
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all
 test-sanitize: deps
@@ -55,7 +52,7 @@ test-sanitize: deps
 	@cmake --build $(SANITIZE_DIR) --parallel $(JOBS)
 	@cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer-leaks.supp \
-	  ctest --output-on-failure --parallel $(JOBS)
+	  ctest --output-on-failure --parallel $(JOBS) --timeout $$(( $(TEST_TIMEOUT) * 3 ))
 
 bench: build
 	@for program in $(BUILD_DIR)/benchmarks/*_benchmark; do $$program; done
@@ -67,12 +64,19 @@ bench: build
 fuzz-build: deps
 	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 		-DCSSBINDER_FUZZ=ON -DCSSBINDER_WITH_UI=OFF -DCSSBINDER_WITH_BENCHMARKS=OFF -DBUILD_TESTING=OFF >/dev/null
-	@cmake --build $(FUZZ_DIR) --parallel $(JOBS) --target picture_fuzzer console_fuzzer
-	@mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/console-corpus
+	@cmake --build $(FUZZ_DIR) --parallel $(JOBS) --target $(addsuffix Fuzzer,$(FUZZERS))
 
-# New inputs the fuzzer finds are kept in $(FUZZ_DIR)/corpus; a crash is written beside it and fails.
 fuzz: fuzz-build
-	@$(FUZZER) -max_total_time=$(FUZZ_TIME) $(FUZZ_CORPUS)
+	@$(MAKE) --no-print-directory --jobs $(words $(FUZZERS)) $(addprefix fuzz-run-,$(FUZZERS))
+
+# New inputs a fuzzer finds are kept in $(FUZZ_DIR)/corpus/Name, its output in $(FUZZ_DIR)/Name.log;
+# a finding is written beside them as Name-crash-... and fails.
+fuzz-run-%:
+	@mkdir -p $(FUZZ_DIR)/corpus/$*
+	@$(FUZZ_DIR)/tests/fuzz/$*Fuzzer -max_len=4096 -max_total_time=$(FUZZ_TIME) -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_DIR)/$*- $(FUZZ_DIR)/corpus/$* $(FUZZ_DIR)/seeds/$* 2>$(FUZZ_DIR)/$*.log \
+	  || { tail -50 $(FUZZ_DIR)/$*.log; exit 1; }
+	@echo "$*: $$(grep -oP '^stat::number_of_executed_units:\s*\K\d+' $(FUZZ_DIR)/$*.log) inputs"
 
 screenshot: build
 	@scripts/screenshot $(BUILD_DIR)/src/ui/cssbinder docs/main-window.png

@@ -6,8 +6,11 @@
 namespace cssbinder {
 namespace {
 
-std::string_view WithoutLineEnd(std::string_view line) {
-    return line.ends_with('\r') ? line.substr(0, line.size() - 1) : line;
+std::string LowerCase(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return lower;
 }
 
 std::optional<std::uint32_t> ParseDecimal(std::string_view text) {
@@ -26,19 +29,23 @@ SubstituteRegistry SubstituteRegistry::Parse(std::string_view text) {
     Key* section = nullptr;
     while (!text.empty()) {
         const std::size_t end = std::min(text.find('\n'), text.size());
-        const std::string_view line = WithoutLineEnd(text.substr(0, end));
+        std::string_view line = text.substr(0, end);
         text.remove_prefix(std::min(end + 1, text.size()));
+        while (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
 
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            registry.CreateKey(line.substr(1, line.size() - 2));
-            section = registry.FindKey(line.substr(1, line.size() - 2));
+            section = &registry.KeyAt(line.substr(1, line.size() - 2));
             continue;
         }
         const std::size_t equals = line.find('=');
-        const std::optional<std::uint32_t> value =
-            equals == std::string_view::npos ? std::nullopt : ParseDecimal(line.substr(equals + 1));
-        if (section != nullptr && equals > 0 && value) {
-            registry.SetValue(section->path, line.substr(0, equals), *value);
+        if (section == nullptr) {
+            registry.m_linesBeforeKeys.emplace_back(line);
+        } else if (equals == 0 || equals == std::string_view::npos) {
+            section->lines.push_back({std::string(line)});
+        } else {
+            SetLine(*section, line.substr(0, equals), line.substr(equals + 1));
         }
     }
     return registry;
@@ -46,23 +53,45 @@ SubstituteRegistry SubstituteRegistry::Parse(std::string_view text) {
 
 std::string SubstituteRegistry::Render() const {
     std::string text;
+    for (const std::string& line : m_linesBeforeKeys) {
+        text += line + '\n';
+    }
     for (const Key& key : m_keys) {
         text += '[' + key.path + "]\n";
-        for (const auto& [name, value] : key.values) {
-            text += name + '=' + std::to_string(value) + '\n';
+        for (const Line& line : key.lines) {
+            text += line.text + '\n';
         }
     }
     return text;
 }
 
 SubstituteRegistry::Key* SubstituteRegistry::FindKey(std::string_view path) {
-    const auto found =
-        std::find_if(m_keys.begin(), m_keys.end(), [path](const Key& key) { return key.path == path; });
-    return found == m_keys.end() ? nullptr : &*found;
+    const auto found = m_keyByPath.find(LowerCase(path));
+    return found == m_keyByPath.end() ? nullptr : &m_keys[found->second];
 }
 
 const SubstituteRegistry::Key* SubstituteRegistry::FindKey(std::string_view path) const {
     return const_cast<SubstituteRegistry*>(this)->FindKey(path);
+}
+
+SubstituteRegistry::Key& SubstituteRegistry::KeyAt(std::string_view path) {
+    const auto [found, added] = m_keyByPath.try_emplace(LowerCase(path), m_keys.size());
+    if (added) {
+        m_keys.push_back({std::string(path), {}, {}});
+    }
+    return m_keys[found->second];
+}
+
+// A name met again keeps its first spelling and place and takes the new data.
+void SubstituteRegistry::SetLine(Key& key, std::string_view name, std::string_view data) {
+    const auto [found, added] = key.lineByName.try_emplace(LowerCase(name), key.lines.size());
+    if (added) {
+        key.lines.push_back({std::string(name), name.size()});
+    }
+    Line& line = key.lines[found->second];
+    line.text.resize(line.nameLength);
+    line.text += '=';
+    line.text += data;
 }
 
 bool SubstituteRegistry::HasKey(std::string_view path) const {
@@ -70,26 +99,27 @@ bool SubstituteRegistry::HasKey(std::string_view path) const {
 }
 
 void SubstituteRegistry::CreateKey(std::string_view path) {
-    if (!HasKey(path)) {
-        m_keys.push_back({std::string(path), {}});
-    }
+    KeyAt(path);
 }
 
 void SubstituteRegistry::SetValue(std::string_view path, std::string_view name, std::uint32_t value) {
-    CreateKey(path);
-    auto& values = FindKey(path)->values;
-    const auto found =
-        std::find_if(values.begin(), values.end(), [name](const auto& entry) { return entry.first == name; });
-    if (found != values.end()) {
-        found->second = value;
-    } else {
-        values.emplace_back(std::string(name), value);
-    }
+    SetLine(KeyAt(path), name, std::to_string(value));
 }
 
 void SubstituteRegistry::DeleteValue(std::string_view path, std::string_view name) {
-    if (Key* key = FindKey(path)) {
-        std::erase_if(key->values, [name](const auto& entry) { return entry.first == name; });
+    Key* key = FindKey(path);
+    if (key == nullptr) {
+        return;
+    }
+    const auto found = key->lineByName.find(LowerCase(name));
+    if (found == key->lineByName.end()) {
+        return;
+    }
+    const std::size_t index = found->second;
+    key->lines.erase(key->lines.begin() + static_cast<std::ptrdiff_t>(index));
+    key->lineByName.erase(found);
+    for (auto& [lowerName, at] : key->lineByName) {
+        at -= at > index ? 1 : 0;
     }
 }
 
@@ -98,9 +128,12 @@ std::optional<std::uint32_t> SubstituteRegistry::Value(std::string_view path, st
     if (key == nullptr) {
         return std::nullopt;
     }
-    const auto found = std::find_if(key->values.begin(), key->values.end(),
-                                    [name](const auto& entry) { return entry.first == name; });
-    return found == key->values.end() ? std::nullopt : std::optional<std::uint32_t>(found->second);
+    const auto found = key->lineByName.find(LowerCase(name));
+    if (found == key->lineByName.end()) {
+        return std::nullopt;
+    }
+    const Line& line = key->lines[found->second];
+    return ParseDecimal(std::string_view(line.text).substr(line.nameLength + 1));
 }
 
 } // namespace cssbinder

@@ -86,45 +86,54 @@ TEST(DirectXLevel, EachButtonReplacesTheLevelAndDefaultRemovesIt) {
     EXPECT_EQ(Lines(document), std::vector<std::string>{"mat_dxlevel_fallback \"1\""});
 }
 
-TEST(GraphicsSwitches, UncheckingStoresTheLinesInOrderAndCheckingRemovesThem) {
-    const std::pair<int, std::vector<std::string>> boxes[] = {
-        {1073,
-         {"r_rainalpha \"0\"", "r_rainalphapow \"0\"", "r_raindensity \"0\"", "r_rainlength \"0\"",
-          "r_RainProfile \"0\"", "r_RainRadius \"0\"", "r_RainSideVel \"0\"", "r_RainSimulate \"0\"",
-          "r_rainspeed \"0\"", "r_RainSplashPercentage \"0\"", "r_rainwidth \"0\""}},
-        {1083, {"mat_reducefillrate \"1\""}},
-        {1077, {"mat_bumpmap \"0\"", "mat_fastnobump \"1\""}},
-        {1076, {"cl_show_bloodspray \"0\"", "cl_show_splashes \"0\""}},
-        {1084, {"fog_enable \"0\"", "fog_enable_water_fog \"0\""}}};
-    for (const auto& [controlId, lines] : boxes) {
-        ConfigDocument document;
-        document.Store("c", "bind \"c\" \"say r_shadows fog_enable r_rainalpha mat_bumpmap\"");
-        ApplyGraphicsSwitch(document, GraphicsSwitchOf(controlId), false);
-        std::vector<std::string> expected{"bind \"c\" \"say r_shadows fog_enable r_rainalpha mat_bumpmap\""};
-        expected.insert(expected.end(), lines.begin(), lines.end());
-        EXPECT_EQ(Lines(document), expected) << controlId;
-
-        // A second uncheck rewrites the same lines in place.
-        ApplyGraphicsSwitch(document, GraphicsSwitchOf(controlId), false);
-        EXPECT_EQ(document.GetCount(), expected.size()) << controlId;
-
-        // Checking takes exactly the box's settings; the say bind naming them stays.
-        ApplyGraphicsSwitch(document, GraphicsSwitchOf(controlId), true);
-        EXPECT_EQ(Lines(document), std::vector<std::string>{expected.front()}) << controlId;
-    }
-}
-
-TEST(GraphicsSwitches, ElevenBoxesEachWithLinesOfItsOwn) {
+// Every box whole, in one document that also holds a say bind naming some of the settings: unchecking
+// stores the box's lines in order, each keyed by itself, and a second uncheck rewrites them in place;
+// checking the boxes one by one then takes exactly each box's own lines.
+TEST(GraphicsSwitches, EveryBoxWritesItsLinesAndCheckingTakesOnlyThem) {
+    const std::pair<int, const char*> boxes[] = {
+        {1073, "r_rainalpha 0 r_rainalphapow 0 r_raindensity 0 r_rainlength 0 r_RainProfile 0 r_RainRadius 0 "
+               "r_RainSideVel 0 r_RainSimulate 0 r_rainspeed 0 r_RainSplashPercentage 0 r_rainwidth 0"},
+        {1074,
+         "r_shadows 0 r_shadowmaxrendered 0 r_shadowpvs 0 r_shadowrendertotexture 0 r_shadowwireframe 0"},
+        {1075, "violence_ablood 0 violence_hblood 0 violence_agibs 0 violence_hgibs 0"},
+        {1076, "cl_show_bloodspray 0 cl_show_splashes 0"},
+        {1077, "mat_bumpmap 0 mat_fastnobump 1"},
+        {1079, "mat_forcedynamic 0 mat_softwarelighting 0 r_dynamic 0 r_lightaverage 0 r_lightinterp 0 "
+               "r_maxdlights 0 r_worldlightmin 0 r_worldlights 0"},
+        {1080, "cl_c4dynamiclight 0"},
+        {1081, "mat_mipmaptextures 0"},
+        {1082, "r_eyesize 0 r_eyeshift_z 0 r_eyeshift_y 0 r_eyeshift_x 0 r_eyemove 0 r_eyegloss 0"},
+        {1083, "mat_reducefillrate 1"},
+        {1084, "fog_enable 0 fog_enable_water_fog 0"},
+    };
+    const std::string say = "bind \"c\" \"say r_shadows fog_enable r_rainalpha mat_bumpmap\"";
     ConfigDocument document;
-    std::size_t lineCount = 0;
-    for (const GraphicsSwitch& box : GraphicsSwitches()) {
-        ApplyGraphicsSwitch(document, box, false);
-        lineCount += box.lines.size();
+    document.Store("c", say);
+    std::vector<std::string> expected{say};
+    std::vector<std::size_t> firstLineOf;
+    ASSERT_EQ(GraphicsSwitches().size(), std::size(boxes));
+    for (std::size_t box = 0; box < std::size(boxes); ++box) {
+        const auto [controlId, lines] = boxes[box];
+        EXPECT_EQ(GraphicsSwitches()[box].controlId, controlId);
+        ApplyGraphicsSwitch(document, GraphicsSwitchOf(controlId), false);
+        ApplyGraphicsSwitch(document, GraphicsSwitchOf(controlId), false);
+        firstLineOf.push_back(expected.size());
+        std::istringstream words(lines);
+        for (std::string name, value; words >> name >> value;) {
+            expected.push_back(name + " \"" + value + '"');
+        }
     }
-    EXPECT_EQ(GraphicsSwitches().size(), 11u);
-    // No two boxes share a line, so checking one never takes another's.
-    EXPECT_EQ(document.GetCount(), lineCount);
-    EXPECT_EQ(lineCount, 43u);
+    EXPECT_EQ(Lines(document), expected);
+    for (const ConfigEntry& entry : document.Entries()) {
+        EXPECT_EQ(entry.key, entry.line == say ? "c" : entry.line);
+    }
+    firstLineOf.push_back(expected.size());
+    for (std::size_t box = std::size(boxes); box-- > 0;) {
+        ApplyGraphicsSwitch(document, GraphicsSwitchOf(boxes[box].first), true);
+        expected.erase(expected.begin() + static_cast<std::ptrdiff_t>(firstLineOf[box]),
+                       expected.begin() + static_cast<std::ptrdiff_t>(firstLineOf[box + 1]));
+        EXPECT_EQ(Lines(document), expected) << boxes[box].first;
+    }
     EXPECT_THROW(GraphicsSwitchOf(1078), std::out_of_range);
 }
 

@@ -6,47 +6,67 @@
 #include <stdexcept>
 #include <string>
 #include <tuple>
-#include <utility>
 #include <vector>
 
 namespace cssbinder {
 namespace {
 
-// Each list's first and last keys, the position past it (nullptr: no key), and the keys the game names
-// its own way. The title names the list, not a key; nor does "no selection" or an unknown list.
-TEST(KeyCatalogue, GameKeyNameByListAndPosition) {
-    const std::pair<int, std::vector<std::pair<int, const char*>>> cases[] = {
-        {LettersCombo, {{1, "A"}, {26, "Z"}, {27, nullptr}}},
-        {NumbersCombo, {{1, "0"}, {10, "9"}, {11, nullptr}}},
-        {FunctionKeysCombo, {{1, "F1"}, {12, "F12"}, {13, nullptr}}},
-        {MiscKeysCombo,
-         {{1, "Escape"}, {8, "\xC3\xB9"}, {11, ";"}, {24, "PGDN"}, {30, "Rightarrow"}, {31, nullptr}}},
-        {KeyPadCombo, {{16, nullptr}}},
-        {MouseButtonsCombo, {{1, "mouse1"}, {5, "mouse5"}, {6, "mwheelup"}, {7, "mwheeldown"}, {8, nullptr}}},
-        {NoKeyCombo, {{1, nullptr}}},
-        {7, {{1, nullptr}}},
-        {-1, {{1, nullptr}}},
-    };
-    for (const auto& [combo, keys] : cases) {
-        for (const auto& [position, name] : keys) {
-            const auto expected = name ? std::optional<std::string>(name) : std::nullopt;
-            EXPECT_EQ(GameKeyName(combo, position), expected) << combo << '/' << position;
-        }
-        EXPECT_EQ(GameKeyName(combo, 0), std::nullopt) << combo;
-        EXPECT_EQ(GameKeyName(combo, -1), std::nullopt) << combo;
+std::string Joined(const std::vector<std::string>& texts) {
+    std::string joined;
+    for (const std::string& text : texts) {
+        joined += (joined.empty() ? "" : "|") + text;
     }
-    EXPECT_EQ(KeyComboList(MiscKeysCombo).items[23], "PGDOWN");
-    EXPECT_THROW(KeyComboList(NoKeyCombo), std::out_of_range);
-    EXPECT_THROW(KeyComboList(7), std::out_of_range);
+    return joined;
 }
 
-// The game names every key of the pad its own way, most by the navigation function of the digit.
-TEST(KeyCatalogue, KeyPadKeysHaveTheGamesNames) {
-    const char* const names[] = {"kp_end",        "kp_downarrow", "kp_pgdn",    "kp_leftarrow", "kp_5",
-                                 "kp_rightarrow", "kp_home",      "kp_uparrow", "kp_pgup",      "kp_ins",
-                                 "kp_enter",      "kp_del",       "kp_slash",   "kp_minus",     "kp_plus"};
-    for (int position = 1; position <= 15; ++position) {
-        EXPECT_EQ(GameKeyName(KeyPadCombo, position), names[position - 1]) << position;
+// Every list whole: its titles, its items and the game's name of each (blank: the item itself). The
+// title, no selection, a position past the list and a number of no list are no key.
+TEST(KeyCatalogue, EveryListWithTheGamesNameOfEachKey) {
+    struct List {
+        int combo;
+        const char* titles;
+        const char* items;
+        const char* names;
+    };
+    const List lists[] = {
+        {LettersCombo, "Letters|Lettres", "A|B|C|D|E|F|G|H|I|J|K|L|M|N|O|P|Q|R|S|T|U|V|W|X|Y|Z", ""},
+        {NumbersCombo, "Numbers|Nombres", "0|1|2|3|4|5|6|7|8|9", ""},
+        {FunctionKeysCombo, "Function Keys|Touches de fonction", "F1|F2|F3|F4|F5|F6|F7|F8|F9|F10|F11|F12",
+         ""},
+        {MiscKeysCombo, "Misc Keys|Touches diverses",
+         "Escape|Pause|)|=|^|$|*|\xC3\xB9|!|:|;|,|Backspace|ENTER|TAB|SHIFT|CTRL|ALT|Ins|Del|Home|End|PGUP|"
+         "PGDOWN|Capslock|Space|Uparrow|Downarrow|Leftarrow|Rightarrow",
+         "Escape|Pause|)|=|^|$|*|\xC3\xB9|!|:|;|,|Backspace|ENTER|TAB|SHIFT|CTRL|ALT|Ins|Del|Home|End|PGUP|"
+         "PGDN|Capslock|Space|Uparrow|Downarrow|Leftarrow|Rightarrow"},
+        {KeyPadCombo, "Key Pad Keys|Touches du pav\xC3\xA9 num\xC3\xA9rique",
+         "Key Pad 1|Key Pad 2|Key Pad 3|Key Pad 4|Key Pad 5|Key Pad 6|Key Pad 7|Key Pad 8|Key Pad 9|Key Pad "
+         "0|"
+         "Key Pad Enter|Key Pad Delete|Key Pad Slash|Key Pad Minus|Key Pad Plus",
+         "kp_end|kp_downarrow|kp_pgdn|kp_leftarrow|kp_5|kp_rightarrow|kp_home|kp_uparrow|kp_pgup|kp_ins|"
+         "kp_enter|kp_del|kp_slash|kp_minus|kp_plus"},
+        {MouseButtonsCombo, "Mouse Buttons|Boutons de la souris",
+         "Mouse Left Click|Mouse Right Click|Mouse Middle Click|Mouse Button 4|Mouse Button 5|Mouse Wheel Up|"
+         "Mouse Wheel Down",
+         "mouse1|mouse2|mouse3|mouse4|mouse5|mwheelup|mwheeldown"},
+    };
+    for (const List& expected : lists) {
+        const ComboList& list = KeyComboList(expected.combo);
+        std::vector<std::string> items(list.items.begin(), list.items.end());
+        std::vector<std::string> names;
+        for (int position = 1; position <= static_cast<int>(items.size()); ++position) {
+            names.push_back(GameKeyName(expected.combo, position).value_or("<none>"));
+        }
+        EXPECT_EQ(Joined({std::string(list.Title(false)), std::string(list.Title(true))}), expected.titles);
+        EXPECT_EQ(Joined(items), expected.items);
+        EXPECT_EQ(Joined(names), *expected.names != 0 ? expected.names : expected.items);
+        for (const int position : {0, -1, static_cast<int>(items.size()) + 1}) {
+            EXPECT_EQ(GameKeyName(expected.combo, position), std::nullopt)
+                << expected.combo << '/' << position;
+        }
+    }
+    for (const int combo : {0, 7, -1}) {
+        EXPECT_EQ(GameKeyName(combo, 1), std::nullopt) << combo;
+        EXPECT_THROW(KeyComboList(combo), std::out_of_range);
     }
 }
 

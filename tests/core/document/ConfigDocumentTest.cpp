@@ -50,15 +50,19 @@ TEST(ConfigDocument, RemoveSettingTakesOnlyLinesSettingThatVariable) {
 TEST(ConfigFileBytes, EveryLineEndsInOneCarriageReturnLineFeedInUtf8) {
     const std::tuple<const char*, std::string, std::string> cases[] = {
         {"rendered lines", "a \"1\"\r\nb \"2\"\r\n", "a \"1\"\r\nb \"2\"\r\n"},
-        {"typed line feeds", "a\nb\n", "a\r\nb\r\n"},
-        {"lone carriage return", "a\rb", "a\r\nb"},
-        {"blank lines kept", "a\r\n\r\n\nb", "a\r\n\r\n\r\nb"},
         {"no final line end added", "only", "only"},
         {"empty", "", ""},
         {"UTF-8, no byte-order mark", "bind \"ù\" \"say é€ж\"\n", "bind \"ù\" \"say é€ж\"\r\n"},
     };
     for (const auto& [name, text, bytes] : cases) {
         EXPECT_EQ(ToConfigFileBytes(text), bytes) << name;
+    }
+    // Any two line ends in a row stay two, a blank line between, except "\r" then "\n", which is one.
+    for (const std::string first : {"\r\n", "\n", "\r"}) {
+        for (const std::string second : {"\r\n", "\n", "\r"}) {
+            EXPECT_EQ(ToConfigFileBytes("a" + first + second + "b"),
+                      first + second == "\r\n" ? "a\r\nb" : "a\r\n\r\nb");
+        }
     }
 }
 

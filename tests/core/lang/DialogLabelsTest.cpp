@@ -5,63 +5,142 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <set>
+#include <string_view>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace cssbinder {
 namespace {
 
-std::string_view CaptionOf(const std::vector<ControlCaption>& captions, int controlId) {
-    const auto found = std::ranges::find(captions, controlId, &ControlCaption::controlId);
-    return found == captions.end() ? std::string_view("<missing>") : found->text;
+using Captions = std::vector<std::pair<int, std::string_view>>;
+
+Captions Pairs(const std::vector<ControlCaption>& captions) {
+    Captions pairs;
+    for (const ControlCaption& caption : captions) {
+        pairs.emplace_back(caption.controlId, caption.text);
+    }
+    return pairs;
 }
 
-// Every language labels the same 42 controls once each. Exit, Save, Advanced parameters, the Dynamic and
-// transparency buttons as the crosshair state names them, and the messages for no key and for nothing to
-// save; a language outside the five reads English.
-TEST(MainWindowLabels, CaptionsAndMessagesOfEachLanguage) {
-    using Texts = std::array<std::string_view, 7>;
-    const std::pair<std::tuple<int, bool, bool>, Texts> cases[] = {
-        {{English, false, false},
-         {"Exit", "Save", "Advanced parameters", "Dynamic", "Set transparency", "Select a key",
-          "Nothing to save"}},
-        {{English, true, true},
-         {"Exit", "Save", "Advanced parameters", "Fixed", "No transparency", "Select a key",
-          "Nothing to save"}},
-        {{French, true, false},
-         {"Fermer", "Sauvegarder", "Paramètres avancés", "Fixe", "Appliquer transparence",
-          "Pas de touche sélectionnée", "rien à sauvegarder"}},
-        {{German, false, true},
-         {"Schließen", "Laden", "Fortgeschrittene parameters", "Dynamik", "Keine Transparenz",
-          "Keine Taste Auswahlen", "Nichts zu laden"}},
-        {{Italian, true, false},
-         {"Fine", "Salva", "Parametri avanzati", "Fisso", "Regoli l'acetato", "Nessuna tasti selezionata",
-          "Niente a salva"}},
-        {{Spanish, false, true},
-         {"Salir", "Guardar", "Parámetros avanzados", "Dinámico", "Ninguna transparencia",
-          "Ningunos tecla seleccionado", "Nada guardar"}},
-        {{99, false, false},
-         {"Exit", "Save", "Advanced parameters", "Dynamic", "Set transparency", "Select a key",
-          "Nothing to save"}},
+// One language's text of "English|French|German|Italian|Spanish".
+std::string_view Part(std::string_view texts, int language) {
+    for (; language > 0; --language) {
+        texts.remove_prefix(texts.find('|') + 1);
+    }
+    return texts.substr(0, texts.find('|'));
+}
+
+// The languages to try, each with the one it reads as: a number outside the five reads English.
+constexpr std::pair<int, int> kLanguages[] = {{English, English}, {French, French},   {German, German},
+                                              {Italian, Italian}, {Spanish, Spanish}, {99, English}};
+
+// Every caption of the main window in the order it is set, the Dynamic button (1072) and the
+// transparency button (1070) as the crosshair's state names them, and every message.
+TEST(MainWindowLabels, EveryCaptionAndMessageOfEveryLanguage) {
+    enum When { Always, Static, Dynamic, NoAlpha, Alpha };
+    const std::tuple<int, When, const char*> rows[] = {
+        {1, Always, "Exit|Fermer|Schließen|Fine|Salir"},
+        {1027, Always, "Save|Sauvegarder|Laden|Salva|Guardar"},
+        {1034, Always,
+         "Bind console|Associer touche pour console|Taste mit Konsole verbinden|Associarsi tasti con "
+         "console|Asociarse tecla para consola"},
+        {1032, Always,
+         "Bind \"Say\"|Ajouter bind pour parler|Taste um zu sprechen|Aggiunga tasti per parlare|Pulse botón "
+         "para hablar"},
+        {1033, Always,
+         "Add quick pick bind|Associer sélection rapide|Schnelles selection waffen|Selezione rapida del "
+         "socio|Añadir selección rapida"},
+        {1020, Always,
+         "Add \"Buy\" script|Ajouter bind d'achat|Kauftaste hinzufügen|Tasti per comprare|Pulse tecla para "
+         "comprar"},
+        {1035, Always, "Set|Appliquer|Speichern|Applicare|Aplicar"},
+        {1048, Always, "Weapons|Armes|Waffen|Armi|Armas"},
+        {1052, Always, "Say|Parler|Sprechen|Per parlare|Hablar"},
+        {1053, Always, "Quick pick|Sélection rapide|Schnelles selection|Selezione rapida|Selección rápida"},
+        {1047, Always, "Keys / Buttons|Touches / Boutons|Tasten|Tasti|Teclas / Botón"},
+        {1050, Always,
+         "Grenades / Misc.|Grenades / Divers|Granaten / Verschiedenes|Granate / Tuffatori|Granadas / Otros"},
+        {1051, Always, "Armor|Armure|Rustung|Armatura|Armadura"},
+        {1049, Always, "Ammos|Munitions|Munitionen|Munizioni|Municiones"},
+        {1012, Always, "Smoke Grenade|Grenade fumigène|Rauchgranate|Granata fumogena|Granadas de Humo"},
+        {1015, Always,
+         "Secondary ammo|Munitions secondaires|Sekundäre Munitionen|Munizioni secondarie|Municiones "
+         "secundarias"},
+        {1016, Always,
+         "Primary ammo|Munitions primaires|Prim. Munitionen|Munizioni primarie|Municiones primarias"},
+        {1013, Always, "Night vision|Vision nocturne|Nachtsicht|Visione notturna|Visión nocturna"},
+        {1002, Always, "Explosive Grenade|Grenade explosive|HE granate|Granate AE|Granada HE"},
+        {1011, Always, "Flashbang 1|Grenade aveuglante 1|Blendgranate 1|Flashbang 1|Bengala 1"},
+        {1010, Always, "Flashbang 2|Grenade aveuglante 2|Blengranate 2|Flashbang 2|Bengala 2"},
+        {1014, Always,
+         "Difusal kit|Kit de désarmorçage|Entschärfungs Kit|Kit Disinnesco|Equipo de deactivation"},
+        {1030, Always, "To all|A tous|An Allen|A tutti|A todos"},
+        {1018, Always, "Helmet + Kevlar|Casque + Kevlar|Helm + Kevlar|Casco + Kevlar|Casco + Kevlar"},
+        {1019, Always, "No armor|Pas d'armure|Keine Rustung|Nessun'armatura|Ninguna armadura"},
+        {1031, Always, "To team|A l'équipe|Am Team|Alla squadra|Al equipo"},
+        {1066, Always,
+         "Crosshair Adjustments|Ajustements du crosshair|Fadenkreuz einrichten|Regola il mirino|Ajusta "
+         "Crosshair"},
+        {1058, Always, "Green|Vert|Grün|Verde|Verde"},
+        {1057, Always, "Blue|Bleu|Blau|Blu|Azul"},
+        {1059, Always, "Red|Rouge|Rot|Rosso|Rojo"},
+        {1056, Always, "Yellow|Jaune|Gelb|Giallo|Amarillo"},
+        {1060, Always, "Lightblue|Bleu clair|Hellblau|Blu-chiaro|Azul claro"},
+        {1065, Always,
+         "Crosshair transparency -|Transparence crosshair -|Fadenkreuz Transparenz -|Acetato di mirino "
+         "-|Transparencia del crosshair -"},
+        {1064, Always,
+         "Crosshair transparency +|Transparence crosshair +|Fadenkreuz Transparenz +|Acetato di mirino "
+         "+|Transparencia del crosshair +"},
+        {1063, Always,
+         "Crosshair size -|Taille crosshair -|Fadenkreuzes Größe -|Formato di mirino -|Tamaño del crosshair "
+         "-"},
+        {1062, Always,
+         "Crosshair size +|Taille crosshair +|Fadenkreuzes Größe +|Formato di mirino +|Tamaño del crosshair "
+         "+"},
+        {1073, Always, "Set|Appliquer|Speichern|Applicare|Aplicar tamaño"},
+        {1072, Static, "Dynamic|Dynamique|Dynamik|Dinamico|Dinámico"},
+        {1072, Dynamic, "Fixed|Fixe|Fest|Fisso|Fijo"},
+        {1070, Alpha,
+         "No transparency|Pas de transparence|Keine Transparenz|Nessun acetato|Ninguna transparencia"},
+        {1070, NoAlpha,
+         "Set transparency|Appliquer transparence|Transparenz speichern|Regoli l'acetato|Aplicar "
+         "transparencia"},
+        {1071, Always, "Set colour|Appliquer|Speichern|Applicare|Aplicar"},
+        {1040, Always, "Preview|Prévue|Vorbetrachtung|Previsione|Inspección previa"},
+        {1022, Always,
+         "Advanced parameters|Paramètres avancés|Fortgeschrittene parameters|Parametri avanzati|Parámetros "
+         "avanzados"},
     };
-    for (const auto& [state, texts] : cases) {
-        const auto [language, dynamic, useAlpha] = state;
-        const auto captions = MainWindowCaptions(language, dynamic, useAlpha);
-        std::set<int> ids;
-        for (const ControlCaption& caption : captions) {
-            EXPECT_TRUE(ids.insert(caption.controlId).second && !caption.text.empty()) << caption.controlId;
+    const std::pair<Message, const char*> messages[] = {
+        {Message::NothingToAdd,
+         "Nothing to add|Rien à ajouter|Nichts hinzuzufügen|Niente aggiungere|Nada agregar"},
+        {Message::NothingToSay, "Nothing to say|Rien à dire|Nichts zu sagen|Niente dire|Nada decir"},
+        {Message::SelectKey, "Select a key|Pas de touche sélectionnée|Keine Taste Auswahlen|Nessuna tasti "
+                             "selezionata|Ningunos tecla seleccionado"},
+        {Message::NothingToSave,
+         "Nothing to save|rien à sauvegarder|Nichts zu laden|Niente a salva|Nada guardar"},
+        {Message::CannotWrite, "Cannot write %1: %2|Impossible d'écrire %1 : %2|%1 kann nicht geschrieben "
+                               "werden: %2|Impossibile scrivere %1: %2|No se puede escribir %1: %2"},
+    };
+    for (const auto& [language, readAs] : kLanguages) {
+        for (const bool dynamic : {false, true}) {
+            const bool useAlpha = !dynamic;
+            Captions expected;
+            for (const auto& [controlId, when, texts] : rows) {
+                if (when == Always || when == (dynamic ? Dynamic : Static) ||
+                    when == (useAlpha ? Alpha : NoAlpha)) {
+                    expected.emplace_back(controlId, Part(texts, readAs));
+                }
+            }
+            EXPECT_EQ(Pairs(MainWindowCaptions(language, dynamic, useAlpha)), expected) << language;
+            EXPECT_EQ(SetAlphaCaption(language, useAlpha),
+                      std::ranges::find(expected, 1070, &Captions::value_type::first)->second);
         }
-        ASSERT_EQ(captions.size(), 42u);
-        ASSERT_EQ(std::pair(captions.front().controlId, captions.back().controlId), std::pair(1, 1022));
-        EXPECT_EQ(
-            (Texts{CaptionOf(captions, 1), CaptionOf(captions, 1027), CaptionOf(captions, 1022),
-                   CaptionOf(captions, 1072), CaptionOf(captions, 1070),
-                   MessageText(Message::SelectKey, language), MessageText(Message::NothingToSave, language)}),
-            texts)
-            << language;
-        EXPECT_EQ(SetAlphaCaption(language, useAlpha), texts[4]) << language;
+        for (const auto& [message, texts] : messages) {
+            EXPECT_EQ(MessageText(message, language), Part(texts, readAs)) << language;
+        }
     }
 }
 
@@ -71,28 +150,57 @@ TEST(MainWindowLabels, LanguagesOutsideTheFiveAreEnglish) {
     EXPECT_EQ(LanguageFromIndex(4), Spanish);
 }
 
-// Rain, the background button, the connection group and Default in each language, and the rain
-// tool-tip: French for French, English for every other language. Both Default buttons read the same.
-TEST(AdvancedDialogLabels, CaptionsAndToolTipsOfEachLanguage) {
-    using Texts = std::array<std::string_view, 5>;
-    const std::string_view english = "Desactivate rain if unchecked";
-    const std::pair<int, Texts> cases[] = {
-        {English, {"Rain", "Change menu background", "Connection Optimizations", "Default", english}},
-        {French,
-         {"Pluie", "Changer le fond du menu", "Optimisations de la connection", "Défaut",
-          "Désactive la pluie si décochée"}},
-        {German, {"Regen", "CS background wechseln", "Verbindungs Optimierung", "Rückstellung", english}},
-        {Italian, {"Pioggia", "Cambi il CSS Background", "Ottimizzazione di Conection", "Difetto", english}},
-        {Spanish,
-         {"Lluvia", "Cambie el CSS Background", "Optimizaciones de la conexión", "Defecto", english}},
+// Every caption of the Advanced Parameters dialog in the order it is set, both Default buttons alike,
+// and every tool-tip: French for French, English for every other language.
+TEST(AdvancedDialogLabels, EveryCaptionAndToolTipOfEveryLanguage) {
+    const std::pair<int, const char*> captions[] = {
+        {1073, "Rain|Pluie|Regen|Pioggia|Lluvia"},
+        {1074, "Shadows|Ombres|Schatten|Ombre|Sombras"},
+        {1075, "Blood|Sang|Blut|Anima|Sangre"},
+        {1080, "C4 dyn. light|Lumière C4 dyn.|Dyn. C4 Licht|Luce dinamica C4|Luz dinámica c4"},
+        {1076, "Tags|Tags|Sprays|Spray|Spray"},
+        {1077, "Bump mapping|Bump mapping|Bump mapping|Bump mapping|Bump mapping"},
+        {1079, "Dyn. lights|Lumières dyn.|Dyn. Lichter|Luce dinamica|Luz dinámica"},
+        {1081, "Mipmap|Mipmap|Mipmap|Mipmap|Mipmap"},
+        {1083, "Vertex|Vertex|Vertex|Vertex|Vertex"},
+        {1084, "Fog|Brouillard|Nebel|Nebbia|Niebla"},
+        {1082,
+         "Eyes movements|Mouvements des yeux|Augen Bewegung|Movimento degli occhi|Movimientos de los ojos"},
+        {1092, "Change menu background|Changer le fond du menu|CS background wechseln|Cambi il CSS "
+               "Background|Cambie el CSS Background"},
+        {1108, "Connection Optimizations|Optimisations de la connection|Verbindungs "
+               "Optimierung|Ottimizzazione di Conection|Optimizaciones de la conexión"},
+        {1107, "Graphics Optimizations|Optimisations des graphismes|Graphiks Optimierung|Ottimizzazione dei "
+               "grafici|Optimizaciones gráficas"},
+        {1093, "Report bug|Déclarer bug|Zu erklären bug|Dichiarare bug|Declarar bug"},
+        {1094, "Default|Défaut|Rückstellung|Difetto|Defecto"},
+        {1095, "Default|Défaut|Rückstellung|Difetto|Defecto"},
     };
-    for (const auto& [language, texts] : cases) {
-        const auto captions = AdvancedDialogCaptions(language);
-        EXPECT_EQ((Texts{CaptionOf(captions, 1073), CaptionOf(captions, 1092), CaptionOf(captions, 1108),
-                         CaptionOf(captions, 1094), CaptionOf(AdvancedDialogToolTips(language), 1073)}),
-                  texts)
-            << language;
-        EXPECT_EQ(CaptionOf(captions, 1095), CaptionOf(captions, 1094)) << language;
+    const std::pair<int, const char*> toolTips[] = {
+        {1073, "Desactivate rain if unchecked|Désactive la pluie si décochée"},
+        {1074, "Desactivate shadows if unchecked|Désactive les ombres si décochée"},
+        {1075, "Desactivate blood if unchecked|Désactive le sang si décochée"},
+        {1080, "Desactivate dynamic light on C4 if unchecked|Désactive la lumière dynamique sur la bombe si "
+               "décochée"},
+        {1076, "Desactivate sprays if unchecked|Désactive les tags si décochée"},
+        {1077, "Desactivate bump mapping if unchecked|Désactive le bump mapping si décochée"},
+        {1079, "Desactivate dynamic lights if unchecked|Désactive les lumières dynamiques si décochée"},
+        {1081, "Desactivate mipmapping if unchecked|Désactive le mipmapping si décochée"},
+        {1083, "Reduce geometry if unchecked|Reduit la géométrie si décochée"},
+        {1084, "Desactivate fog if unchecked|Déscative le brouillard si décochée"},
+        {1082, "Desactivate eyes movements if unchecked|Désactive le mouvement des yeux si décochée"},
+    };
+    for (const auto& [language, readAs] : kLanguages) {
+        Captions expected;
+        for (const auto& [controlId, texts] : captions) {
+            expected.emplace_back(controlId, Part(texts, readAs));
+        }
+        EXPECT_EQ(Pairs(AdvancedDialogCaptions(language)), expected) << language;
+        expected.clear();
+        for (const auto& [controlId, texts] : toolTips) {
+            expected.emplace_back(controlId, Part(texts, readAs == French ? French : English));
+        }
+        EXPECT_EQ(Pairs(AdvancedDialogToolTips(language)), expected) << language;
     }
 }
 

@@ -62,11 +62,12 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
     // The question comes before the window shows, and the folder browser opens where the program was
-    // started, or on the game when Steam installed it. A cancelled browser stores nothing, so the next
-    // start asks again; a chosen folder is kept, for the next start that every other test makes.
+    // started, or on the game when Steam (here the Flatpak's) installed it. A cancelled browser stores
+    // nothing, so the next start asks again; a chosen folder is kept, for the next start that every other
+    // test makes.
     void firstStartAsksForTheGameFolder() {
         MainWindowFixture fixture;
-        const QDir steam(fixture.HomeFolder() + u"/.local/share/Steam"_s);
+        const QDir steam(fixture.HomeFolder() + u"/.var/app/com.valvesoftware.Steam/.local/share/Steam"_s);
         const QString steamGame = steam.filePath(u"steamapps/common/Counter-Strike Source"_s);
         for (const bool cancel : {true, false}) {
             ModalScript script;

@@ -69,12 +69,19 @@ void ModalScript::Poll() {
         return;
     }
     // The step runs from an event of its own: a window it opens has a nested loop of its own, in which
-    // this timer, still inside its own call, would not fire again.
-    QTimer::singleShot(0, this, [step = std::move(m_steps.front()), target = QPointer<QWidget>(window)] {
-        if (target) {
-            step(*target);
-        }
-    });
+    // this timer, still inside its own call, would not fire again. A step that failed a check returns
+    // early; what it was given is closed all the same, or the test would wait for it for good.
+    QTimer::singleShot(0, this,
+                       [this, step = std::move(m_steps.front()), target = QPointer<QWidget>(window)] {
+                           if (target) {
+                               step(*target);
+                           }
+                           if (target && target->isVisible()) {
+                               m_unexpected.append(QString::fromLatin1(target->metaObject()->className()) +
+                                                   QStringLiteral(" left open"));
+                               target->close();
+                           }
+                       });
     m_steps.pop_front();
 }
 

@@ -12,8 +12,8 @@
 namespace cssbinder::test {
 
 // Answers, in order, the modal windows and pop-up menus that the code under test opens, and records
-// the text of every message box. A window that no step expects is recorded and closed, so that a
-// test fails instead of hanging.
+// the text of every message box. A window that no step expects, or that its step left open, is
+// recorded and closed, so that a test fails instead of hanging.
 class ModalScript : public QObject {
     Q_OBJECT
 public:

@@ -8,7 +8,7 @@
 
 int main(int argc, char** argv) {
     if (argc != 2) {
-        std::cerr << "usage: tga_seed_corpus FOLDER\n";
+        std::cerr << "usage: picture_seeds FOLDER\n";
         return 2;
     }
     const std::filesystem::path folder = argv[1];
