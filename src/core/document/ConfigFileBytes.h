@@ -9,7 +9,4 @@ namespace cssbinder {
 // "\r\n", "\n" or a lone "\r", becomes one "\r\n", and the text is written in code page 1252.
 std::string ToConfigFileBytes(std::string_view text);
 
-// The folder the game reads its configuration from, inside the game folder.
-std::string GameConfigFolder(std::string_view gamePath, char separator);
-
 } // namespace cssbinder
