@@ -79,8 +79,9 @@ const IsFolder kIsFolder = [](const std::string& path) {
 };
 
 // A pick that holds cstrike is kept; the game's own cstrike folder, named in any case and with or
-// without a trailing separator, stands for the folder above it, as long as that one holds cstrike.
-TEST(GameFolder, PickedFolderIsKeptMendedOrRefused) {
+// without a trailing separator, stands for the folder above it, as long as that one holds cstrike. The
+// save dialog opens in the game's config folder, else the game folder, else at home.
+TEST(GameFolder, PicksAreKeptMendedOrRefusedAndSavesStartInAnExistingFolder) {
     const std::tuple<std::string, char, std::optional<std::string>> cases[] = {
         {"/games/css", '/', "/games/css"},          {"/games/css/cstrike", '/', "/games/css"},
         {"/games/css/cstrike/", '/', "/games/css"}, {"C:\\CSS\\CStrike", '\\', "C:\\CSS"},
@@ -90,18 +91,9 @@ TEST(GameFolder, PickedFolderIsKeptMendedOrRefused) {
     for (const auto& [picked, separator, kept] : cases) {
         EXPECT_EQ(GameFolderForPick(picked, separator, kIsFolder), kept) << picked;
     }
-}
-
-// The game's config folder, else the game folder, else home; never the working directory.
-TEST(GameFolder, SaveDialogOpensInTheNearestExistingFolder) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"/games/css", "/games/css/cstrike/cfg"},
-        {"/games/bare", "/games/bare"},
-        {"/games/gone", "/home/me"},
-        {"", "/home/me"},
-    };
-    for (const auto& [gamePath, folder] : cases) {
-        EXPECT_EQ(SaveDialogStartFolder(gamePath, "/home/me", '/', kIsFolder), folder) << gamePath;
+    for (const auto& [gamePath, folder] : {std::pair("/games/css", "/games/css/cstrike/cfg"),
+                                           std::pair("/games/bare", "/games/bare"), std::pair("", "/home")}) {
+        EXPECT_EQ(SaveDialogStartFolder(gamePath, "/home", '/', kIsFolder), folder) << gamePath;
     }
 }
 
