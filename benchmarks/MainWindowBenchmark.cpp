@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -131,6 +132,8 @@ int main(int argc, char** argv) {
     QTemporaryDir profile;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(profile.path()));
     QApplication application(argc, argv);
+    // A game folder holds cstrike; the window asks for another one otherwise.
+    QDir(profile.path()).mkdir(QStringLiteral("cstrike"));
     cssbinder::WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"),
                                   profile.path());
     benchmark::Initialize(&argc, argv);

@@ -136,6 +136,8 @@ int main(int argc, char* argv[]) {
             std::filesystem::temp_directory_path() / ("cssbinder-startup-" + std::to_string(getpid()));
         const std::filesystem::path runtime = profile / "runtime";
         std::filesystem::create_directories(runtime);
+        // The stored game folder must hold cstrike, or the window would ask for another one.
+        std::filesystem::create_directories(profile / "cstrike");
         std::filesystem::permissions(runtime, std::filesystem::perms::owner_all);
         setenv("DISPLAY", display.Name().c_str(), 1);
         setenv("QT_QPA_PLATFORM", "xcb", 1);

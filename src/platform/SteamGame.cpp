@@ -1,10 +1,10 @@
 #include "platform/SteamGame.h"
 
 #include "core/steam/SteamLibrary.h"
+#include "platform/FileSystem.h"
 #include "platform/SteamFolders.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace cssbinder {
 namespace {
@@ -23,7 +23,7 @@ QString SteamGameFolder() {
             }
             return file.read(kLargestSteamFile).toStdString();
         },
-        [](const std::string& path) { return QFileInfo(QString::fromStdString(path)).isDir(); },
+        IsExistingFolder,
         [](const std::string& path) {
             return QFileInfo(QString::fromStdString(path)).canonicalFilePath().toStdString();
         },

@@ -6,6 +6,8 @@ bool AppendToSystemMenu(QWidget&, unsigned, const QString&) {
     return false;
 }
 
+void PutInSystemMenu(QWidget&, unsigned, const QString&) {}
+
 bool IsSystemMenuCommand(const void*, unsigned) {
     return false;
 }

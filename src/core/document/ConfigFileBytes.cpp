@@ -21,13 +21,4 @@ std::string ToConfigFileBytes(std::string_view text) {
     return withCrLf;
 }
 
-std::string GameConfigFolder(std::string_view gamePath, char separator) {
-    std::string folder(gamePath);
-    folder += separator;
-    folder += "cstrike";
-    folder += separator;
-    folder += "cfg";
-    return folder;
-}
-
 } // namespace cssbinder

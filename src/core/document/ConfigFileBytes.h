@@ -9,7 +9,4 @@ namespace cssbinder {
 // whether "\r\n", "\n" or a lone "\r", becomes one "\r\n"; everything else stays as it is.
 std::string ToConfigFileBytes(std::string_view text);
 
-// The folder the game reads its configuration from, inside the game folder.
-std::string GameConfigFolder(std::string_view gamePath, char separator);
-
 } // namespace cssbinder

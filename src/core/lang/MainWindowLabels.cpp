@@ -94,7 +94,7 @@ constexpr std::array<LabelRow, 2> kCaptionsAfterMessages{{
 }};
 
 // Indexed by Message.
-constexpr std::array<Texts, 5> kMessages{{
+constexpr std::array<Texts, 7> kMessages{{
     {"Nothing to add", "Rien à ajouter", "Nichts hinzuzufügen", "Niente aggiungere", "Nada agregar"},
     {"Nothing to say", "Rien à dire", "Nichts zu sagen", "Niente dire", "Nada decir"},
     {"Select a key", "Pas de touche sélectionnée", "Keine Taste Auswahlen", "Nessuna tasti selezionata",
@@ -102,7 +102,20 @@ constexpr std::array<Texts, 5> kMessages{{
     {"Nothing to save", "rien à sauvegarder", "Nichts zu laden", "Niente a salva", "Nada guardar"},
     {"Cannot write %1: %2", "Impossible d'écrire %1 : %2", "%1 kann nicht geschrieben werden: %2",
      "Impossibile scrivere %1: %2", "No se puede escribir %1: %2"},
+    {"Your changes are not saved. Quit anyway?",
+     "Vos modifications ne sont pas sauvegardées. Quitter quand même ?",
+     "Ihre Änderungen sind nicht gespeichert. Trotzdem beenden?",
+     "Le modifiche non sono state salvate. Uscire comunque?",
+     "Los cambios no se han guardado. ¿Salir de todos modos?"},
+    {"%1 does not hold the game's cstrike folder. Choose the Counter-Strike Source folder.",
+     "%1 ne contient pas le dossier cstrike du jeu. Choisissez le dossier Counter-Strike Source.",
+     "%1 enthält keinen cstrike-Ordner des Spiels. Wählen Sie den Ordner Counter-Strike Source.",
+     "%1 non contiene la cartella cstrike del gioco. Scegliete la cartella Counter-Strike Source.",
+     "%1 no contiene la carpeta cstrike del juego. Elija la carpeta Counter-Strike Source."},
 }};
+
+constexpr Texts kGameFolderEntry{"Game folder...", "Dossier du jeu...", "Spielordner...",
+                                 "Cartella del gioco...", "Carpeta del juego..."};
 
 } // namespace
 
@@ -127,6 +140,10 @@ std::string_view SetAlphaCaption(int language, bool useAlpha) {
 
 std::string_view MessageText(Message message, int language) {
     return TextIn(kMessages[static_cast<std::size_t>(message)], language);
+}
+
+std::string_view GameFolderEntry(int language) {
+    return TextIn(kGameFolderEntry, language);
 }
 
 } // namespace cssbinder

@@ -10,7 +10,15 @@
 namespace cssbinder {
 
 // The messages of the main window, in the current language.
-enum class Message { NothingToAdd, NothingToSay, SelectKey, NothingToSave, CannotWrite };
+enum class Message {
+    NothingToAdd,
+    NothingToSay,
+    SelectKey,
+    NothingToSave,
+    CannotWrite,
+    QuitUnsaved,
+    NotGameFolder
+};
 
 struct ControlCaption {
     int controlId;
@@ -25,7 +33,11 @@ std::vector<ControlCaption> MainWindowCaptions(int language, bool dynamic, bool 
 // The caption of the transparency button alone, for the language of the combo lists.
 std::string_view SetAlphaCaption(int language, bool useAlpha);
 
-// "Cannot write %1: %2" takes the file's path and the system's reason.
+// "Cannot write %1: %2" takes the file's path and the system's reason; the refusal of a folder that is
+// not the game's takes that folder.
 std::string_view MessageText(Message message, int language);
+
+// The window's menu entry that asks for the game folder again.
+std::string_view GameFolderEntry(int language);
 
 } // namespace cssbinder

@@ -2,9 +2,11 @@
 
 #include "core/binds/KeyCatalogue.h"
 #include "core/document/ConfigFileBytes.h"
+#include "core/document/GameFolder.h"
 #include "core/gamma/GammaSetting.h"
 #include "core/lang/MainWindowLabels.h"
 #include "core/text/DialogNumber.h"
+#include "platform/FileSystem.h"
 #include "platform/Profile.h"
 #include "platform/SafeFile.h"
 #include "platform/SteamGame.h"
@@ -15,6 +17,7 @@
 #include "ui/app/Globals.h"
 #include "ui/app/MainDialogTemplate.h"
 #include "ui/app/MessageBoxes.h"
+#include "ui/app/QtText.h"
 #include "ui/app/RadioGroup.h"
 #include "ui/binds/SayField.h"
 #include "ui/crosshair/CCrosshairPreview.h"
@@ -41,6 +44,7 @@ namespace cssbinder {
 namespace {
 
 constexpr unsigned kIdmAboutBox = 16;
+constexpr unsigned kIdmGameFolder = 32;
 constexpr char kAboutEntry[] = "&A propos de Tarvik...";
 constexpr char kProfileSection[] = "zelvar_team_binder";
 constexpr char kGamePathKey[] = "css_path";
@@ -75,8 +79,14 @@ constexpr int kArmorGroup = 1017;
 constexpr int kSayTargetGroup = 1030;
 constexpr int kColorGroup = 1058;
 
+char NativeSeparator() {
+    return QDir::separator().toLatin1();
+}
+
 QString SaveDialogFolder() {
-    return QString::fromStdString(GameConfigFolder(g_gamePath.toStdString(), QDir::separator().toLatin1()));
+    return QString::fromStdString(SaveDialogStartFolder(
+        g_gamePath.toStdString(), QDir::toNativeSeparators(QDir::homePath()).toStdString(), NativeSeparator(),
+        IsExistingFolder));
 }
 
 // The file the configuration is saved to, or an empty text when the user cancels.
@@ -139,8 +149,12 @@ CBinderDlg::~CBinderDlg() = default;
 
 void CBinderDlg::OnInitDialog() {
     g_gamePath = GetProfileString(QString::fromUtf8(kProfileSection), QString::fromUtf8(kGamePathKey));
-    if (g_gamePath.isEmpty()) {
-        AskForGameFolder();
+    // A game moved or removed since it was chosen is asked for again, as on the first start.
+    if (!HoldsGame(g_gamePath.toStdString(), NativeSeparator(), IsExistingFolder)) {
+        g_gamePath.clear();
+        ShowMessage(nullptr, QString::fromUtf8(kGameFolderQuestion));
+        // Where Steam installed the game, the user only has to confirm. The window opens in French.
+        AskForGameFolder(nullptr, SteamGameFolder(), French);
     }
 
     m_bAboutInContextMenu = !AppendToSystemMenu(*this, kIdmAboutBox, QString::fromUtf8(kAboutEntry));
@@ -156,7 +170,7 @@ void CBinderDlg::OnInitDialog() {
 
     m_pLanguage = std::make_unique<CLanguage>(this);
     m_nLanguage = French;
-    m_pLanguage->SetLanguage(m_nLanguage);
+    ApplyLanguage();
 
     for (int CBinderDlg::*flag : kGraphicsFlags) {
         this->*flag = 1;
@@ -174,16 +188,29 @@ void CBinderDlg::OnInitDialog() {
     move(screen()->availableGeometry().center() - rect().center());
 }
 
-void CBinderDlg::AskForGameFolder() {
-    ShowMessage(nullptr, QString::fromUtf8(kGameFolderQuestion));
-    // Where Steam installed the game, the user only has to confirm.
-    const QString folder = QFileDialog::getExistingDirectory(nullptr, QString(), SteamGameFolder());
-    // A cancelled browser stores nothing, so the next start asks again.
-    if (folder.isEmpty()) {
-        return;
+void CBinderDlg::AskForGameFolder(QWidget* parent, const QString& startFolder, int language) {
+    QString folder = startFolder;
+    for (;;) {
+        folder = QDir::toNativeSeparators(QFileDialog::getExistingDirectory(parent, QString(), folder));
+        // A cancelled browser stores nothing, so the next start asks again.
+        if (folder.isEmpty()) {
+            return;
+        }
+        const std::optional<std::string> gameFolder =
+            GameFolderForPick(folder.toStdString(), NativeSeparator(), IsExistingFolder);
+        if (gameFolder) {
+            g_gamePath = QString::fromStdString(*gameFolder);
+            WriteProfileString(QString::fromUtf8(kProfileSection), QString::fromUtf8(kGamePathKey),
+                               g_gamePath);
+            return;
+        }
+        ShowMessage(parent, ToQString(MessageText(Message::NotGameFolder, language)).arg(folder));
     }
-    g_gamePath = QDir::toNativeSeparators(folder);
-    WriteProfileString(QString::fromUtf8(kProfileSection), QString::fromUtf8(kGamePathKey), g_gamePath);
+}
+
+void CBinderDlg::ApplyLanguage() {
+    m_pLanguage->SetLanguage(m_nLanguage);
+    PutInSystemMenu(*this, kIdmGameFolder, m_strGameFolderEntry);
 }
 
 void CBinderDlg::ConnectHandlers() {
@@ -287,13 +314,16 @@ void CBinderDlg::contextMenuEvent(QContextMenuEvent* event) {
     menu.setSeparatorsCollapsible(false);
     menu.addSeparator();
     menu.addAction(QString::fromUtf8(kAboutEntry), this, [this] { OnSysCommand(kIdmAboutBox); });
+    menu.addAction(m_strGameFolderEntry, this, [this] { OnSysCommand(kIdmGameFolder); });
     menu.exec(event->globalPos());
 }
 
 bool CBinderDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
-    if (IsSystemMenuCommand(message, kIdmAboutBox)) {
-        OnSysCommand(kIdmAboutBox);
-        return true;
+    for (const unsigned commandId : {kIdmAboutBox, kIdmGameFolder}) {
+        if (IsSystemMenuCommand(message, commandId)) {
+            OnSysCommand(commandId);
+            return true;
+        }
     }
     return QDialog::nativeEvent(eventType, message, result);
 }
@@ -302,18 +332,30 @@ void CBinderDlg::OnSysCommand(unsigned commandId) {
     if ((commandId & 0xFFF0) == kIdmAboutBox) {
         CAboutDlg about(this);
         about.exec();
+    } else if ((commandId & 0xFFF0) == kIdmGameFolder) {
+        AskForGameFolder(this, g_gamePath.isEmpty() ? SteamGameFolder() : g_gamePath, m_nLanguage);
     }
 }
 
 void CBinderDlg::OnOK() {
-    if (UpdateData(true)) {
+    if (UpdateData(true) && MayQuit()) {
         accept();
     }
 }
 
+void CBinderDlg::reject() {
+    if (MayQuit()) {
+        QDialog::reject();
+    }
+}
+
+bool CBinderDlg::MayQuit() {
+    return m_editPreview->toPlainText() == m_strSavedText || AskOkCancel(this, m_strQuitUnsaved);
+}
+
 void CBinderDlg::OnFlag(int language) {
     m_nLanguage = language;
-    m_pLanguage->SetLanguage(language);
+    ApplyLanguage();
 }
 
 void CBinderDlg::OnSave() {
@@ -325,8 +367,8 @@ void CBinderDlg::OnSave() {
     if (path.isEmpty()) {
         return;
     }
-    const QByteArray bytes =
-        QByteArray::fromStdString(ToConfigFileBytes(m_editPreview->toPlainText().toStdString()));
+    const QString text = m_editPreview->toPlainText();
+    const QByteArray bytes = QByteArray::fromStdString(ToConfigFileBytes(text.toStdString()));
     const auto saved = m_savedThisRun.constFind(path);
     const std::optional<WriteFailure> failure = ReplaceFileKeepingBackup(
         path, bytes, saved == m_savedThisRun.cend() ? std::nullopt : std::optional<QByteArray>(*saved));
@@ -335,6 +377,7 @@ void CBinderDlg::OnSave() {
         return;
     }
     m_savedThisRun.insert(path, bytes);
+    m_strSavedText = text;
 }
 
 } // namespace cssbinder

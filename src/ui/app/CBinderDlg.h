@@ -39,6 +39,8 @@ public:
     // Shows the configuration document in the preview box, discarding whatever was typed there.
     void RefreshPreview();
     void RemoveSetting(const std::string& variable);
+    // Escape and the close box: the window closes unless unsaved work makes the user stay.
+    void reject() override;
 
     // Controls, by their roles.
     QPushButton* m_btnExit;
@@ -96,6 +98,8 @@ public:
     QString m_strSelectKey;
     QString m_strNothingToSave;
     QString m_strCannotWrite;
+    QString m_strQuitUnsaved;
+    QString m_strGameFolderEntry;
 
     // 1 while the lists are the French ones, 0 while they are the English ones.
     int m_bFrench = 0;
@@ -124,11 +128,16 @@ protected:
 
 private:
     void OnInitDialog() override;
-    void AskForGameFolder();
+    // Asks for the game folder until the user picks one that holds the game or cancels; the answer
+    // is kept in the profile. The refusal of a wrong folder is said in the language given.
+    void AskForGameFolder(QWidget* parent, const QString& startFolder, int language);
+    void ApplyLanguage();
     void ConnectHandlers();
     void OnSysCommand(unsigned commandId);
     void OnSave();
     void OnOK();
+    // Whether the window may close: the preview box holds nothing unsaved, or the user quits anyway.
+    bool MayQuit();
     void OnFlag(int language);
 
     void OnAdvancedParameters();
@@ -163,6 +172,9 @@ private:
 
     // What this run saved last, by file, so that saving again keeps the file's older backup.
     QHash<QString, QByteArray> m_savedThisRun;
+    // The preview box's text that quitting does not lose: the text last saved, or the one the window
+    // started from.
+    QString m_strSavedText;
     bool m_bAboutInContextMenu = false;
 };
 

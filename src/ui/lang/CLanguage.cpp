@@ -39,6 +39,8 @@ void CLanguage::ApplyLabels(int language) {
     m_pDlg->m_strSelectKey = MessageIn(Message::SelectKey, language);
     m_pDlg->m_strNothingToSave = MessageIn(Message::NothingToSave, language);
     m_pDlg->m_strCannotWrite = MessageIn(Message::CannotWrite, language);
+    m_pDlg->m_strQuitUnsaved = MessageIn(Message::QuitUnsaved, language);
+    m_pDlg->m_strGameFolderEntry = ToQString(GameFolderEntry(language));
 }
 
 } // namespace cssbinder

@@ -1,8 +1,11 @@
 #include "core/document/ConfigDocument.h"
 #include "core/document/ConfigFileBytes.h"
+#include "core/document/GameFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <set>
 #include <tuple>
 
 namespace cssbinder {
@@ -66,10 +69,36 @@ TEST(ConfigFileBytes, EveryLineEndsInOneCarriageReturnLineFeedInUtf8) {
     }
 }
 
-TEST(ConfigFileBytes, GameConfigFolderIsCstrikeCfgInsideTheGameFolder) {
+TEST(GameFolder, GameConfigFolderIsCstrikeCfgInsideTheGameFolder) {
     EXPECT_EQ(GameConfigFolder("/games/css", '/'), "/games/css/cstrike/cfg");
     EXPECT_EQ(GameConfigFolder("C:\\css\\", '\\'), "C:\\css\\\\cstrike\\cfg");
     EXPECT_EQ(GameConfigFolder("", '/'), "/cstrike/cfg");
+}
+
+// The folders of a made-up disk, looked up as a file system that tells case apart does.
+const std::set<std::string> kFolders{"/games/css",  "/games/css/cstrike", "/games/css/cstrike/cfg",
+                                     "/games/bare", "/games/odd/CStrike", "C:\\CSS\\cstrike"};
+const IsFolder kIsFolder = [](const std::string& path) {
+    return kFolders.contains(path);
+};
+
+// A pick that holds cstrike is kept; the game's own cstrike folder, named in any case and with or
+// without a trailing separator, stands for the folder above it, as long as that one holds cstrike. The
+// save dialog opens in the game's config folder, else the game folder, else at home.
+TEST(GameFolder, PicksAreKeptMendedOrRefusedAndSavesStartInAnExistingFolder) {
+    const std::tuple<std::string, char, std::optional<std::string>> cases[] = {
+        {"/games/css", '/', "/games/css"},          {"/games/css/cstrike", '/', "/games/css"},
+        {"/games/css/cstrike/", '/', "/games/css"}, {"C:\\CSS\\CStrike", '\\', "C:\\CSS"},
+        {"/games/odd/CStrike", '/', std::nullopt},  {"/games/bare", '/', std::nullopt},
+        {"/games/bare/cstrike", '/', std::nullopt}, {"", '/', std::nullopt},
+    };
+    for (const auto& [picked, separator, kept] : cases) {
+        EXPECT_EQ(GameFolderForPick(picked, separator, kIsFolder), kept) << picked;
+    }
+    for (const auto& [gamePath, folder] : {std::pair("/games/css", "/games/css/cstrike/cfg"),
+                                           std::pair("/games/bare", "/games/bare"), std::pair("", "/home")}) {
+        EXPECT_EQ(SaveDialogStartFolder(gamePath, "/home", '/', kIsFolder), folder) << gamePath;
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "ModalScript.h"
 #include "TestFiles.h"
 
+#include "core/lang/Language.h"
 #include "ui/advanced/AdvancedDialogTemplate.h"
 #include "ui/advanced/CAdvancedDlg.h"
 #include "ui/app/Globals.h"
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <functional>
 #include <span>
 
 namespace cssbinder::test {
@@ -54,6 +56,22 @@ QStringList Save(CBinderDlg& window, const QString& target) {
     script.AnswerMessage();
     Click(window.m_btnSave);
     return script.DialogFolders() + script.Messages() + script.Unexpected();
+}
+
+// A step that records a pop-up menu's entries ("-" for a separator) and chooses the one at that place.
+std::function<void(QWidget&)> ChooseEntry(QStringList& entries, qsizetype entry) {
+    return [&entries, entry](QWidget& popup) {
+        for (const QAction* action : popup.actions()) {
+            entries.append(action->isSeparator() ? u"-"_s : action->text());
+        }
+        popup.actions().at(entry)->trigger();
+        popup.close();
+    };
+}
+
+void OpenContextMenu(CBinderDlg& window) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 300), window.mapToGlobal(QPoint(5, 300)));
+    QApplication::sendEvent(&window, &event);
 }
 
 } // namespace
@@ -98,7 +116,7 @@ private slots:
     }
 
     // Both windows as their templates lay them out, the pictures at their bitmap's size; the window's
-    // menu ends with the About entry.
+    // menu ends with the About entry and the game folder's.
     void opensCentredAsItsTemplateLaysItOutWithTheAboutEntry() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
@@ -121,22 +139,86 @@ private slots:
         QCOMPARE(advanced.size(), QSize(621, 671));
         ModalScript script;
         QStringList entries;
-        script.Then([&](QWidget& popup) {
-            for (const QAction* action : popup.actions()) {
-                entries.append(action->isSeparator() ? u"-"_s : action->text());
-            }
-            popup.actions().constLast()->trigger();
-            popup.close();
-        });
+        script.Then(ChooseEntry(entries, 1));
         script.Then([&](QWidget& about) {
             entries.append(about.windowTitle());
             about.close();
         });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 300),
-                                window->mapToGlobal(QPoint(5, 300)));
-        QApplication::sendEvent(window.get(), &event);
-        QCOMPARE(entries, (QStringList{u"-"_s, u"&A propos de Tarvik..."_s, u"A propos de Tarvik"_s}));
+        OpenContextMenu(*window);
+        QCOMPARE(entries, (QStringList{u"-"_s, u"&A propos de Tarvik..."_s, u"Dossier du jeu..."_s,
+                                       u"A propos de Tarvik"_s}));
         QVERIFY(script.Unexpected().isEmpty());
+    }
+
+    // A stored game folder that lost its cstrike folder is asked for again at the next start. A folder
+    // without cstrike is refused, named in the current language, and the browser opens again on it; the
+    // game's own cstrike folder stands for the game folder above it. "Game folder..." asks the same,
+    // opening on the current folder.
+    void wrongGameFoldersAreRefusedAndAskedForAgain() {
+        MainWindowFixture fixture;
+        fixture.OpenWithGameFolder();
+        QVERIFY(QDir(fixture.GameFolder() + u"/cstrike"_s).removeRecursively());
+        const QString moved = fixture.HomeFolder() + u"/moved"_s, again = fixture.HomeFolder() + u"/again"_s;
+        QVERIFY(QDir().mkpath(moved + u"/cstrike"_s) && QDir().mkpath(again + u"/cstrike"_s));
+        ModalScript script;
+        script.AnswerMessage();
+        script.ChooseFile(fixture.GameFolder());
+        script.AnswerMessage();
+        script.ChooseFile(moved + u"/cstrike"_s);
+        const auto window = fixture.Open();
+        QCOMPARE(fixture.ProfileValue(), moved);
+
+        ClickFlag(*window, German);
+        QStringList entries;
+        script.Then(ChooseEntry(entries, 2));
+        script.ChooseFile(fixture.HomeFolder());
+        script.AnswerMessage();
+        script.ChooseFile(again);
+        OpenContextMenu(*window);
+        QCOMPARE(entries.constLast(), u"Spielordner..."_s);
+        QCOMPARE(script.Messages() + script.DialogFolders() + script.Unexpected(),
+                 (QStringList{u"Select the location of your \"counter-strike source\" folder"_s,
+                              u"%1 ne contient pas le dossier cstrike du jeu. Choisissez le dossier "
+                              "Counter-Strike Source."_s.arg(fixture.GameFolder()),
+                              u"%1 enthält keinen cstrike-Ordner des Spiels. Wählen Sie den Ordner "
+                              "Counter-Strike Source."_s.arg(fixture.HomeFolder()),
+                              QDir::currentPath(), fixture.GameFolder(), moved, fixture.HomeFolder()}));
+        QCOMPARE(fixture.ProfileValue(), again);
+    }
+
+    // Escape, the close box and Exit close at once while the preview box holds the text last saved (none
+    // at the start); with any other text they ask first, and Cancel keeps the window and its text. A
+    // gamma value out of range still stops Exit before that.
+    void quittingWithUnsavedTextAsksFirst() {
+        MainWindowFixture fixture;
+        const auto window = fixture.OpenWithGameFolder();
+        const std::function<void()> escape = [&] {
+            QTest::keyClick(window->m_editPreview, Qt::Key_Escape);
+        };
+        const QStringList question{u"Vos modifications ne sont pas sauvegardées. Quitter quand même ?"_s};
+        QCOMPARE(Answer(escape), QStringList());
+        QVERIFY(!window->isVisible());
+        window->show();
+
+        g_configEntries.Store("F1", "bind \"f1\" \"buy vest\"");
+        window->RefreshPreview();
+        for (const std::function<void()>& quit : {escape, std::function<void()>([&] { window->close(); }),
+                                                  std::function<void()>([&] { Click(window->m_btnExit); })}) {
+            QCOMPARE(Answer(quit, {QMessageBox::Cancel}), question);
+            QVERIFY(window->isVisible());
+            QCOMPARE(Committed(*window), u"bind \"f1\" \"buy vest\"\n"_s);
+        }
+        window->m_editGamma->setText(u"5"_s);
+        QCOMPARE(Press(window->m_btnExit, {QMessageBox::Ok}),
+                 QStringList{u"Please enter a number between 1 and 3."_s});
+        QCOMPARE(Answer(escape, {QMessageBox::Ok}), question);
+        QVERIFY(!window->isVisible());
+
+        window->show();
+        QCOMPARE(Save(*window, QDir(fixture.ConfigFolder()).filePath(u"autoexec.cfg"_s)),
+                 QStringList{fixture.ConfigFolder()});
+        QCOMPARE(Answer(escape), QStringList());
+        QVERIFY(!window->isVisible());
     }
 
     // Exit and the colour buttons take gamma values from 1 to 3 and refuse the rest, keeping the window
@@ -175,6 +257,7 @@ private slots:
     // CR LF line ends; a cancelled dialog writes nothing. The hand-written file replaced is kept as
     // autoexec.cfg.bak, and saving again in the same run replaces only what this run wrote, so that
     // backup survives. A backup that cannot be written (a folder of its name) leaves the file and says why.
+    // The dialog never opens where the program was started.
     void saveWritesTheBoxAndKeepsTheHandWrittenFile() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
@@ -201,6 +284,12 @@ private slots:
         const QString prefix = u"Impossible d'écrire %1 : "_s.arg(QDir::toNativeSeparators(backup));
         QVERIFY2(shown.size() == 2 && shown.constLast().startsWith(prefix) && shown.constLast() != prefix,
                  qPrintable(shown.join(u" | "_s)));
+
+        // Without the config folder the dialog opens in the game folder; without that, at home.
+        QVERIFY(QDir(fixture.ConfigFolder()).removeRecursively());
+        QCOMPARE(Save(*window, QString()), QStringList{fixture.GameFolder()});
+        QVERIFY(QDir(fixture.GameFolder()).removeRecursively());
+        QCOMPARE(Save(*window, QString()), QStringList{fixture.HomeFolder()});
     }
 };
 

@@ -44,14 +44,19 @@ QAbstractButton* Button(const QWidget& dialog, int controlId) {
     return ControlOf<QAbstractButton>(dialog, controlId);
 }
 
-QStringList Press(QWidget* control, std::initializer_list<QMessageBox::StandardButton> answers) {
+QStringList Answer(const std::function<void()>& action,
+                   std::initializer_list<QMessageBox::StandardButton> answers) {
     ModalScript script;
     for (const QMessageBox::StandardButton answer : answers) {
         script.AnswerMessage(answer);
     }
-    Click(control);
+    action();
     return script.Messages() + script.Unexpected() +
            QStringList(static_cast<qsizetype>(script.Pending()), QStringLiteral("no box for an answer"));
+}
+
+QStringList Press(QWidget* control, std::initializer_list<QMessageBox::StandardButton> answers) {
+    return Answer([control] { Click(control); }, answers);
 }
 
 QString DocumentText() {

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 
@@ -35,9 +36,12 @@ private:
 
 QAbstractButton* Button(const QWidget& dialog, int controlId);
 void Click(QWidget* control);
-// Clicks a control and gives the answers, in turn, to the message boxes it opens. Returns the text of
+// Runs the action and gives the answers, in turn, to the message boxes it opens. Returns the text of
 // every box shown, then a line for each window that no answer was left for and each answer left over,
 // so that a missing or an extra message fails a comparison.
+QStringList Answer(const std::function<void()>& action,
+                   std::initializer_list<QMessageBox::StandardButton> answers = {});
+// The same for a click on a control.
 QStringList Press(QWidget* control, std::initializer_list<QMessageBox::StandardButton> answers = {});
 // The document as a preview box shows it: the box keeps line feeds only.
 QString DocumentText();
