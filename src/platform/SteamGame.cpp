@@ -5,6 +5,7 @@
 #include "platform/SteamFolders.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace cssbinder {
 namespace {
