@@ -19,7 +19,7 @@ inline constexpr std::size_t kPictureFileCap = std::size_t{16384} * 16384 * 4 + 
 inline constexpr std::size_t kTextureFileCap = std::size_t{16} << 20;
 
 struct FileRead {
-    std::string bytes;
+    std::string bytes;    // empty when the file was not read
     std::string failure;  // why the file was not read, to be shown after its name; empty when it was
     bool missing = false; // nothing at that path
 

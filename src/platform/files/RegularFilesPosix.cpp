@@ -75,12 +75,12 @@ FileRead ReadRegularFile(const std::string& path, std::size_t cap) {
         got = cap + 1;
     }
     ::close(fd);
-    read.bytes.resize(std::min(got, cap));
     if (refusal) {
         read.failure = refusal;
     } else if (got > cap) {
         read.failure = TooLargeReason(cap);
     }
+    read.bytes.resize(read ? got : 0);
     return read;
 }
 

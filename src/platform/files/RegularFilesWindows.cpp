@@ -85,8 +85,8 @@ FileRead ReadRegularFile(const std::string& path, std::size_t cap) {
         got = cap + 1;
     }
     CloseHandle(file);
-    read.bytes.resize(std::min(got, cap));
     read.failure = !refusal.empty() ? refusal : got > cap ? TooLargeReason(cap) : "";
+    read.bytes.resize(read ? got : 0);
     return read;
 }
 
