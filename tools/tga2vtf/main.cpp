@@ -21,7 +21,7 @@ using namespace cssbinder;
 constexpr const char* kUsage = "usage: tga2vtf INPUT OUTPUT [--size WxH] [--mipmaps]\n"
                                "       tga2vtf --check TEXTURE\n";
 
-// The whole file as bytes, if it is a regular file of at most `cap` bytes.
+// The whole file, if it is a regular file of at most `cap` bytes; otherwise throws the reason.
 std::string ReadFile(const std::string& path, std::size_t cap) {
     FileRead read = ReadRegularFile(path, cap);
     if (!read) {
