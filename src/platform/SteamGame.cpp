@@ -9,6 +9,7 @@
 #include <utility>
 
 namespace cssbinder {
+
 QString SteamGameFolder() {
     const SteamFiles files{
         [](const std::string& path) -> std::optional<std::string> {
