@@ -3,6 +3,7 @@
 #include "core/gamma/RampFile.h"
 #include "platform/DisplayGamma.h"
 #include "platform/SafeFile.h"
+#include "platform/files/RegularFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,12 +28,11 @@ void ForgetRecoveryRamps() {
 }
 
 void RestoreRampsLeftByAnEarlierRun() {
-    QFile file(GammaRecoveryPath());
-    if (!file.open(QIODevice::ReadOnly)) {
+    const FileRead file = ReadRegularFile(GammaRecoveryPath().toStdString(), kSettingsFileCap);
+    if (!file) {
         return;
     }
-    const std::optional<std::vector<GammaRamp>> ramps = ParseRamps(file.readAll().toStdString());
-    file.close();
+    const std::optional<std::vector<GammaRamp>> ramps = ParseRamps(file.bytes);
     if (!ramps || OpenDisplayGamma()->WriteRamps(*ramps)) {
         ForgetRecoveryRamps();
     }

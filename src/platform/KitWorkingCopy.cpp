@@ -1,5 +1,7 @@
 #include "platform/KitWorkingCopy.h"
 
+#include "platform/files/RegularFiles.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -46,8 +48,8 @@ QString KitTime(const QString& folder) {
 }
 
 QByteArray StampOf(const QString& copy) {
-    QFile stamp(QDir(copy).filePath(kStampName));
-    return stamp.open(QIODevice::ReadOnly) ? stamp.readAll() : QByteArray();
+    const FileRead stamp = ReadRegularFile(QDir(copy).filePath(kStampName).toStdString(), kSettingsFileCap);
+    return QByteArray::fromStdString(stamp.bytes);
 }
 
 // Copies the tree, keeping each file's permissions (the converter stays executable) but letting

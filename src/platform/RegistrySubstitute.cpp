@@ -4,9 +4,9 @@
 
 #include "core/advanced/SubstituteRegistry.h"
 #include "platform/SafeFile.h"
+#include "platform/files/RegularFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStandardPaths>
 
 namespace cssbinder {
@@ -23,11 +23,8 @@ QString StorePath() {
 }
 
 SubstituteRegistry Load() {
-    QFile file(StorePath());
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return SubstituteRegistry::Parse(file.readAll().toStdString());
+    const FileRead file = ReadRegularFile(StorePath().toStdString(), kSettingsFileCap);
+    return file ? SubstituteRegistry::Parse(file.bytes) : SubstituteRegistry();
 }
 
 bool Save(const SubstituteRegistry& registry) {

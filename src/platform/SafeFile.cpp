@@ -1,6 +1,7 @@
 #include "platform/SafeFile.h"
 
-#include <QFile>
+#include "platform/files/RegularFiles.h"
+
 #include <QSaveFile>
 
 #include <memory>
@@ -32,14 +33,14 @@ std::optional<WriteFailure> WriteFilesSafely(const QList<FileContents>& files) {
 
 std::optional<WriteFailure> ReplaceFileKeepingBackup(const QString& path, const QByteArray& bytes,
                                                      const std::optional<QByteArray>& lastSaved) {
-    QFile old(path);
-    if (old.exists()) {
+    // Reading the old file first also refuses a target that is no regular file before anything is written.
+    const FileRead old = ReadRegularFile(path.toStdString(), kSettingsFileCap);
+    if (!old.missing) {
         const QString backup = path + QStringLiteral(".bak");
-        if (!old.open(QIODevice::ReadOnly)) {
-            return WriteFailure{backup, old.errorString()};
+        if (!old) {
+            return WriteFailure{path, QString::fromStdString(old.failure)};
         }
-        const QByteArray previous = old.readAll();
-        old.close();
+        const QByteArray previous = QByteArray::fromStdString(old.bytes);
         if (previous != bytes && previous != lastSaved) {
             if (QString reason = WriteFileSafely(backup, previous); !reason.isEmpty()) {
                 return WriteFailure{backup, reason};

@@ -3,26 +3,19 @@
 #include "core/steam/SteamLibrary.h"
 #include "platform/FileSystem.h"
 #include "platform/SteamFolders.h"
+#include "platform/files/RegularFiles.h"
 
-#include <QFile>
 #include <QFileInfo>
 
+#include <utility>
+
 namespace cssbinder {
-namespace {
-
-// Steam's files are a few kilobytes; a larger one is not read whole.
-constexpr qint64 kLargestSteamFile = 4 << 20;
-
-} // namespace
 
 QString SteamGameFolder() {
     const SteamFiles files{
         [](const std::string& path) -> std::optional<std::string> {
-            QFile file(QString::fromStdString(path));
-            if (!file.open(QIODevice::ReadOnly)) {
-                return std::nullopt;
-            }
-            return file.read(kLargestSteamFile).toStdString();
+            FileRead file = ReadRegularFile(path, kSettingsFileCap);
+            return file ? std::optional(std::move(file.bytes)) : std::nullopt;
         },
         IsExistingFolder,
         [](const std::string& path) {

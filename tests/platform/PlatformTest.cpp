@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include <optional>
 
 namespace cssbinder::test {
@@ -78,7 +80,7 @@ private slots:
     }
 
     // A backup is kept only when the replaced content would otherwise be lost; a file that cannot be
-    // written is named with the reason.
+    // written is named with the reason. A pipe in the file's place is refused without waiting on it.
     void replacingKeepsABackupOfWhatWouldBeLost_data() {
         QTest::addColumn<QByteArray>("old");
         QTest::addColumn<bool>("savedBefore");
@@ -91,6 +93,7 @@ private slots:
         QTest::newRow("the same bytes") << QByteArray("new") << false << QByteArray("<missing>") << cfg;
         QTest::newRow("folder missing")
             << QByteArray() << false << QByteArray("<missing>") << u"missing/autoexec.cfg"_s;
+        QTest::newRow("a pipe") << QByteArray("<pipe>") << false << QByteArray("<missing>") << cfg;
     }
     void replacingKeepsABackupOfWhatWouldBeLost() {
         QFETCH(QByteArray, old);
@@ -99,14 +102,19 @@ private slots:
         QFETCH(QString, name);
         QTemporaryDir folder;
         const QString path = folder.filePath(name);
-        if (!old.isEmpty()) {
+        const bool pipe = old == "<pipe>";
+        if (pipe) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (!old.isEmpty()) {
             QCOMPARE(WriteFileSafely(path, old), QString());
         }
         const std::optional<QByteArray> lastSaved = savedBefore ? std::optional(old) : std::nullopt;
         const std::optional<WriteFailure> failure = ReplaceFileKeepingBackup(path, "new", lastSaved);
         QCOMPARE(ReadFile(path + u".bak"_s), backup);
-        const bool written = name == u"autoexec.cfg"_s;
-        QCOMPARE(ReadFile(path), written ? QByteArray("new") : QByteArray("<missing>"));
+        const bool written = name == u"autoexec.cfg"_s && !pipe;
+        if (!pipe) {
+            QCOMPARE(ReadFile(path), written ? QByteArray("new") : QByteArray("<missing>"));
+        }
         QVERIFY(written ? !failure : failure && failure->path == path && !failure->reason.isEmpty());
     }
     // Folders are relative to a made-up home, where ~/.steam/steam links to ~/.local/share/Steam as

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -86,7 +88,30 @@ TEST_F(Kit, FailsWithTheReasonAndKeepsTheLastTexture) {
 
     fs::remove(m_picture);
     EXPECT_NE(Run("./convert.sh"), 0);
-    EXPECT_NE(m_errors.find("cannot open the file"), std::string::npos) << m_errors;
+    EXPECT_NE(m_errors.find("spray001.tga: No such file or directory"), std::string::npos) << m_errors;
+}
+
+// Only regular files are read or replaced: a device given as output stays a device (as root, a
+// device node of the test's own stands for /dev/null), and a link planted under the temporary name
+// is not followed.
+TEST_F(Kit, ReadsAndReplacesOnlyRegularFiles) {
+    WriteAll(m_picture, EncodeTga(TestCard(9, 6), {2, 24, false, false}));
+    const fs::path device =
+        ::mknod((m_dir / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0 ? m_dir / "null" : "/dev/null";
+    for (const auto& [command, reason] :
+         {std::pair<std::string, std::string>("./tga2vtf hl2 t.vtf", "hl2: a folder, not a file"),
+          std::pair("./tga2vtf hl2/materialsrc/animated/spray001.tga " + device.string(),
+                    device.string() + ": not a regular file")}) {
+        EXPECT_EQ(Run(command), 1) << command;
+        EXPECT_NE(m_errors.find(reason), std::string::npos) << m_errors;
+    }
+    EXPECT_TRUE(fs::is_character_file(device));
+
+    WriteAll(m_dir / "kept", Bytes{7});
+    fs::create_symlink(m_dir / "kept", m_dir / "t.vtf.partial");
+    ASSERT_EQ(Run("./tga2vtf hl2/materialsrc/animated/spray001.tga t.vtf"), 0) << m_errors;
+    EXPECT_EQ(ReadAll(m_dir / "kept"), Bytes{7});
+    EXPECT_TRUE(fs::is_regular_file(m_dir / "t.vtf"));
 }
 
 TEST_F(Kit, ConverterOptionsAndCheck) {

@@ -3,15 +3,15 @@
 #include "core/texture/PictureReader.h"
 #include "core/texture/VtfReader.h"
 #include "core/texture/VtfWriter.h"
+#include "platform/files/RegularFiles.h"
 
 #include <charconv>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
+#include <span>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -21,37 +21,17 @@ using namespace cssbinder;
 constexpr const char* kUsage = "usage: tga2vtf INPUT OUTPUT [--size WxH] [--mipmaps]\n"
                                "       tga2vtf --check TEXTURE\n";
 
-std::vector<std::uint8_t> ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) {
-        throw TextureError("cannot open the file");
+// The whole file, if it is a regular file of at most `cap` bytes; otherwise throws the reason.
+std::string ReadFile(const std::string& path, std::size_t cap) {
+    FileRead read = ReadRegularFile(path, cap);
+    if (!read) {
+        throw TextureError(read.failure);
     }
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(in.tellg()));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) {
-        throw TextureError("cannot read the file");
-    }
-    return bytes;
+    return std::move(read.bytes);
 }
 
-// Writes beside the target and renames, so that a failed run never leaves half a texture behind.
-void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    const std::string partial = path + ".partial";
-    {
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::filesystem::remove(partial);
-            throw TextureError("cannot write the file");
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(partial, path, error);
-    if (error) {
-        std::filesystem::remove(partial);
-        throw TextureError("cannot write the file");
-    }
+std::span<const std::uint8_t> Bytes(const std::string& file) {
+    return {reinterpret_cast<const std::uint8_t*>(file.data()), file.size()};
 }
 
 // "WxH" with both sides whole numbers; the writer checks their range.
@@ -77,12 +57,12 @@ template <typename Step> auto ForFile(const std::string& path, Step step) {
 }
 
 int Check(const std::string& path) {
-    const auto file = ForFile(path, [&] { return ReadFile(path); });
+    const std::string file = ForFile(path, [&] { return ReadFile(path, kTextureFileCap); });
     const VtfInfo info = ForFile(path, [&] {
-        const VtfInfo header = ReadVtfHeader(file);
-        DecodeVtfImage(file, header.lowRes);
+        const VtfInfo header = ReadVtfHeader(Bytes(file));
+        DecodeVtfImage(Bytes(file), header.lowRes);
         for (const VtfImage& level : header.levels) {
-            DecodeVtfImage(file, level);
+            DecodeVtfImage(Bytes(file), level);
         }
         return header;
     });
@@ -94,8 +74,15 @@ int Check(const std::string& path) {
 }
 
 int Convert(const std::string& input, const std::string& output, const VtfOptions& options) {
-    const Picture picture = ForFile(input, [&] { return ReadPicture(ReadFile(input)); });
-    ForFile(output, [&] { WriteFile(output, MakeVtf(picture, options)); });
+    const Picture picture =
+        ForFile(input, [&] { return ReadPicture(Bytes(ReadFile(input, kPictureFileCap))); });
+    ForFile(output, [&] {
+        // Written beside the target and renamed, so that a failed run never leaves half a texture.
+        if (const std::string failure = ReplaceRegularFile(output, MakeVtf(picture, options));
+            !failure.empty()) {
+            throw TextureError(failure);
+        }
+    });
     return 0;
 }
 

@@ -1,6 +1,9 @@
 #include "core/texture/PictureReader.h"
 
+#include "core/texture/BmpCheck.h"
 #include "core/texture/JpegCheck.h"
+#include "core/texture/PictureCheck.h"
+#include "core/texture/PngCheck.h"
 #include "core/texture/TgaCheck.h"
 
 #include <stb/stb_image.h>
@@ -8,6 +11,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstddef>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -21,27 +25,20 @@ bool StartsWith(std::span<const std::uint8_t> file, std::string_view signature) 
                       [](char s, std::uint8_t b) { return static_cast<std::uint8_t>(s) == b; });
 }
 
-bool IsJpeg(std::span<const std::uint8_t> file) {
-    return StartsWith(file, std::string_view("\xFF\xD8\xFF"));
-}
-
-// A TGA file has no signature; its second byte (the colour map type, 0 or 1) can never start any of these.
-bool HasOtherSignature(std::span<const std::uint8_t> file) {
-    using namespace std::string_view_literals;
-    return StartsWith(file, "\x89PNG\r\n\x1a\n"sv) || IsJpeg(file) || StartsWith(file, "BM"sv);
-}
+// The formats with a signature, each checked before it is decoded. A TGA file has none; its second
+// byte (the colour map type, 0 or 1) can never start any of these.
+struct SignedFormat {
+    std::string_view signature;
+    void (*check)(std::span<const std::uint8_t> file, int maxSide);
+};
+constexpr SignedFormat kSignedFormats[] = {
+    {"\x89PNG\r\n\x1a\n", CheckPng},
+    {"\xFF\xD8\xFF", CheckJpeg},
+    {"BM", CheckBmp},
+};
 
 [[noreturn]] void ThrowDecoderFailure() {
     throw TextureError(std::string("cannot decode the picture (") + stbi_failure_reason() + ")");
-}
-
-void CheckSides(int width, int height, int maxSide) {
-    if (width <= 0 || height <= 0) {
-        throw TextureError("zero width or height");
-    }
-    if (width > maxSide || height > maxSide) {
-        throw TextureError("larger than " + std::to_string(maxSide) + " pixels on a side");
-    }
 }
 
 void MirrorRows(Picture& picture) {
@@ -62,18 +59,11 @@ Picture ReadPicture(std::span<const std::uint8_t> file, int maxSide) {
         throw TextureError("file too large");
     }
     const auto size = static_cast<int>(file.size());
+    const auto format = std::find_if(std::begin(kSignedFormats), std::end(kSignedFormats),
+                                     [&](const SignedFormat& f) { return StartsWith(file, f.signature); });
     TgaFacts tga;
-    if (IsJpeg(file)) {
-        CheckJpegTables(file);
-    }
-    if (HasOtherSignature(file)) {
-        int width = 0;
-        int height = 0;
-        int channels = 0;
-        if (stbi_info_from_memory(file.data(), size, &width, &height, &channels) == 0) {
-            ThrowDecoderFailure();
-        }
-        CheckSides(width, height, maxSide);
+    if (format != std::end(kSignedFormats)) {
+        format->check(file, maxSide);
     } else {
         tga = CheckTga(file, maxSide);
     }

@@ -1,10 +1,9 @@
 #include "core/texture/TgaCheck.h"
 
 #include "core/texture/Picture.h"
+#include "core/texture/PictureCheck.h"
 
 #include <cstddef>
-#include <initializer_list>
-#include <string>
 
 namespace cssbinder {
 namespace {
@@ -13,15 +12,6 @@ constexpr std::size_t kHeaderSize = 18;
 
 int U16(std::span<const std::uint8_t> file, std::size_t at) {
     return file[at] | file[at + 1] << 8;
-}
-
-bool IsOneOf(int value, std::initializer_list<int> allowed) {
-    for (const int candidate : allowed) {
-        if (value == candidate) {
-            return true;
-        }
-    }
-    return false;
 }
 
 } // namespace
@@ -47,12 +37,7 @@ TgaFacts CheckTga(std::span<const std::uint8_t> file, int maxSide) {
     if (!(colourMapped || grey || trueColour) || colourMapType > 1) {
         throw TextureError("not a TGA, PNG, JPEG or BMP picture");
     }
-    if (width == 0 || height == 0) {
-        throw TextureError("zero width or height");
-    }
-    if (width > maxSide || height > maxSide) {
-        throw TextureError("larger than " + std::to_string(maxSide) + " pixels on a side");
-    }
+    CheckSides(width, height, maxSide);
 
     std::size_t mapBytes = 0;
     if (colourMapped) {

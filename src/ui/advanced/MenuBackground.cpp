@@ -5,6 +5,7 @@
 #include "core/lang/MainWindowLabels.h"
 #include "platform/BackgroundKit.h"
 #include "platform/SafeFile.h"
+#include "platform/files/RegularFiles.h"
 #include "ui/advanced/CAdvancedDlg.h"
 #include "ui/app/CBinderDlg.h"
 #include "ui/app/Globals.h"
@@ -82,10 +83,14 @@ QString InstallMenuBackground(const QString& picture, int language) {
     const QString copy = kit.filePath(QString::fromUtf8(kPictureCopy));
     QDir().mkpath(QFileInfo(copy).path());
     QDir().mkpath(QFileInfo(kit.filePath(QString::fromUtf8(kTextures[0].made))).path());
-    QFile::remove(copy);
-    QFile source(picture);
-    if (!source.copy(copy)) {
-        return CannotWrite(copy, source.errorString(), language);
+    const FileRead source = ReadRegularFile(picture.toStdString(), kPictureFileCap);
+    if (!source) {
+        return FailureText(BackgroundFailure::ConversionFailed, language)
+            .arg(Native(picture), QString::fromStdString(source.failure));
+    }
+    if (const QString reason = WriteFileSafely(copy, QByteArray::fromStdString(source.bytes));
+        !reason.isEmpty()) {
+        return CannotWrite(copy, reason, language);
     }
 
     const KitRun run = RunBackgroundKit(kit.path(), kConversionTimeLimit);
@@ -104,11 +109,13 @@ QString InstallMenuBackground(const QString& picture, int language) {
     const QDir console(game.filePath(QString::fromUtf8(kConsoleFolder)));
     QList<FileContents> installs;
     for (const Texture& texture : kTextures) {
-        QFile made(kit.filePath(QString::fromUtf8(texture.made)));
-        if (!made.open(QIODevice::ReadOnly)) {
-            return FailureText(BackgroundFailure::NoTexture, language).arg(Native(made.fileName()));
+        const QString made = kit.filePath(QString::fromUtf8(texture.made));
+        const FileRead file = ReadRegularFile(made.toStdString(), kTextureFileCap);
+        if (!file) {
+            return FailureText(BackgroundFailure::NoTexture, language).arg(Native(made));
         }
-        installs.append({console.filePath(QString::fromUtf8(texture.installed)), made.readAll()});
+        installs.append(
+            {console.filePath(QString::fromUtf8(texture.installed)), QByteArray::fromStdString(file.bytes)});
     }
     console.mkpath(QStringLiteral("."));
     if (const std::optional<WriteFailure> failure = WriteFilesSafely(installs)) {

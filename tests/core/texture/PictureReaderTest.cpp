@@ -40,9 +40,11 @@ Bytes Bmp() {
     return file;
 }
 
-TEST(PictureReader, ReadsBmpRowsFromTheBottom) {
-    const Picture read = ReadPicture(Bmp());
-    EXPECT_EQ(read.rgba, (Bytes{100, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255}));
+TEST(PictureReader, ReadsBmpAndPng) {
+    const Picture red{2, 2, {100, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255}};
+    for (const Bytes& file : {Bmp(), EncodePng(red)}) {
+        EXPECT_EQ(ReadPicture(file), red);
+    }
 }
 
 // Both sides up to the limit are taken; a run-length coded file of 16384 pixels is only 512 bytes.
@@ -58,6 +60,10 @@ TEST(PictureReader, RefusesBrokenFiles) {
     const Bytes runLength = EncodeTga(TestCard(9, 6), {10, 24, false, false});
     const Bytes mapped = EncodeTga(TestCard(9, 6), {1, 24, false, false});
     const Bytes bmp = Bmp();
+    const Bytes png = EncodePng(TestCard(9, 6));
+    // A grey baseline frame, 9 x 6.
+    const Bytes jpegFrame{0xFF, 0xD8, 0xFF, 0xC0, 0x00, 0x0B, 0x08, 0x00,
+                          0x06, 0x00, 0x09, 0x01, 0x01, 0x11, 0x00};
     // A Huffman table segment whose 16 code counts add up to 257.
     const Bytes jpeg{0xFF, 0xD8, 0xFF, 0xC4, 0x00, 0x13, 0x00, 255, 2, 0, 0, 0,
                      0,    0,    0,    0,    0,    0,    0,    0,   0, 0, 0};
@@ -97,6 +103,29 @@ TEST(PictureReader, RefusesBrokenFiles) {
         {"257 Huffman codes", jpeg, [](Bytes&) {}, "bad Huffman table"},
         {"Huffman codes past the segment", jpeg, [](Bytes& f) { f[5] = 3; }, "bad Huffman table"},
         {"BMP too wide", bmp, [](Bytes& f) { PutU16(f, 18, 20000); }, "larger than 16384 pixels on a side"},
+        {"PNG too wide", png, [](Bytes& f) { PutU32BigEndian(f, 16, 16385); },
+         "larger than 16384 pixels on a side"},
+        {"JPEG too tall", jpegFrame, [](Bytes& f) { f[7] = 0xFF; }, "larger than 16384 pixels on a side"},
+        {"BMP cut short", bmp, [](Bytes& f) { f.pop_back(); }, "truncated pixel data"},
+        // Sides of 16384 that the file's bytes cannot hold, even compressed as well as the format can.
+        {"BMP claiming 16384 x 16384", bmp,
+         [](Bytes& f) {
+             PutU16(f, 18, 16384);
+             PutU16(f, 22, 16384);
+         },
+         "truncated pixel data"},
+        {"PNG claiming 16384 x 16384", png,
+         [](Bytes& f) {
+             PutU32BigEndian(f, 16, 16384);
+             PutU32BigEndian(f, 20, 16384);
+         },
+         "truncated pixel data"},
+        {"JPEG claiming 16384 x 16384", jpegFrame,
+         [](Bytes& f) {
+             f[7] = f[9] = 0x40;
+             f[8] = f[10] = 0;
+         },
+         "truncated pixel data"},
     };
     for (const Case& test : cases) {
         Bytes file = test.file;

@@ -9,8 +9,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QTest>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 #include <memory>
 
@@ -110,6 +113,8 @@ private slots:
         QTest::addColumn<QString>("expected"); // %1 the picture, %2 the kit folder, %3 the game folder
         QTest::newRow("conversion fails")
             << u"FAIL"_s << u"Impossible de convertir %1 : truncated pixel data"_s;
+        QTest::newRow("a pipe as the picture")
+            << u"<pipe>"_s << u"Impossible de convertir %1 : not a regular file (a device or a pipe)"_s;
         // A texture left by an earlier run is never installed.
         QTest::newRow("no texture made")
             << u"NOTHING"_s << u"Le kit de conversion n'a pas créé %2/hl2/materials/animated/spray.vtf."_s;
@@ -154,13 +159,16 @@ private:
         return m_fixture->GameFolder() + u"/cstrike/custom/cssbinder/materials/console/"_s + name;
     }
 
-    // Chooses a picture holding the text and changes the background; returns the messages shown.
+    // Chooses a picture holding the text (or a pipe) and changes the background; returns the messages shown.
     QStringList Change(const QString& contents) {
-        if (!WriteFile(Picture(u"menu.tga"_s), contents.toUtf8())) {
+        const QString picture = Picture(u"menu.tga"_s);
+        if (contents == u"<pipe>"_s ? !QDir().mkpath(QFileInfo(picture).path()) ||
+                                          ::mkfifo(QFile::encodeName(picture).constData(), 0600) != 0
+                                    : !WriteFile(picture, contents.toUtf8())) {
             return {u"the picture cannot be written"_s};
         }
         ModalScript script;
-        script.ChooseFile(Picture(u"menu.tga"_s));
+        script.ChooseFile(picture);
         script.AnswerMessage();
         Click(ControlOf<QWidget>(*m_dialog, kChangeMenuBackground));
         return script.Messages();

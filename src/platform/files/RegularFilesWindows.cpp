@@ -1,0 +1,139 @@
+#include "platform/files/RegularFiles.h"
+
+#include "platform/files/RegularFileReasons.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace cssbinder {
+namespace {
+
+// Paths are UTF-8 text; the system takes them as UTF-16.
+std::wstring Wide(const std::string& path) {
+    const int size = MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), wide.data(), size);
+    return wide;
+}
+
+std::string SystemReason(DWORD error) {
+    char text[512] = {};
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                        error, 0, text, sizeof text, nullptr);
+    std::string reason(text, length);
+    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == '.')) {
+        reason.pop_back();
+    }
+    return reason.empty() ? "error " + std::to_string(error) : reason;
+}
+
+// Why a file that exists is refused, or nothing when it is a regular file.
+const char* Refusal(DWORD attributes, HANDLE file) {
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return kFolderReason;
+    }
+    return file != INVALID_HANDLE_VALUE && GetFileType(file) != FILE_TYPE_DISK ? kNotRegularReason : nullptr;
+}
+
+} // namespace
+
+FileRead ReadRegularFile(const std::string& path, std::size_t cap) {
+    FileRead read;
+    const std::wstring wide = Wide(path);
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        read.missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        read.failure = SystemReason(error);
+        return read;
+    }
+    if (const char* refusal = Refusal(attributes, INVALID_HANDLE_VALUE)) {
+        read.failure = refusal;
+        return read;
+    }
+    const HANDLE file =
+        CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        read.failure = SystemReason(GetLastError());
+        return read;
+    }
+    LARGE_INTEGER size{};
+    std::string refusal = Refusal(attributes, file) ? kNotRegularReason : "";
+    if (refusal.empty() && !GetFileSizeEx(file, &size)) {
+        refusal = SystemReason(GetLastError());
+    }
+    // One byte more than the cap shows a file that grew past it after its size was taken.
+    std::size_t got = 0;
+    if (refusal.empty() && static_cast<unsigned long long>(size.QuadPart) <= cap) {
+        read.bytes.resize(static_cast<std::size_t>(size.QuadPart) + 1);
+        while (refusal.empty() && got <= cap) {
+            if (got == read.bytes.size()) {
+                read.bytes.resize(std::min(cap + 1, got * 2));
+            }
+            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(read.bytes.size() - got, 1u << 30));
+            DWORD n = 0;
+            if (!ReadFile(file, read.bytes.data() + got, chunk, &n, nullptr)) {
+                refusal = SystemReason(GetLastError());
+            } else if (n == 0) {
+                break;
+            }
+            got += n;
+        }
+    } else if (refusal.empty()) {
+        got = cap + 1;
+    }
+    CloseHandle(file);
+    read.failure = !refusal.empty() ? refusal : got > cap ? TooLargeReason(cap) : "";
+    read.bytes.resize(read ? got : 0);
+    return read;
+}
+
+std::string ReplaceRegularFile(const std::string& path, std::span<const std::uint8_t> bytes) {
+    const std::wstring target = Wide(path);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        const HANDLE existing =
+            CreateFileW(target.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        const char* refusal = Refusal(attributes, existing);
+        if (existing != INVALID_HANDLE_VALUE) {
+            CloseHandle(existing);
+        }
+        if (refusal) {
+            return refusal;
+        }
+    }
+    const std::wstring partial = Wide(path + ".partial");
+    // What a stopped run left goes first; a link is deleted itself, never what it points to.
+    DeleteFileW(partial.c_str());
+    const HANDLE file = CreateFileW(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return SystemReason(GetLastError());
+    }
+    DWORD error = ERROR_SUCCESS;
+    for (std::size_t done = 0; done < bytes.size() && error == ERROR_SUCCESS;) {
+        DWORD n = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+        if (!WriteFile(file, bytes.data() + done, chunk, &n, nullptr)) {
+            error = GetLastError();
+        }
+        done += n;
+    }
+    if (!CloseHandle(file) && error == ERROR_SUCCESS) {
+        error = GetLastError();
+    }
+    if (error == ERROR_SUCCESS &&
+        !MoveFileExW(partial.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        error = GetLastError();
+    }
+    if (error != ERROR_SUCCESS) {
+        DeleteFileW(partial.c_str());
+        return SystemReason(error);
+    }
+    return {};
+}
+
+} // namespace cssbinder
