@@ -36,7 +36,7 @@ KitRun RunBackgroundKit(const QString& folder, std::chrono::milliseconds timeLim
     QProcess process;
     process.setWorkingDirectory(folder);
     process.setStandardInputFile(QProcess::nullDevice());
-    PrepareKitProcess(process);
+    KitProcessTree tree(process);
     process.start(command.program, command.arguments);
     if (!process.waitForStarted(kStartLimitMs)) {
         return {KitRun::Outcome::NotStarted, process.errorString()};
@@ -53,7 +53,7 @@ KitRun RunBackgroundKit(const QString& folder, std::chrono::milliseconds timeLim
     }
 
     if (process.state() != QProcess::NotRunning) {
-        StopKitProcess(process);
+        tree.Stop();
         process.waitForFinished(kStopLimitMs);
         return {KitRun::Outcome::TimedOut, ErrorOutput(process)};
     }

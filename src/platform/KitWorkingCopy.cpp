@@ -1,5 +1,7 @@
 #include "platform/KitWorkingCopy.h"
 
+#include "platform/SafeFile.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
@@ -65,29 +67,35 @@ bool CopyTree(const QString& from, const QString& to) {
             if (!QDir().mkpath(target)) {
                 return false;
             }
-        } else if (!QFile::copy(entry.filePath(), target) ||
-                   !QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner)) {
+            continue;
+        }
+        QFile source(entry.filePath());
+        if (!source.open(QIODevice::ReadOnly) || !WriteFileSafely(target, source.readAll()).isEmpty() ||
+            !QFile::setPermissions(target, source.permissions() | QFile::WriteOwner)) {
             return false;
         }
     }
     return true;
 }
 
-// Builds the new copy beside the old one and swaps it in, so a failure keeps the old copy whole.
+// Builds the new copy beside the old one and swaps the two by renaming, so that a failure at any
+// step keeps the old copy whole.
 void RenewCopy(const QString& installed, const QString& copy, const QString& time) {
     const QString fresh = copy + QStringLiteral(".new");
+    const QString old = copy + QStringLiteral(".old");
     QDir(fresh).removeRecursively();
-    QFile stamp(QDir(fresh).filePath(kStampName));
-    if (!CopyTree(installed, fresh) || !stamp.open(QIODevice::WriteOnly) ||
-        stamp.write(time.toLatin1()) < 0) {
-        QDir(fresh).removeRecursively();
-        return;
+    QDir(old).removeRecursively();
+    const bool made = CopyTree(installed, fresh) &&
+                      WriteFileSafely(QDir(fresh).filePath(kStampName), time.toLatin1()).isEmpty();
+    const bool hadCopy = QFileInfo::exists(copy);
+    if (made && (!hadCopy || QDir().rename(copy, old))) {
+        if (QDir().rename(fresh, copy)) {
+            QDir(old).removeRecursively();
+        } else if (hadCopy) {
+            QDir().rename(old, copy);
+        }
     }
-    stamp.close();
-    QDir(copy).removeRecursively();
-    if (!QDir().rename(fresh, copy)) {
-        QDir(fresh).removeRecursively();
-    }
+    QDir(fresh).removeRecursively();
 }
 
 } // namespace

@@ -11,9 +11,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
 #include <optional>
 
 namespace cssbinder::test {
@@ -36,25 +39,50 @@ void MakeKit(const QString& folder, const QByteArray& script) {
 class PlatformTest : public QObject {
     Q_OBJECT
 private slots:
-    // The profile is cssbinder.ini in the per-user configuration folder, one section a group. Without a
-    // system registry the values go to cssbinder-registry.ini beside it, whose keys and values the
-    // Advanced presets prove; a key never made does not open, and a store that cannot be written opens
-    // no key, as a registry closed to the user does.
+    // The profile is cssbinder.ini in the per-user configuration folder, one section a group, and it
+    // reads back what was written, whatever the text; keys written by hand stay. Without a system
+    // registry the values go to cssbinder-registry.ini beside it, whose keys and values the Advanced
+    // presets prove; a key never given a value does not open. A file that cannot be written (a folder
+    // in its place, a disk full) keeps its bytes and says why.
     void settingsAreFilesInThePerUserConfigurationFolder() {
         QTemporaryDir home;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(u"config"_s)));
         const QString store = home.filePath(u"config/cssbinder-registry.ini"_s);
         QCOMPARE(OpenMachineKeyForSetting("A\\B"), nullptr);
+        RegistryKey* key = CreateMachineKey("A\\B");
         QVERIFY(!QFileInfo::exists(store));
-        CloseKey(CreateMachineKey("A\\B"));
-        QCOMPARE(ReadFile(store), QByteArray("[A\\B]\n"));
+        QVERIFY(!SetDwordValue(*key, "V", 7));
+        QCOMPARE(ReadFile(store), QByteArray("[A\\B]\nV=7\n"));
         QVERIFY(QFile::remove(store) && QDir().mkpath(store));
-        QCOMPARE(CreateMachineKey("A\\B"), nullptr);
+        const std::optional<RegistryStoreFailure> failure = DeleteValue(*key, "V");
+        CloseKey(key);
+        QVERIFY(failure && failure->file == store.toStdString() && !failure->reason.empty());
 
-        WriteProfileString(u"zelvar_team_binder"_s, u"css_path"_s, u"/games/Counter-Strike Source"_s);
+        const QString section = u"zelvar_team_binder"_s, name = u"css_path"_s;
+        QCOMPARE(WriteProfileString(section, name, u"/games/Counter-Strike Source"_s), QString());
         QCOMPARE(ProfilePath(), home.filePath(u"config/cssbinder.ini"_s));
         QCOMPARE(ReadFile(ProfilePath()),
                  QByteArray("[zelvar_team_binder]\ncss_path=/games/Counter-Strike Source\n"));
+        QVERIFY(WriteFile(ProfilePath(), ReadFile(ProfilePath()) + "[Mine]\nlist=a, b\nkey%20x=\"v;w\"\n"));
+        for (const QString& value : {u"C:\\Games\\\"CSS\", a=b; c"_s, u"@Variant(x)"_s, u" édité \u4e2d "_s,
+                                     u"line\nnext\t\x01"
+                                     "9"_s,
+                                     u""_s}) {
+            QCOMPARE(WriteProfileString(section, name, value), QString());
+            QCOMPARE(GetProfileString(section, name), value);
+        }
+        QCOMPARE(QSettings(ProfilePath(), QSettings::IniFormat).value(u"Mine/list"_s).toStringList(),
+                 (QStringList{u"a"_s, u"b"_s}));
+        QCOMPARE(GetProfileString(u"Mine"_s, u"key x"_s), u"v;w"_s);
+
+        const QByteArray profile = ReadFile(ProfilePath());
+        {
+            const FileSizeLimit limit(profile.size());
+            QCOMPARE(WriteProfileInt(section, u"longer"_s, 1), QString::fromLocal8Bit(std::strerror(EFBIG)));
+        }
+        QCOMPARE(ReadFile(ProfilePath()), profile);
+        QVERIFY(QFile::remove(ProfilePath()) && QDir().mkpath(ProfilePath()));
+        QVERIFY(!ProfileWriteRefusal().isEmpty() && !WriteProfileString(section, name, u"x"_s).isEmpty());
     }
 
     // A kit that fails silently is named by its exit code; a kit still running at the time limit is
@@ -172,15 +200,26 @@ private slots:
         QCOMPARE(KitWorkingFolder(folders), folders.perUser);
         QCOMPARE(ReadFile(picture), QByteArray("work"));
 
+        // A newer kit that cannot be copied whole (the disk full) leaves the old copy as it was.
         const QString script = folders.installed + u"/convert.sh"_s;
-        QVERIFY(WriteFile(script, "version 2"));
+        QVERIFY(WriteFile(script, "version 2") &&
+                WriteFile(folders.installed + u"/big"_s, QByteArray(4096, 'b')));
         QFile touched(script);
         QVERIFY(
             touched.open(QIODevice::ReadWrite) &&
             touched.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
-        QCOMPARE(KitWorkingFolder(folders), folders.perUser);
-        QCOMPARE(ReadFile(folders.perUser + u"/convert.sh"_s), QByteArray("version 2"));
-        QVERIFY(!QFile::exists(picture) && !QFile::exists(folders.perUser + u".new"_s));
+        for (const bool full : {true, false}) {
+            std::optional<FileSizeLimit> limit;
+            if (full) {
+                limit.emplace(1024);
+            }
+            QCOMPARE(KitWorkingFolder(folders), folders.perUser);
+            limit.reset();
+            QCOMPARE(ReadFile(folders.perUser + u"/convert.sh"_s), full ? "version 1" : "version 2");
+            QCOMPARE(QFileInfo::exists(picture), full);
+            QVERIFY(!QFile::exists(folders.perUser + u".new"_s) &&
+                    !QFile::exists(folders.perUser + u".old"_s));
+        }
 
         MakeKit(folders.besideProgram, "beside");
         QCOMPARE(KitWorkingFolder(folders), folders.besideProgram);

@@ -1,7 +1,6 @@
 // The menu background changer of the Advanced Parameters dialog: the chosen picture goes through the
 // conversion kit, and the textures it makes replace the game's menu background.
 #include "core/advanced/MenuBackgroundMessages.h"
-#include "core/lang/MainWindowLabels.h"
 #include "platform/BackgroundKit.h"
 #include "platform/SafeFile.h"
 #include "ui/advanced/CAdvancedDlg.h"
@@ -65,10 +64,6 @@ QString FailureText(BackgroundFailure failure, int language) {
     return ToQString(BackgroundFailureText(failure, language));
 }
 
-QString CannotWrite(const QString& path, const QString& reason, int language) {
-    return ToQString(MessageText(Message::CannotWrite, language)).arg(Native(path), reason);
-}
-
 // Converts the picture and installs both textures; returns what stopped it, or an empty text. The
 // installed background changes only when both new textures are complete.
 QString InstallMenuBackground(const QString& picture, int language) {
@@ -88,16 +83,19 @@ QString InstallMenuBackground(const QString& picture, int language) {
     for (const Texture& texture : kTextures) {
         QFile made(kit.filePath(QString::fromUtf8(texture.made)));
         if (made.exists() && !made.remove()) {
-            return CannotWrite(made.fileName(), made.errorString(), language);
+            return CannotWriteText(made.fileName(), made.errorString(), language);
         }
     }
     const QString copy = kit.filePath(QString::fromUtf8(kPictureCopy));
     QDir().mkpath(QFileInfo(copy).path());
     QDir().mkpath(QFileInfo(kit.filePath(QString::fromUtf8(kTextures[0].made))).path());
-    QFile::remove(copy);
     QFile source(picture);
-    if (!source.copy(copy)) {
-        return CannotWrite(copy, source.errorString(), language);
+    if (!source.open(QIODevice::ReadOnly)) {
+        return FailureText(BackgroundFailure::ConversionFailed, language)
+            .arg(Native(picture), source.errorString());
+    }
+    if (const QString reason = WriteFileSafely(copy, source.readAll()); !reason.isEmpty()) {
+        return CannotWriteText(copy, reason, language);
     }
 
     const KitRun run = RunBackgroundKit(kit.path(), kConversionTimeLimit);
@@ -124,7 +122,7 @@ QString InstallMenuBackground(const QString& picture, int language) {
     }
     console.mkpath(QStringLiteral("."));
     if (const std::optional<WriteFailure> failure = WriteFilesSafely(installs)) {
-        return CannotWrite(failure->path, failure->reason, language);
+        return CannotWriteText(failure->path, failure->reason, language);
     }
     return {};
 }

@@ -175,6 +175,11 @@ void CBinderDlg::OnInitDialog() {
 }
 
 void CBinderDlg::AskForGameFolder() {
+    // An answer that cannot be kept would be asked for again at every start.
+    if (const QString refusal = ProfileWriteRefusal(); !refusal.isEmpty()) {
+        ShowMessage(nullptr, CannotWriteText(ProfilePath(), refusal, m_nLanguage));
+        return;
+    }
     ShowMessage(nullptr, QString::fromUtf8(kGameFolderQuestion));
     // Where Steam installed the game, the user only has to confirm.
     const QString folder = QFileDialog::getExistingDirectory(nullptr, QString(), SteamGameFolder());
@@ -183,7 +188,11 @@ void CBinderDlg::AskForGameFolder() {
         return;
     }
     g_gamePath = QDir::toNativeSeparators(folder);
-    WriteProfileString(QString::fromUtf8(kProfileSection), QString::fromUtf8(kGamePathKey), g_gamePath);
+    if (const QString failure = WriteProfileString(QString::fromUtf8(kProfileSection),
+                                                   QString::fromUtf8(kGamePathKey), g_gamePath);
+        !failure.isEmpty()) {
+        ShowMessage(nullptr, CannotWriteText(ProfilePath(), failure, m_nLanguage));
+    }
 }
 
 void CBinderDlg::ConnectHandlers() {

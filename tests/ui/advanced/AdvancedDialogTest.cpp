@@ -7,19 +7,23 @@
 #include "ui/app/Globals.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
 #include <functional>
+#include <optional>
 
 namespace cssbinder::test {
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
-constexpr int kRain = 1073, kVertex = 1083, kAdsl = 1085, kConnectionDefault = 1095, kDirectX81 = 1090,
-              kDirectXDefault = 1094, kReportBug = 1093, kBanner = 1061;
+constexpr int kRain = 1073, kVertex = 1083, kAdsl = 1085, kLan = 1086, kConnectionDefault = 1095,
+              kDirectX81 = 1090, kDirectXDefault = 1094, kReportBug = 1093, kBanner = 1061;
 constexpr int kCheckedAtFirst[] = {
     1073, 1074, 1075, 1076, 1077, 1079, 1080, 1081, 1082, 1083, 1084, kConnectionDefault, kDirectXDefault};
 
@@ -90,6 +94,28 @@ private slots:
         QCOMPARE(window->m_editPreview->toPlainText(),
                  u"bind \"f\" \"say gg\"\nmat_reducefillrate \"1\"\n"_s);
         QCOMPARE(StoreFile(), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n");
+    }
+
+    // A store that cannot be written (the disk full) keeps what it held, and the click that would have
+    // changed it says so with the file and the system's reason.
+    void aPresetTheStoreCannotKeepIsSaid() {
+        MainWindowFixture fixture;
+        const auto window = fixture.OpenWithGameFolder();
+        CAdvancedDlg dialog(window.get());
+        dialog.show();
+        Click(Button(dialog, kAdsl));
+        const QByteArray stored = StoreFile();
+        const QString store = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                              u"/cssbinder-registry.ini"_s;
+        for (const int button : {kLan, kConnectionDefault}) {
+            std::optional<FileSizeLimit> limit(std::in_place, 16);
+            const QStringList shown = Press(Button(dialog, button), {QMessageBox::Ok});
+            limit.reset();
+            QCOMPARE(shown,
+                     QStringList{u"Impossible d'écrire %1 : %2"_s.arg(
+                         QDir::toNativeSeparators(store), QString::fromLocal8Bit(std::strerror(EFBIG)))});
+            QCOMPARE(StoreFile(), stored);
+        }
     }
 
     // The banners of both windows open the maker's page, which they show as their tool-tip, with a hand

@@ -2,6 +2,7 @@
 #include "ModalScript.h"
 #include "TestFiles.h"
 
+#include "platform/Profile.h"
 #include "ui/advanced/AdvancedDialogTemplate.h"
 #include "ui/advanced/CAdvancedDlg.h"
 #include "ui/app/Globals.h"
@@ -16,7 +17,10 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cerrno>
 #include <clocale>
+#include <cstring>
+#include <optional>
 #include <span>
 
 namespace cssbinder::test {
@@ -68,6 +72,16 @@ private slots:
         MainWindowFixture fixture;
         const QDir steam(fixture.HomeFolder() + u"/.local/share/Steam"_s);
         const QString steamGame = steam.filePath(u"steamapps/common/Counter-Strike Source"_s);
+        // A profile that cannot be written is said instead: the answer could not be kept.
+        QVERIFY(QDir().mkpath(ProfilePath()));
+        {
+            ModalScript script;
+            script.AnswerMessage();
+            const auto window = fixture.Open();
+            QCOMPARE(script.Messages() + script.Unexpected(),
+                     QStringList{u"Cannot write %1: Filename refers to a directory"_s.arg(ProfilePath())});
+        }
+        QVERIFY(QDir().rmdir(ProfilePath()));
         for (const bool cancel : {true, false}) {
             ModalScript script;
             qsizetype windowsShown = 0;
@@ -200,6 +214,42 @@ private slots:
         const QString prefix = u"Impossible d'écrire %1 : "_s.arg(QDir::toNativeSeparators(backup));
         QVERIFY2(shown.size() == 2 && shown.constLast().startsWith(prefix) && shown.constLast() != prefix,
                  qPrintable(shown.join(u" | "_s)));
+    }
+
+    // On a full disk, a real tiny file system where it can be mounted and a file size limit everywhere,
+    // a hand-written file and its backup keep their bytes and the message gives the system's reason.
+    void saveOnAFullDiskKeepsTheFileAndItsBackup_data() {
+        QTest::addColumn<bool>("tinyFileSystem");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("file size limit") << false << QString::fromLocal8Bit(std::strerror(EFBIG));
+        QTest::newRow("16 KiB tmpfs") << true << u"No space left on device"_s;
+    }
+    void saveOnAFullDiskKeepsTheFileAndItsBackup() {
+        QFETCH(bool, tinyFileSystem);
+        QFETCH(QString, reason);
+        MainWindowFixture fixture;
+        const auto window = fixture.OpenWithGameFolder();
+        std::optional<TinyFileSystem> disk;
+        std::optional<FileSizeLimit> limit;
+        if (tinyFileSystem && !disk.emplace(fixture.ConfigFolder()).Refusal().isEmpty()) {
+            QSKIP(qPrintable(disk->Refusal()));
+        }
+        const QString target = QDir(fixture.ConfigFolder()).filePath(u"autoexec.cfg"_s);
+        const QByteArray mine = QByteArray("// mine\r\n").repeated(444) + "bind";
+        QVERIFY(WriteFile(target, mine) && WriteFile(target + u".bak"_s, "// older\r\n"));
+        // What is left of the disk is taken.
+        WriteFile(fixture.ConfigFolder() + u"/filler"_s, QByteArray(16384, 'f'));
+        g_configEntries.Store("F1", "bind \"f1\" \"+attack\"");
+        window->RefreshPreview();
+        if (!tinyFileSystem) {
+            limit.emplace(1024);
+        }
+        const QStringList shown = Save(*window, target);
+        limit.reset();
+        QCOMPARE(ReadFile(target), mine);
+        QCOMPARE(ReadFile(target + u".bak"_s), "// older\r\n");
+        QCOMPARE(shown, (QStringList{fixture.ConfigFolder(), u"Impossible d'écrire %1.bak : %2"_s.arg(
+                                                                 QDir::toNativeSeparators(target), reason)}));
     }
 };
 

@@ -3,11 +3,43 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
+
 namespace cssbinder::test {
 
 // The file's bytes, or "<missing>" when it cannot be read.
 QByteArray ReadFile(const QString& path);
 // Writes the file, making its folder first; false when that fails.
 bool WriteFile(const QString& path, const QByteArray& bytes);
+
+// While it lives, a write past the size in any file fails with EFBIG, as a full disk fails it with
+// ENOSPC; root is held to it too.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    struct Saved;
+    std::unique_ptr<Saved> m_saved;
+};
+
+// A real file system of 16 KiB mounted on the folder while it lives. Mounting needs root: Refusal()
+// says why it could not be mounted, for the test to skip with it.
+class TinyFileSystem {
+public:
+    explicit TinyFileSystem(const QString& folder);
+    ~TinyFileSystem();
+    TinyFileSystem(const TinyFileSystem&) = delete;
+    TinyFileSystem& operator=(const TinyFileSystem&) = delete;
+
+    const QString& Refusal() const { return m_refusal; }
+
+private:
+    QString m_folder;
+    QString m_refusal;
+};
 
 } // namespace cssbinder::test
