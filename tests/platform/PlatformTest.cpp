@@ -42,8 +42,8 @@ private slots:
     // The profile is cssbinder.ini in the per-user configuration folder, one section a group, and it
     // reads back what was written, whatever the text; keys written by hand stay. Without a system
     // registry the values go to cssbinder-registry.ini beside it, whose keys and values the Advanced
-    // presets prove; a key never given a value does not open. A file that cannot be written (a folder
-    // in its place, a disk full) keeps its bytes and says why.
+    // presets prove; a key never given a value does not open. A file that cannot be written keeps its
+    // bytes and says why.
     void settingsAreFilesInThePerUserConfigurationFolder() {
         QTemporaryDir home;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(u"config"_s)));
@@ -64,10 +64,8 @@ private slots:
         QCOMPARE(ReadFile(ProfilePath()),
                  QByteArray("[zelvar_team_binder]\ncss_path=/games/Counter-Strike Source\n"));
         QVERIFY(WriteFile(ProfilePath(), ReadFile(ProfilePath()) + "[Mine]\nlist=a, b\nkey%20x=\"v;w\"\n"));
-        for (const QString& value : {u"C:\\Games\\\"CSS\", a=b; c"_s, u"@Variant(x)"_s, u" édité \u4e2d "_s,
-                                     u"line\nnext\t\x01"
-                                     "9"_s,
-                                     u""_s}) {
+        for (const QString& value : {u"C:\\Games\\\"CSS\", a=b; c"_s, u"@Variant(x)"_s, u" é \u4e2d "_s,
+                                     u"a\nb\t\u00019"_s, u""_s}) {
             QCOMPARE(WriteProfileString(section, name, value), QString());
             QCOMPARE(GetProfileString(section, name), value);
         }
@@ -81,8 +79,6 @@ private slots:
             QCOMPARE(WriteProfileInt(section, u"longer"_s, 1), QString::fromLocal8Bit(std::strerror(EFBIG)));
         }
         QCOMPARE(ReadFile(ProfilePath()), profile);
-        QVERIFY(QFile::remove(ProfilePath()) && QDir().mkpath(ProfilePath()));
-        QVERIFY(!ProfileWriteRefusal().isEmpty() && !WriteProfileString(section, name, u"x"_s).isEmpty());
     }
 
     // A kit that fails silently is named by its exit code; a kit still running at the time limit is

@@ -15,7 +15,6 @@
 #include <cerrno>
 #include <cstring>
 #include <functional>
-#include <optional>
 
 namespace cssbinder::test {
 namespace {
@@ -45,9 +44,9 @@ void WithDialog(CBinderDlg& window, const std::function<void(CAdvancedDlg&)>& st
     QCOMPARE(script.Pending(), std::size_t{0});
 }
 
-QByteArray StoreFile() {
-    return ReadFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                    u"/cssbinder-registry.ini"_s);
+QString StorePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           u"/cssbinder-registry.ini"_s;
 }
 
 } // namespace
@@ -79,8 +78,9 @@ private slots:
         });
         QCOMPARE(window->m_bRain, 0);
         QCOMPARE(*g_configEntries.Find("mat_dxlevel"), "mat_dxlevel \"81\"");
-        QCOMPARE(StoreFile(), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n"
-                              "DefaultTTL=128\nGlobalMaxTcpWindowSize=101452\nTcpWindowSize=101452\n");
+        QCOMPARE(ReadFile(StorePath()),
+                 "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n"
+                 "DefaultTTL=128\nGlobalMaxTcpWindowSize=101452\nTcpWindowSize=101452\n");
         WithDialog(*window, [](CAdvancedDlg& dialog) {
             QVERIFY(!Button(dialog, kRain)->isChecked() && Button(dialog, kConnectionDefault)->isChecked() &&
                     Button(dialog, kDirectXDefault)->isChecked());
@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(window->m_bRain, 1);
         QCOMPARE(window->m_editPreview->toPlainText(),
                  u"bind \"f\" \"say gg\"\nmat_reducefillrate \"1\"\n"_s);
-        QCOMPARE(StoreFile(), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n");
+        QCOMPARE(ReadFile(StorePath()), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n");
     }
 
     // A store that cannot be written (the disk full) keeps what it held, and the click that would have
@@ -104,17 +104,17 @@ private slots:
         CAdvancedDlg dialog(window.get());
         dialog.show();
         Click(Button(dialog, kAdsl));
-        const QByteArray stored = StoreFile();
-        const QString store = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                              u"/cssbinder-registry.ini"_s;
+        const QByteArray stored = ReadFile(StorePath());
+        const QString message = u"Impossible d'écrire %1 : %2"_s.arg(
+            QDir::toNativeSeparators(StorePath()), QString::fromLocal8Bit(std::strerror(EFBIG)));
         for (const int button : {kLan, kConnectionDefault}) {
-            std::optional<FileSizeLimit> limit(std::in_place, 16);
-            const QStringList shown = Press(Button(dialog, button), {QMessageBox::Ok});
-            limit.reset();
-            QCOMPARE(shown,
-                     QStringList{u"Impossible d'écrire %1 : %2"_s.arg(
-                         QDir::toNativeSeparators(store), QString::fromLocal8Bit(std::strerror(EFBIG)))});
-            QCOMPARE(StoreFile(), stored);
+            QStringList shown;
+            {
+                const FileSizeLimit limit(16);
+                shown = Press(Button(dialog, button), {QMessageBox::Ok});
+            }
+            QCOMPARE(shown, QStringList{message});
+            QCOMPARE(ReadFile(StorePath()), stored);
         }
     }
 

@@ -5,10 +5,8 @@
 #include <QFileInfo>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <sys/mount.h>
-#include <sys/resource.h>
 
 namespace cssbinder::test {
 
@@ -23,24 +21,19 @@ bool WriteFile(const QString& path, const QByteArray& bytes) {
            file.write(bytes) == bytes.size();
 }
 
-struct FileSizeLimit::Saved {
-    rlimit limit;
-    struct sigaction onTooLarge;
-};
-
-FileSizeLimit::FileSizeLimit(qint64 bytes) : m_saved(std::make_unique<Saved>()) {
+FileSizeLimit::FileSizeLimit(qint64 bytes) {
     // The signal would end the process; ignored, the write fails with EFBIG instead.
     struct sigaction ignore {};
     ignore.sa_handler = SIG_IGN;
-    ::sigaction(SIGXFSZ, &ignore, &m_saved->onTooLarge);
-    ::getrlimit(RLIMIT_FSIZE, &m_saved->limit);
-    const rlimit limit{static_cast<rlim_t>(bytes), m_saved->limit.rlim_max};
+    ::sigaction(SIGXFSZ, &ignore, &m_onTooLarge);
+    ::getrlimit(RLIMIT_FSIZE, &m_limit);
+    const rlimit limit{static_cast<rlim_t>(bytes), m_limit.rlim_max};
     ::setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 FileSizeLimit::~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &m_saved->limit);
-    ::sigaction(SIGXFSZ, &m_saved->onTooLarge, nullptr);
+    ::setrlimit(RLIMIT_FSIZE, &m_limit);
+    ::sigaction(SIGXFSZ, &m_onTooLarge, nullptr);
 }
 
 TinyFileSystem::TinyFileSystem(const QString& folder) : m_folder(folder) {

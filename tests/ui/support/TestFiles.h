@@ -3,7 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-#include <memory>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace cssbinder::test {
 
@@ -18,12 +19,11 @@ class FileSizeLimit {
 public:
     explicit FileSizeLimit(qint64 bytes);
     ~FileSizeLimit();
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    Q_DISABLE_COPY(FileSizeLimit)
 
 private:
-    struct Saved;
-    std::unique_ptr<Saved> m_saved;
+    rlimit m_limit{};
+    struct sigaction m_onTooLarge {};
 };
 
 // A real file system of 16 KiB mounted on the folder while it lives. Mounting needs root: Refusal()
@@ -32,9 +32,7 @@ class TinyFileSystem {
 public:
     explicit TinyFileSystem(const QString& folder);
     ~TinyFileSystem();
-    TinyFileSystem(const TinyFileSystem&) = delete;
-    TinyFileSystem& operator=(const TinyFileSystem&) = delete;
-
+    Q_DISABLE_COPY(TinyFileSystem)
     const QString& Refusal() const { return m_refusal; }
 
 private:
