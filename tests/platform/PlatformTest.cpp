@@ -15,8 +15,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cerrno>
-#include <cstring>
 #include <optional>
 
 namespace cssbinder::test {
@@ -74,10 +72,8 @@ private slots:
         QCOMPARE(GetProfileString(u"Mine"_s, u"key x"_s), u"v;w"_s);
 
         const QByteArray profile = ReadFile(ProfilePath());
-        {
-            const FileSizeLimit limit(profile.size());
-            QCOMPARE(WriteProfileInt(section, u"longer"_s, 1), QString::fromLocal8Bit(std::strerror(EFBIG)));
-        }
+        QCOMPARE(WithFileSizeLimit(profile.size(), [&] { return WriteProfileInt(section, u"longer"_s, 1); }),
+                 FileTooLarge());
         QCOMPARE(ReadFile(ProfilePath()), profile);
     }
 

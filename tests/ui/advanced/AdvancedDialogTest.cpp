@@ -12,8 +12,6 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include <cerrno>
-#include <cstring>
 #include <functional>
 
 namespace cssbinder::test {
@@ -105,15 +103,11 @@ private slots:
         dialog.show();
         Click(Button(dialog, kAdsl));
         const QByteArray stored = ReadFile(StorePath());
-        const QString message = u"Impossible d'écrire %1 : %2"_s.arg(
-            QDir::toNativeSeparators(StorePath()), QString::fromLocal8Bit(std::strerror(EFBIG)));
+        const QString message =
+            u"Impossible d'écrire %1 : %2"_s.arg(QDir::toNativeSeparators(StorePath()), FileTooLarge());
         for (const int button : {kLan, kConnectionDefault}) {
-            QStringList shown;
-            {
-                const FileSizeLimit limit(16);
-                shown = Press(Button(dialog, button), {QMessageBox::Ok});
-            }
-            QCOMPARE(shown, QStringList{message});
+            QCOMPARE(WithFileSizeLimit(16, [&] { return Press(Button(dialog, button), {QMessageBox::Ok}); }),
+                     QStringList{message});
             QCOMPARE(ReadFile(StorePath()), stored);
         }
     }

@@ -17,9 +17,7 @@
 #include <QTest>
 
 #include <algorithm>
-#include <cerrno>
 #include <clocale>
-#include <cstring>
 #include <optional>
 #include <span>
 
@@ -213,22 +211,17 @@ private slots:
         const QByteArray mine = QByteArray("// mine\r\n").repeated(444) + "bind";
         for (const bool tiny : {false, true}) {
             std::optional<TinyFileSystem> disk;
-            std::optional<FileSizeLimit> limit;
             if (tiny && !disk.emplace(fixture.ConfigFolder()).Refusal().isEmpty()) {
                 QSKIP(qPrintable(disk->Refusal()));
             }
             QVERIFY(WriteFile(target, mine) && WriteFile(backup, "// mine\r\n"));
             WriteFile(fixture.ConfigFolder() + u"/filler"_s,
                       QByteArray(16384, 'f')); // what a tiny disk has left
-            if (!tiny) {
-                limit.emplace(1024);
-            }
-            const QStringList shown = Save(*window, target);
-            limit.reset();
+            const QStringList shown =
+                tiny ? Save(*window, target) : WithFileSizeLimit(1024, [&] { return Save(*window, target); });
             QCOMPARE(ReadFile(target), mine);
             QCOMPARE(ReadFile(backup), "// mine\r\n");
-            const QString reason =
-                tiny ? u"No space left on device"_s : QString::fromLocal8Bit(std::strerror(EFBIG));
+            const QString reason = tiny ? u"No space left on device"_s : FileTooLarge();
             QCOMPARE(shown,
                      (QStringList{fixture.ConfigFolder(), u"Impossible d'écrire %1 : %2"_s.arg(
                                                               QDir::toNativeSeparators(backup), reason)}));

@@ -36,6 +36,10 @@ FileSizeLimit::~FileSizeLimit() {
     ::sigaction(SIGXFSZ, &m_onTooLarge, nullptr);
 }
 
+QString FileTooLarge() {
+    return QString::fromLocal8Bit(std::strerror(EFBIG));
+}
+
 TinyFileSystem::TinyFileSystem(const QString& folder) : m_folder(folder) {
     if (!QDir().mkpath(folder) ||
         ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=16k") != 0) {

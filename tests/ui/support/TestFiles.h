@@ -26,6 +26,13 @@ private:
     struct sigaction m_onTooLarge {};
 };
 
+// What the system says of a write past the limit.
+QString FileTooLarge();
+template <typename Call> auto WithFileSizeLimit(qint64 bytes, Call call) {
+    const FileSizeLimit limit(bytes);
+    return call();
+}
+
 // A real file system of 16 KiB mounted on the folder while it lives. Mounting needs root: Refusal()
 // says why it could not be mounted, for the test to skip with it.
 class TinyFileSystem {
