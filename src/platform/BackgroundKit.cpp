@@ -1,7 +1,5 @@
 #include "platform/BackgroundKit.h"
 
-#include "platform/KitWorkingCopy.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -21,7 +19,7 @@ QString ErrorOutput(QProcess& process) {
 
 } // namespace
 
-QString BackgroundKitFolder() {
+KitChoice BackgroundKitFolder() {
     const QDir program(QCoreApplication::applicationDirPath());
     return KitWorkingFolder({
         program.filePath(QStringLiteral("background")),

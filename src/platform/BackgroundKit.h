@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/KitWorkingCopy.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,7 +15,7 @@ namespace cssbinder {
 // The folder of the menu background's conversion kit: the folder `background` beside the program
 // when it is usable there, else the user's working copy of the installed kit. Every caller asks
 // here, so this is the one place that decides it.
-QString BackgroundKitFolder();
+KitChoice BackgroundKitFolder();
 
 // How the kit's script is started, with the kit's folder as working folder; one per back end.
 struct KitCommand {

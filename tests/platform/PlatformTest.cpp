@@ -179,17 +179,17 @@ private slots:
         const KitFolders folders{root.filePath(u"bin/background"_s),
                                  root.filePath(u"share/cssbinder/background"_s),
                                  root.filePath(u"home/.local/share/cssbinder/background"_s)};
-        QCOMPARE(KitWorkingFolder(folders), folders.besideProgram);
+        QCOMPARE(KitWorkingFolder(folders).folder, folders.besideProgram);
         QVERIFY(!QFile::exists(folders.perUser));
 
         MakeKit(folders.installed, "version 1");
-        QCOMPARE(KitWorkingFolder(folders), folders.perUser);
+        QCOMPARE(KitWorkingFolder(folders).folder, folders.perUser);
         QCOMPARE(ReadFile(folders.perUser + u"/convert.sh"_s), QByteArray("version 1"));
         QVERIFY(QFileInfo(folders.perUser + u"/tga2vtf"_s).isExecutable());
         QVERIFY(QFileInfo(folders.perUser + u"/hl2/materials/animated"_s).isDir());
         const QString picture = folders.perUser + u"/hl2/materialsrc/animated/spray001.tga"_s;
         QVERIFY(WriteFile(picture, "work"));
-        QCOMPARE(KitWorkingFolder(folders), folders.perUser);
+        QCOMPARE(KitWorkingFolder(folders).folder, folders.perUser);
         QCOMPARE(ReadFile(picture), QByteArray("work"));
 
         const QString script = folders.installed + u"/convert.sh"_s;
@@ -198,13 +198,13 @@ private slots:
         QVERIFY(
             touched.open(QIODevice::ReadWrite) &&
             touched.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
-        QCOMPARE(KitWorkingFolder(folders), folders.perUser);
+        QCOMPARE(KitWorkingFolder(folders).folder, folders.perUser);
         QCOMPARE(ReadFile(folders.perUser + u"/convert.sh"_s), QByteArray("version 2"));
         QVERIFY(!QFile::exists(picture) && !QFile::exists(folders.perUser + u".new"_s) &&
                 !QFile::exists(folders.perUser + u".old"_s));
 
         MakeKit(folders.besideProgram, "beside");
-        QCOMPARE(KitWorkingFolder(folders), folders.besideProgram);
+        QCOMPARE(KitWorkingFolder(folders).folder, folders.besideProgram);
 
         // A copy that cannot be swapped (here it is a mount point, which cannot be renamed) stays whole.
         QVERIFY(QDir(folders.besideProgram).removeRecursively());
@@ -213,7 +213,9 @@ private slots:
             QSKIP(qPrintable(mounted.Refusal()));
         }
         QVERIFY(WriteFile(folders.perUser + u"/convert.sh"_s, "mine"));
-        QCOMPARE(KitWorkingFolder(folders), folders.perUser);
+        const KitChoice kept = KitWorkingFolder(folders);
+        QVERIFY(kept.folder == folders.perUser && kept.copyFailure &&
+                kept.copyFailure->path == folders.perUser);
         QCOMPARE(ReadFile(folders.perUser + u"/convert.sh"_s), QByteArray("mine"));
     }
 };

@@ -68,11 +68,14 @@ QString FailureText(BackgroundFailure failure, int language) {
 // installed background changes only when both new textures are complete.
 QString InstallMenuBackground(const QString& picture, int language) {
     const BusyCursor busy;
-    const QDir kit(BackgroundKitFolder());
+    const KitChoice choice = BackgroundKitFolder();
+    const QDir kit(choice.folder);
     const KitCommand command = BackgroundKitCommand();
     const QString script = kit.filePath(command.script);
     if (!QFileInfo::exists(script)) {
-        return FailureText(BackgroundFailure::KitMissing, language).arg(Native(script));
+        return choice.copyFailure
+                   ? CannotWriteText(choice.copyFailure->path, choice.copyFailure->reason, language)
+                   : FailureText(BackgroundFailure::KitMissing, language).arg(Native(script));
     }
     const QDir game(g_gamePath);
     if (g_gamePath.isEmpty() || !game.exists(QStringLiteral("cstrike"))) {
