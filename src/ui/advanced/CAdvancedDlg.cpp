@@ -194,7 +194,8 @@ void CAdvancedDlg::OnConnectionDefault() {
     if (RegistryKey* key = OpenMachineKeyForSetting(std::string(kTcpipKeyPath))) {
         std::optional<RegistryStoreFailure> failure;
         for (const std::string_view name : kTcpipValueNames) {
-            if ((failure = DeleteValue(*key, std::string(name)))) {
+            failure = DeleteValue(*key, std::string(name));
+            if (failure) {
                 break;
             }
         }
