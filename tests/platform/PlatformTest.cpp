@@ -111,6 +111,9 @@ private slots:
         QTest::newRow("the same bytes") << QByteArray("new") << false << QByteArray("<missing>") << cfg;
         QTest::newRow("folder missing")
             << QByteArray() << false << QByteArray("<missing>") << u"missing/autoexec.cfg"_s;
+        // The file that cannot be read is named, not its backup.
+        QTest::newRow("a folder in its place")
+            << QByteArray() << false << QByteArray("<missing>") << u"autoexec.cfg/"_s;
     }
     void replacingKeepsABackupOfWhatWouldBeLost() {
         QFETCH(QByteArray, old);
@@ -119,6 +122,7 @@ private slots:
         QFETCH(QString, name);
         QTemporaryDir folder;
         const QString path = folder.filePath(name);
+        QVERIFY(!name.endsWith(u'/') || QDir().mkpath(path));
         if (!old.isEmpty()) {
             QCOMPARE(WriteFileSafely(path, old), QString());
         }
