@@ -131,8 +131,11 @@ int main(int argc, char** argv) {
     QTemporaryDir profile;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(profile.path()));
     QApplication application(argc, argv);
-    cssbinder::WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"),
-                                  profile.path());
+    if (!cssbinder::WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"),
+                                       profile.path())
+             .isEmpty()) {
+        return 1;
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
