@@ -152,9 +152,14 @@ void CBinderDlg::OnInitDialog() {
     // A game moved or removed since it was chosen is asked for again, as on the first start.
     if (!HoldsGame(g_gamePath.toStdString(), NativeSeparator(), IsExistingFolder)) {
         g_gamePath.clear();
-        ShowMessage(nullptr, QString::fromUtf8(kGameFolderQuestion));
-        // Where Steam installed the game, the user only has to confirm. The window opens in French.
-        AskForGameFolder(nullptr, SteamGameFolder(), French);
+        // An answer that cannot be kept would be asked for again at every start: say why once instead.
+        if (const QString refusal = ProfileWriteRefusal(); !refusal.isEmpty()) {
+            ShowMessage(nullptr, CannotWriteText(ProfilePath(), refusal, English));
+        } else {
+            ShowMessage(nullptr, QString::fromUtf8(kGameFolderQuestion));
+            // Where Steam installed the game, the user only has to confirm. The window opens in French.
+            AskForGameFolder(nullptr, SteamGameFolder(), French);
+        }
     }
 
     m_bAboutInContextMenu = !AppendToSystemMenu(*this, kIdmAboutBox, QString::fromUtf8(kAboutEntry));
@@ -200,8 +205,11 @@ void CBinderDlg::AskForGameFolder(QWidget* parent, const QString& startFolder, i
             GameFolderForPick(folder.toStdString(), NativeSeparator(), IsExistingFolder);
         if (gameFolder) {
             g_gamePath = QString::fromStdString(*gameFolder);
-            WriteProfileString(QString::fromUtf8(kProfileSection), QString::fromUtf8(kGamePathKey),
-                               g_gamePath);
+            if (const QString failure = WriteProfileString(QString::fromUtf8(kProfileSection),
+                                                           QString::fromUtf8(kGamePathKey), g_gamePath);
+                !failure.isEmpty()) {
+                ShowMessage(parent, CannotWriteText(ProfilePath(), failure, language));
+            }
             return;
         }
         ShowMessage(parent, ToQString(MessageText(Message::NotGameFolder, language)).arg(folder));

@@ -3,6 +3,7 @@
 #include "TestFiles.h"
 
 #include "core/lang/Language.h"
+#include "platform/Profile.h"
 #include "ui/advanced/AdvancedDialogTemplate.h"
 #include "ui/advanced/CAdvancedDlg.h"
 #include "ui/app/Globals.h"
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <clocale>
 #include <functional>
+#include <optional>
 #include <span>
 
 namespace cssbinder::test {
@@ -87,6 +89,16 @@ private slots:
         MainWindowFixture fixture;
         const QDir steam(fixture.HomeFolder() + u"/.var/app/com.valvesoftware.Steam/.local/share/Steam"_s);
         const QString steamGame = steam.filePath(u"steamapps/common/Counter-Strike Source"_s);
+        // A profile that cannot be written is said instead: the answer could not be kept.
+        QVERIFY(QDir().mkpath(ProfilePath()));
+        {
+            ModalScript script;
+            script.AnswerMessage();
+            const auto window = fixture.Open();
+            QCOMPARE(script.Messages() + script.Unexpected(),
+                     QStringList{u"Cannot write %1: Filename refers to a directory"_s.arg(ProfilePath())});
+        }
+        QVERIFY(QDir().rmdir(ProfilePath()));
         for (const bool cancel : {true, false}) {
             ModalScript script;
             qsizetype windowsShown = 0;
@@ -256,8 +268,7 @@ private slots:
     // The box's text, rendered or typed, replaces the file in the game's config folder, in UTF-8 with
     // CR LF line ends; a cancelled dialog writes nothing. The hand-written file replaced is kept as
     // autoexec.cfg.bak, and saving again in the same run replaces only what this run wrote, so that
-    // backup survives. A backup that cannot be written (a folder of its name) leaves the file and says why.
-    // The dialog never opens where the program was started.
+    // backup survives. The dialog never opens where the program was started.
     void saveWritesTheBoxAndKeepsTheHandWrittenFile() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
@@ -278,18 +289,33 @@ private slots:
         QCOMPARE(g_configEntries.GetCount(), 1u);
         QCOMPARE(ReadFile(backup), "// mine\r\n");
 
-        QVERIFY(WriteFile(target, "// mine again\r\n") && QFile::remove(backup) && QDir().mkdir(backup));
-        const QStringList shown = Save(*window, target);
-        QCOMPARE(ReadFile(target), "// mine again\r\n");
-        const QString prefix = u"Impossible d'écrire %1 : "_s.arg(QDir::toNativeSeparators(backup));
-        QVERIFY2(shown.size() == 2 && shown.constLast().startsWith(prefix) && shown.constLast() != prefix,
-                 qPrintable(shown.join(u" | "_s)));
-
         // Without the config folder the dialog opens in the game folder; without that, at home.
         QVERIFY(QDir(fixture.ConfigFolder()).removeRecursively());
         QCOMPARE(Save(*window, QString()), QStringList{fixture.GameFolder()});
         QVERIFY(QDir(fixture.GameFolder()).removeRecursively());
         QCOMPARE(Save(*window, QString()), QStringList{fixture.HomeFolder()});
+        QVERIFY(QDir().mkpath(fixture.ConfigFolder()));
+
+        // On a full disk (a real tiny file system where one can be mounted, and a file size limit), the
+        // hand-written file and its backup keep their bytes and the message gives the system's reason.
+        const QByteArray mine = QByteArray("// mine\r\n").repeated(444) + "bind";
+        for (const bool tiny : {false, true}) {
+            std::optional<TinyFileSystem> disk;
+            if (tiny && !disk.emplace(fixture.ConfigFolder()).Refusal().isEmpty()) {
+                QSKIP(qPrintable(disk->Refusal()));
+            }
+            QVERIFY(WriteFile(target, mine) && WriteFile(backup, "// mine\r\n"));
+            WriteFile(fixture.ConfigFolder() + u"/filler"_s,
+                      QByteArray(16384, 'f')); // what a tiny disk has left
+            const QStringList shown =
+                tiny ? Save(*window, target) : WithFileSizeLimit(1024, [&] { return Save(*window, target); });
+            QCOMPARE(ReadFile(target), mine);
+            QCOMPARE(ReadFile(backup), "// mine\r\n");
+            const QString reason = tiny ? u"No space left on device"_s : FileTooLarge();
+            QCOMPARE(shown,
+                     (QStringList{fixture.ConfigFolder(), u"Impossible d'écrire %1 : %2"_s.arg(
+                                                              QDir::toNativeSeparators(backup), reason)}));
+        }
     }
 };
 
