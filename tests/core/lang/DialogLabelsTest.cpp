@@ -123,6 +123,8 @@ TEST(MainWindowLabels, EveryCaptionAndMessageOfEveryLanguage) {
          "Nothing to save|rien à sauvegarder|Nichts zu laden|Niente a salva|Nada guardar"},
         {Message::CannotWrite, "Cannot write %1: %2|Impossible d'écrire %1 : %2|%1 kann nicht geschrieben "
                                "werden: %2|Impossibile scrivere %1: %2|No se puede escribir %1: %2"},
+        {Message::CannotRead, "Cannot read %1: %2|Impossible de lire %1 : %2|%1 kann nicht gelesen werden: "
+                              "%2|Impossibile leggere %1: %2|No se puede leer %1: %2"},
     };
     for (const auto& [language, readAs] : kLanguages) {
         for (const bool dynamic : {false, true}) {

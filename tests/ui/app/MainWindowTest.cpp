@@ -60,13 +60,16 @@ QStringList Save(CBinderDlg& window, const QString& target) {
     return script.DialogFolders() + script.Messages() + script.Unexpected();
 }
 
-// A step that records a pop-up menu's entries ("-" for a separator) and chooses the one at that place.
+// A step that records a pop-up menu's entries ("-" for a separator) and chooses the one at that place,
+// if there is one.
 std::function<void(QWidget&)> ChooseEntry(QStringList& entries, qsizetype entry) {
     return [&entries, entry](QWidget& popup) {
         for (const QAction* action : popup.actions()) {
             entries.append(action->isSeparator() ? u"-"_s : action->text());
         }
-        popup.actions().at(entry)->trigger();
+        if (entry < popup.actions().size()) {
+            popup.actions().at(entry)->trigger();
+        }
         popup.close();
     };
 }
@@ -128,7 +131,7 @@ private slots:
     }
 
     // Both windows as their templates lay them out, the pictures at their bitmap's size; the window's
-    // menu ends with the About entry and the game folder's.
+    // menu ends with the About entry, the game folder's and Open.
     void opensCentredAsItsTemplateLaysItOutWithTheAboutEntry() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
@@ -158,7 +161,7 @@ private slots:
         });
         OpenContextMenu(*window);
         QCOMPARE(entries, (QStringList{u"-"_s, u"&A propos de Tarvik..."_s, u"Dossier du jeu..."_s,
-                                       u"A propos de Tarvik"_s}));
+                                       u"Ouvrir..."_s, u"A propos de Tarvik"_s}));
         QVERIFY(script.Unexpected().isEmpty());
     }
 
@@ -187,7 +190,7 @@ private slots:
         script.AnswerMessage();
         script.ChooseFile(again);
         OpenContextMenu(*window);
-        QCOMPARE(entries.constLast(), u"Spielordner..."_s);
+        QCOMPARE(entries.sliced(2), (QStringList{u"Spielordner..."_s, u"Öffnen..."_s}));
         QCOMPARE(script.Messages() + script.DialogFolders() + script.Unexpected(),
                  (QStringList{u"Select the location of your \"counter-strike source\" folder"_s,
                               u"%1 ne contient pas le dossier cstrike du jeu. Choisissez le dossier "
@@ -289,7 +292,7 @@ private slots:
         QCOMPARE(g_configEntries.GetCount(), 1u);
         QCOMPARE(ReadFile(backup), "// mine\r\n");
 
-        // Without the config folder the dialog opens in the game folder; without that, at home.
+        // Without the config folder the dialogs open in the game folder; without that, at home.
         QVERIFY(QDir(fixture.ConfigFolder()).removeRecursively());
         QCOMPARE(Save(*window, QString()), QStringList{fixture.GameFolder()});
         QVERIFY(QDir(fixture.GameFolder()).removeRecursively());
@@ -316,6 +319,71 @@ private slots:
                      (QStringList{fixture.ConfigFolder(), u"Impossible d'écrire %1 : %2"_s.arg(
                                                               QDir::toNativeSeparators(backup), reason)}));
         }
+    }
+
+    // Open... shows the config folder; the chosen file replaces the document and is what quitting
+    // compares with. A bind on a key it binds asks first, the LAN preset replaces its rate where it
+    // stands, and Save offers the opened file and keeps every other line in place. Ctrl+O asks about
+    // unsaved changes first, and a file over 1 MB is refused, named.
+    void openedConfigGoesOnInPlace() {
+        MainWindowFixture fixture;
+        const auto window = fixture.OpenWithGameFolder();
+        const QString mine = QDir(fixture.ConfigFolder()).filePath(u"mine.cfg"_s);
+        const QByteArray handWritten =
+            "// my binds\r\nexec userconfig.cfg\r\nalias +jt \"+jump; duck\"\r\n\r\n"
+            "bind \"a\" \"+moveleft\"\r\nbind mouse4 +jt\r\nrate 10000 // mine\r\n\r\n"
+            "// my binds\r\n";
+        QVERIFY(WriteFile(mine, handWritten));
+        QStringList entries;
+        {
+            ModalScript script;
+            script.Then(ChooseEntry(entries, 3));
+            script.ChooseFile(mine);
+            OpenContextMenu(*window);
+            QCOMPARE(script.DialogFolders() + script.Unexpected(), QStringList{fixture.ConfigFolder()});
+        }
+        QCOMPARE(Committed(*window), QString::fromUtf8(handWritten).remove(u'\r'));
+        QCOMPARE(Answer([&] { QTest::keyClick(window->m_editPreview, Qt::Key_Escape); }), QStringList());
+        window->show();
+
+        window->m_editSay->setText(u"gg"_s);
+        Pick(window->m_cbLetters, 1);
+        QCOMPARE(Press(window->m_btnAddSay, {QMessageBox::Ok}),
+                 QStringList{u"Key already associated. Redefine it ?"_s});
+        CAdvancedDlg advanced(window.get());
+        advanced.show();
+        Click(Button(advanced, 1086));
+        advanced.close();
+        {
+            // Accepted as it opens: the save dialog offers the opened file.
+            ModalScript script;
+            script.Then([](QWidget& dialog) { QMetaObject::invokeMethod(&dialog, "accept"); });
+            Click(window->m_btnSave);
+            QCOMPARE(script.Unexpected(), QStringList());
+        }
+        QCOMPARE(ReadFile(mine + u".bak"_s), handWritten);
+        QCOMPARE(ReadFile(mine),
+                 "// my binds\r\nexec userconfig.cfg\r\nalias +jt \"+jump; duck\"\r\n\r\n"
+                 "bind \"a\" \"say gg\"\r\nbind mouse4 +jt\r\nrate \"25000\"\r\n\r\n// my binds\r\n"
+                 "cl_rate \"25000\"\r\ncl_cmdrate \"150\"\r\ncl_cmdbackup \"5\"\r\n"
+                 "cl_updaterate \"150\"\r\ncl_smooth \"0\"\r\ncl_smoothtime \"0.1\"\r\n"
+                 "cl_interp \"0.05\"\r\ncl_interpolate \"1\"\r\ncl_lagcomp_errorcheck \"1\"\r\n");
+
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->m_editPreview->appendPlainText(u"typed"_s);
+        const QString large = QDir(fixture.ConfigFolder()).filePath(u"large.cfg"_s);
+        QVERIFY(WriteFile(large, QByteArray((1 << 20) + 1, ' ')));
+        ModalScript script;
+        script.AnswerMessage();
+        script.ChooseFile(large);
+        script.AnswerMessage();
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(script.Messages() + script.Unexpected(),
+                 (QStringList{
+                     u"Vos modifications ne sont pas sauvegardées. Ouvrir un autre fichier quand même ?"_s,
+                     u"Impossible de lire %1 : larger than 1 MB"_s.arg(QDir::toNativeSeparators(large))}));
+        QVERIFY(window->m_editPreview->toPlainText().endsWith(u"typed"_s));
     }
 };
 
