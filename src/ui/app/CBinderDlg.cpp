@@ -175,6 +175,8 @@ void CBinderDlg::OnInitDialog() {
 }
 
 void CBinderDlg::AskForGameFolder() {
+    // The main window is not shown yet, so the question and the browser stand alone: over the hidden
+    // window they would open where it was built, not in the middle of the screen.
     ShowMessage(nullptr, QString::fromUtf8(kGameFolderQuestion));
     // Where Steam installed the game, the user only has to confirm.
     const QString folder = QFileDialog::getExistingDirectory(nullptr, QString(), SteamGameFolder());
