@@ -1,5 +1,3 @@
-#include "WestonSession.h"
-
 #include "MainWindowFixture.h"
 #include "ModalScript.h"
 
@@ -13,9 +11,13 @@
 #include "ui/gamma/CGammaSliderCtrl.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -25,6 +27,55 @@
 namespace cssbinder::test {
 
 using namespace Qt::StringLiterals;
+
+// A headless Wayland compositor of the test's own in a private runtime folder (QTemporaryDir makes it
+// 0700, as Wayland clients ask); with XWayland it also serves an X display, started when the first X
+// client connects. Once it runs, this process's clients are pointed at it.
+class WestonSession {
+public:
+    explicit WestonSession(bool xwayland) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"XDG_RUNTIME_DIR"_s, m_runtime.path());
+        m_weston.setProcessEnvironment(environment);
+        m_weston.setProcessChannelMode(QProcess::MergedChannels);
+        QStringList arguments{u"--backend=headless-backend.so"_s, u"--use-pixman"_s, u"--idle-time=0"_s,
+                              u"--socket=wayland-test"_s};
+        if (xwayland) {
+            arguments.append(u"--xwayland"_s);
+        }
+        m_weston.start(u"weston"_s, arguments);
+        static const QRegularExpression kXDisplay(u"listening on display (:\\d+)"_s);
+        QString xDisplay;
+        const QDeadlineTimer deadline(10000);
+        while (!m_started && m_weston.state() != QProcess::NotRunning && !deadline.hasExpired()) {
+            m_weston.waitForReadyRead(50);
+            log += QString::fromLocal8Bit(m_weston.readAll());
+            xDisplay = kXDisplay.match(log).captured(1);
+            m_started =
+                QFile::exists(m_runtime.filePath(u"wayland-test"_s)) && (!xwayland || !xDisplay.isEmpty());
+        }
+        log += m_weston.errorString();
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+        qputenv("WAYLAND_DISPLAY", "wayland-test");
+        qputenv("QT_QPA_PLATFORM", xwayland ? "xcb" : "wayland");
+        qputenv("DISPLAY", xDisplay.toLatin1());
+    }
+    ~WestonSession() {
+        m_weston.terminate();
+        m_weston.waitForFinished(5000);
+    }
+    WestonSession(const WestonSession&) = delete;
+    WestonSession& operator=(const WestonSession&) = delete;
+
+    bool Started() const { return m_started; }
+    // What weston said, for the message when it did not start.
+    QString log;
+
+private:
+    QTemporaryDir m_runtime;
+    QProcess m_weston;
+    bool m_started = false;
+};
 
 // The tool in a real Wayland session, headless: natively, and through XWayland under X11. Neither lets
 // a program change the screen's ramps, so the gamma dialog says so and recolours its pictures instead.
@@ -80,10 +131,9 @@ int main(int argc, char* argv[]) {
     const cssbinder::test::WestonSession session(x11);
     if (!session.Started()) {
         std::fprintf(stderr, "SKIP: weston could not start a headless session:\n%s\n",
-                     qPrintable(session.Log()));
+                     qPrintable(session.log));
         return 77;
     }
-    session.Enter();
     QApplication application(argc, argv);
     cssbinder::test::WaylandSessionTest test;
     return QTest::qExec(&test, argc > 1 ? argc - 1 : argc, argc > 1 ? argv + 1 : argv);
