@@ -15,7 +15,7 @@ void CBinderDlg::OnSetGamma() {
 }
 
 void CBinderDlg::OnGammaPreview() {
-    CGammaDlg dialog(m_nLanguage);
+    CGammaDlg dialog(m_nLanguage, this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }

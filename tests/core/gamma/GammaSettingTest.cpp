@@ -37,21 +37,29 @@ TEST(GammaAccess, OnlyX11AndWindowsScreensWithARampCanChange) {
         EXPECT_EQ(WindowSystemAllowsGamma(platform), allows) << platform;
     }
 
+    // Newer XWayland names its outputs after the compositor's and is known by a property or extension.
+    constexpr bool kNone = false;
+    constexpr bool kMarked = true;
     const struct {
         std::vector<std::string> outputs;
         std::vector<int> sizes;
+        bool property;
+        bool extension;
         GammaAccess access;
     } cases[] = {
-        {{"DP-1", "HDMI-1"}, {1024, 4096}, GammaAccess::Changeable},
-        {{"screen"}, {256}, GammaAccess::Changeable},
-        {{"DP-1"}, {0, 256}, GammaAccess::Changeable},
-        {{"XWAYLAND0"}, {256}, GammaAccess::NotChangeable},
-        {{"DP-1", "XWAYLAND1"}, {256, 256}, GammaAccess::NotChangeable},
-        {{"screen"}, {0}, GammaAccess::NotChangeable},
-        {{}, {}, GammaAccess::NotChangeable},
+        {{"DP-1", "HDMI-1"}, {1024, 4096}, kNone, kNone, GammaAccess::Changeable},
+        {{"screen"}, {256}, kNone, kNone, GammaAccess::Changeable},
+        {{"DP-1"}, {0, 256}, kNone, kNone, GammaAccess::Changeable},
+        {{"XWAYLAND0"}, {256}, kNone, kNone, GammaAccess::NotChangeable},
+        {{"DP-1", "XWAYLAND1"}, {256, 256}, kNone, kNone, GammaAccess::NotChangeable},
+        {{"HEADLESS-1"}, {256}, kMarked, kNone, GammaAccess::NotChangeable},
+        {{"eDP-1"}, {1024}, kNone, kMarked, GammaAccess::NotChangeable},
+        {{"screen"}, {0}, kNone, kNone, GammaAccess::NotChangeable},
+        {{}, {}, kNone, kNone, GammaAccess::NotChangeable},
     };
     for (const auto& test : cases) {
-        EXPECT_EQ(AccessOfOutputs(test.outputs, test.sizes), test.access) << test.outputs.size();
+        EXPECT_EQ(AccessOfXServer({test.outputs, test.sizes, test.property, test.extension}), test.access)
+            << test.outputs.size() << test.property << test.extension;
     }
 }
 
