@@ -1,6 +1,9 @@
 #include "ui/app/ClickablePicture.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace cssbinder {
 
@@ -9,6 +12,24 @@ void ClickablePicture::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
     }
     PictureControl::mouseReleaseEvent(event);
+}
+
+void ClickablePicture::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        emit clicked();
+        return;
+    }
+    PictureControl::keyPressEvent(event);
+}
+
+void ClickablePicture::paintEvent(QPaintEvent* event) {
+    PictureControl::paintEvent(event);
+    if (hasFocus()) {
+        QStylePainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
 }
 
 } // namespace cssbinder

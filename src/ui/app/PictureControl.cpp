@@ -13,12 +13,23 @@ void PictureControl::SetImage(const QImage& image) {
     update();
 }
 
+void PictureControl::SetScale(double scale) {
+    m_scale = scale;
+    updateGeometry();
+    update();
+}
+
 QSize PictureControl::sizeHint() const {
-    return m_image.size();
+    return m_scale == 1.0 ? m_image.size() : (QSizeF(m_image.size()) * m_scale).toSize();
 }
 
 void PictureControl::paintEvent(QPaintEvent*) {
-    QPainter(this).drawImage(0, 0, m_image);
+    QPainter painter(this);
+    if (m_scale != 1.0) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.scale(m_scale, m_scale);
+    }
+    painter.drawImage(0, 0, m_image);
 }
 
 } // namespace cssbinder

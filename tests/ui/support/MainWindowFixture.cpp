@@ -29,15 +29,18 @@ QString MainWindowFixture::ProfileValue() const {
     return GetProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"));
 }
 
-std::unique_ptr<CBinderDlg> MainWindowFixture::Open() const {
+std::unique_ptr<CBinderDlg> MainWindowFixture::Open(QScreen* screen) const {
     auto window = std::make_unique<CBinderDlg>();
+    if (screen != nullptr) {
+        window->setScreen(screen);
+    }
     window->show();
     return window;
 }
 
-std::unique_ptr<CBinderDlg> MainWindowFixture::OpenWithGameFolder() const {
+std::unique_ptr<CBinderDlg> MainWindowFixture::OpenWithGameFolder(QScreen* screen) const {
     WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"), GameFolder());
-    return Open();
+    return Open(screen);
 }
 
 QAbstractButton* Button(const QWidget& dialog, int controlId) {
