@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace cssbinder {
 
 PictureControl::PictureControl(const QImage& image, QWidget* parent) : QWidget(parent), m_image(image) {
@@ -11,6 +13,15 @@ PictureControl::PictureControl(const QImage& image, QWidget* parent) : QWidget(p
 void PictureControl::SetImage(const QImage& image) {
     m_image = image;
     update();
+}
+
+void PictureControl::showEvent(QShowEvent* event) {
+    // A picture covers whole pixels of the screen only at its own size on a screen of a whole scale;
+    // otherwise what lies under its last partly covered pixels is painted too.
+    const double ratio = devicePixelRatioF();
+    setAttribute(Qt::WA_OpaquePaintEvent,
+                 !m_image.hasAlphaChannel() && m_scale == 1.0 && ratio == std::floor(ratio));
+    QWidget::showEvent(event);
 }
 
 void PictureControl::SetScale(double scale) {
