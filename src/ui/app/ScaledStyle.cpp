@@ -1,10 +1,13 @@
 #include "ui/app/ScaledStyle.h"
 
+#include <QApplication>
+
 #include <algorithm>
 
 namespace cssbinder {
 
-ScaledStyle::ScaledStyle(double scale) : m_scale(scale) {}
+// Over a style of the application's kind, so the scaled window looks like the others.
+ScaledStyle::ScaledStyle(double scale) : QProxyStyle(QApplication::style()->name()), m_scale(scale) {}
 
 int ScaledStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const {
     const int size = QProxyStyle::pixelMetric(metric, option, widget);
