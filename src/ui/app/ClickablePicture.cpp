@@ -2,8 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 
 namespace cssbinder {
 
@@ -25,10 +24,10 @@ void ClickablePicture::keyPressEvent(QKeyEvent* event) {
 void ClickablePicture::paintEvent(QPaintEvent* event) {
     PictureControl::paintEvent(event);
     if (hasFocus()) {
-        QStylePainter painter(this);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+        // Drawn over the picture, a frame in the highlight colour stands out on any flag.
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 }
 

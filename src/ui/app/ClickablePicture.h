@@ -4,8 +4,8 @@
 
 namespace cssbinder {
 
-// A picture whose click is a command, like the banner and the flags. One that takes the keyboard focus
-// shows it with a focus frame and is clicked by Space, as a push button is.
+// A picture whose click is a command, like the banner and the flags. One that Tab reaches shows the
+// focus with a frame and is clicked by Space, as a push button is.
 class ClickablePicture : public PictureControl {
     Q_OBJECT
 public:

@@ -88,7 +88,7 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget& dialog) {
         return CreatePicture(control, dialog, true);
     case ControlKind::PictureButton: {
         QWidget* picture = CreatePicture(control, dialog, true);
-        picture->setFocusPolicy(Qt::StrongFocus);
+        picture->setFocusPolicy(Qt::TabFocus);
         return picture;
     }
     case ControlKind::GammaTrackbar:
