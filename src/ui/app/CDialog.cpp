@@ -13,10 +13,6 @@ namespace {
 // at 100 % and thin borders; a larger one scaled by the desktop is smaller in the window's pixels.
 constexpr QMargins kFrameAllowance(4, 38, 4, 4);
 
-bool IsKnown(const QMargins& margins) {
-    return !margins.isNull();
-}
-
 } // namespace
 
 CDialog::CDialog(QWidget* parent, const QString& title, std::span<const ControlTemplate> controls, int width,
@@ -57,7 +53,7 @@ QMargins CDialog::FrameMargins() const {
         const QRect client = window->geometry();
         const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
                                frame.right() - client.right(), frame.bottom() - client.bottom());
-        if (IsKnown(margins)) {
+        if (!margins.isNull()) {
             // On a scaled screen each side is rounded to whole pixels, and may be one more on another window.
             return margins + QMargins(1, 1, 1, 1);
         }

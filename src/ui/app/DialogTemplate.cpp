@@ -127,7 +127,7 @@ QRect ControlGeometry(const ControlTemplate& control, const QWidget& widget, Box
         break;
     case ControlKind::DropDownList:
         // The template's height is that of the dropped list; the closed list keeps its natural height,
-        // which a window scaled down keeps within the rows of lists it stacks 16 units apart.
+        // scaled down with its window no more than the 16 units between the lists stacked in a group.
         geometry.setHeight(widget.sizeHint().height());
         if (scale < 1.0) {
             geometry.setHeight(std::min(geometry.height(), DialogUnitsToPixelsY(kClosedListHeight, scale)));

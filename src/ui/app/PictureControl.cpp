@@ -6,9 +6,7 @@
 
 namespace cssbinder {
 
-PictureControl::PictureControl(const QImage& image, QWidget* parent) : QWidget(parent), m_image(image) {
-    setAttribute(Qt::WA_OpaquePaintEvent, !m_image.hasAlphaChannel());
-}
+PictureControl::PictureControl(const QImage& image, QWidget* parent) : QWidget(parent), m_image(image) {}
 
 void PictureControl::SetImage(const QImage& image) {
     m_image = image;
@@ -16,8 +14,9 @@ void PictureControl::SetImage(const QImage& image) {
 }
 
 void PictureControl::showEvent(QShowEvent* event) {
-    // A picture covers whole pixels of the screen only at its own size on a screen of a whole scale;
-    // otherwise what lies under its last partly covered pixels is painted too.
+    // A picture without transparency covers its place, so nothing under it is painted; but it covers
+    // whole pixels of the screen only at its own size on a screen of a whole scale, otherwise what lies
+    // under its last partly covered pixels is painted too.
     const double ratio = devicePixelRatioF();
     setAttribute(Qt::WA_OpaquePaintEvent,
                  !m_image.hasAlphaChannel() && m_scale == 1.0 && ratio == std::floor(ratio));
@@ -31,7 +30,7 @@ void PictureControl::SetScale(double scale) {
 }
 
 QSize PictureControl::sizeHint() const {
-    return m_scale == 1.0 ? m_image.size() : (QSizeF(m_image.size()) * m_scale).toSize();
+    return (QSizeF(m_image.size()) * m_scale).toSize();
 }
 
 void PictureControl::paintEvent(QPaintEvent*) {
