@@ -212,8 +212,7 @@ void CBinderDlg::OnInitDialog() {
          {static_cast<QWidget*>(m_editSay), static_cast<QWidget*>(m_editGamma), m_editPreview->viewport()}) {
         field->setCursor(Qt::ArrowCursor);
     }
-    // The window opens in the middle of its screen.
-    move(screen()->availableGeometry().center() - rect().center());
+    CentreOnScreen();
 }
 
 void CBinderDlg::AskForGameFolder(QWidget* parent, const QString& startFolder, int language) {

@@ -15,6 +15,7 @@ void CBinderDlg::OnSetGamma() {
 }
 
 void CBinderDlg::OnGammaPreview() {
+    // Over the main window, on its screen, fitted to it like the main window.
     CGammaDlg dialog(m_nLanguage, this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
