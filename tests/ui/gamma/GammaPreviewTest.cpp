@@ -204,7 +204,11 @@ private:
     // Opens the preview from the main window and runs the step inside it; the step ends the dialog.
     void Preview(const std::function<void(CGammaDlg&)>& step) {
         ModalScript script;
-        script.Then([&step](QWidget& window) { step(*qobject_cast<CGammaDlg*>(&window)); });
+        script.Then([&step](QWidget& window) {
+            step(*qobject_cast<CGammaDlg*>(&window));
+            // A step whose check failed returned early: its dialog must not keep the test waiting.
+            window.close();
+        });
         Click(m_window->m_btnPreview);
         QTRY_COMPARE(script.Pending(), 0u);
         QVERIFY(script.Unexpected().isEmpty());
