@@ -77,8 +77,8 @@ private:
     // Waits until the copy's main window shows: its start-up is done.
     static void ShowsItsWindow(const QProcess& tool) {
         QProcess xdotool;
-        xdotool.start(u"xdotool"_s, {u"search"_s, u"--sync"_s, u"--pid"_s, QString::number(tool.processId()),
-                                     u"--name"_s, u"^CS:Source Binds"_s});
+        xdotool.start(u"xdotool"_s, {u"search"_s, u"--sync"_s, u"--all"_s, u"--pid"_s,
+                                     QString::number(tool.processId()), u"--name"_s, u"^CS:Source Binds"_s});
         QVERIFY(xdotool.waitForFinished(15000) && xdotool.exitCode() == 0);
     }
 

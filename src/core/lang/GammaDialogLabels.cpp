@@ -30,19 +30,11 @@ constexpr std::array<Texts, 6> kNotes{{
         "previa.",
     },
     {
-        "%1 still holds the gamma of an earlier run, which this screen cannot take back now: the pictures "
-        "show "
-        "the preview instead.",
-        "%1 contient encore le gamma d'une exécution précédente, que cet écran ne peut pas reprendre pour "
-        "l'instant : les images montrent l'aperçu.",
-        "%1 enthält noch das Gamma eines früheren Laufs, das dieser Bildschirm jetzt nicht zurücknehmen "
-        "kann: "
-        "die Bilder zeigen die Vorschau.",
-        "%1 contiene ancora il gamma di un'esecuzione precedente, che questo schermo ora non può riprendere: "
-        "le "
-        "immagini mostrano l'anteprima.",
-        "%1 aún guarda el gamma de una ejecución anterior, que esta pantalla no puede recuperar ahora: las "
-        "imágenes muestran la vista previa.",
+        "%1 still holds an earlier gamma not put back yet: the pictures show the preview instead.",
+        "%1 garde encore un gamma antérieur non rétabli : les images montrent l'aperçu.",
+        "%1 enthält noch ein früheres, nicht wiederhergestelltes Gamma: die Bilder zeigen die Vorschau.",
+        "%1 contiene ancora un gamma precedente non ripristinato: le immagini mostrano l'anteprima.",
+        "%1 aún guarda un gamma anterior no restablecido: las imágenes muestran la vista previa.",
     },
     {
         "Cannot write %1: %2. The pictures show the preview instead.",

@@ -50,6 +50,8 @@ void CGammaDlg::OnInitDialog() {
         m_staticNote->show();
     } else if (const std::optional<RecoveryNote> note = m_slider->Note()) {
         m_staticNote->setText(RecoveryNoteText(*note, m_nLanguage));
+        // A long folder name may not fit on the line.
+        m_staticNote->setToolTip(m_staticNote->text());
         m_staticNote->show();
     }
     m_slider->SetPositionAndApply(PositionForGamma(g_lastGamma));
