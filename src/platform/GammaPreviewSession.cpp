@@ -1,7 +1,5 @@
 #include "platform/GammaPreviewSession.h"
 
-#include "platform/GammaRecovery.h"
-
 namespace cssbinder {
 namespace {
 
@@ -10,8 +8,21 @@ GammaPreviewSession* g_activeSession = nullptr;
 } // namespace
 
 GammaPreviewSession::GammaPreviewSession(std::unique_ptr<DisplayGamma> display)
-    : m_display(std::move(display)), m_saved(m_display->ReadRamps()) {
+    : m_display(std::move(display)) {
     g_activeSession = this;
+    m_note = m_recovery.Take() ? m_recovery.RestoreLeft(*m_display)
+                               : RecoveryNote{GammaNote::RecoveryInUse, GammaRecoveryPath(), {}};
+    // Read after an earlier run's ramps went back, so that these are the screen's own.
+    m_saved = m_display->ReadRamps();
+    // Ramps not back yet, or kept by another copy, would be overwritten by this preview's.
+    if (Access() != GammaAccess::Changeable || (m_note && m_note->note != GammaNote::RecoverySetAside)) {
+        return;
+    }
+    if (const QString reason = m_recovery.Keep(m_saved.ramps); !reason.isEmpty()) {
+        m_note = RecoveryNote{GammaNote::RecoveryNotWritten, GammaRecoveryPath(), reason};
+        return;
+    }
+    m_bRecoveryKept = true;
 }
 
 GammaPreviewSession::~GammaPreviewSession() {
@@ -22,12 +33,8 @@ GammaPreviewSession::~GammaPreviewSession() {
 }
 
 void GammaPreviewSession::Apply(float exponent) {
-    if (Access() != GammaAccess::Changeable) {
+    if (!ChangesScreen()) {
         return;
-    }
-    if (!m_bRecoveryKept) {
-        KeepRampsForRecovery(m_saved.ramps);
-        m_bRecoveryKept = true;
     }
     std::vector<GammaRamp> ramps;
     ramps.reserve(m_saved.ramps.size());
@@ -38,12 +45,8 @@ void GammaPreviewSession::Apply(float exponent) {
 }
 
 void GammaPreviewSession::Restore() {
-    if (Access() != GammaAccess::Changeable) {
-        return;
-    }
-    m_display->WriteRamps(m_saved.ramps);
-    if (m_bRecoveryKept) {
-        ForgetRecoveryRamps();
+    if (ChangesScreen() && m_display->WriteRamps(m_saved.ramps)) {
+        m_recovery.Forget();
         m_bRecoveryKept = false;
     }
 }

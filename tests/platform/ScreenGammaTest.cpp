@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <csignal>
 
 namespace cssbinder::test {
 
@@ -44,16 +45,26 @@ private slots:
             OpenPreview();
             QTRY_COMPARE_WITH_TIMEOUT(m_screen.Ramps(), preview, 10000);
             QVERIFY(QFile::exists(GammaRecoveryPath()));
+            // A second copy started meanwhile leaves the file to the copy that previews.
+            QProcess second;
+            StartTool(second);
+            ShowsItsWindow(second);
+            QCOMPARE(m_screen.Ramps(), preview);
+            QVERIFY(QFile::exists(GammaRecoveryPath()));
             killed ? tool.kill() : tool.terminate();
             QVERIFY(tool.waitForFinished(10000));
-            // Nothing could put the ramp back after a kill; the next start does.
+            // A terminated copy puts the ramp back and ends with 128 + the signal number; nothing could put
+            // it back after a kill, the next start does.
+            QCOMPARE(tool.exitCode(), killed ? SIGKILL : 128 + SIGTERM);
             QCOMPARE(m_screen.Ramps(), killed ? preview : own);
             QCOMPARE(QFile::exists(GammaRecoveryPath()), killed);
             StartTool(tool);
             QTRY_COMPARE_WITH_TIMEOUT(m_screen.Ramps(), own, 10000);
             QTRY_VERIFY(!QFile::exists(GammaRecoveryPath()));
-            tool.terminate();
-            QVERIFY(tool.waitForFinished(10000));
+            for (QProcess* copy : {&tool, &second}) {
+                copy->terminate();
+                QVERIFY(copy->waitForFinished(10000));
+            }
         }
     }
 
@@ -61,6 +72,14 @@ private:
     void StartTool(QProcess& tool) const {
         tool.start(QStringLiteral(CSSBINDER_PROGRAM), {});
         QVERIFY(tool.waitForStarted());
+    }
+
+    // Waits until the copy's main window shows: its start-up is done.
+    static void ShowsItsWindow(const QProcess& tool) {
+        QProcess xdotool;
+        xdotool.start(u"xdotool"_s, {u"search"_s, u"--sync"_s, u"--all"_s, u"--pid"_s,
+                                     QString::number(tool.processId()), u"--name"_s, u"^CS:Source Binds"_s});
+        QVERIFY(xdotool.waitForFinished(15000) && xdotool.exitCode() == 0);
     }
 
     // Clicks the middle of the main window's Preview button as a user would.

@@ -1,5 +1,6 @@
 #include "core/gamma/RampFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 
@@ -10,6 +11,7 @@ constexpr std::string_view kHeader = "cssbinder gamma ramps 1\n";
 // Far beyond any adapter, small enough that a damaged file cannot ask for much memory.
 constexpr std::size_t kLargestRamp = 65536;
 constexpr std::size_t kMostOutputs = 64;
+constexpr std::uint16_t kDimmestTop = 65535 / 10;
 
 void AppendChannel(std::string& text, const std::vector<std::uint16_t>& channel) {
     for (std::size_t k = 0; k < channel.size(); ++k) {
@@ -54,6 +56,17 @@ bool ReadChannel(NumberReader& reader, std::vector<std::uint16_t>& channel, std:
     return true;
 }
 
+bool IsLit(const GammaRamp& ramp) {
+    bool rises = false;
+    for (const std::vector<std::uint16_t>* channel : {&ramp.red, &ramp.green, &ramp.blue}) {
+        if (channel->empty() || channel->size() != ramp.Size() || !std::ranges::is_sorted(*channel)) {
+            return false;
+        }
+        rises = rises || (channel->back() >= kDimmestTop && channel->back() > channel->front());
+    }
+    return rises;
+}
+
 } // namespace
 
 std::string SerializeRamps(const std::vector<GammaRamp>& ramps) {
@@ -89,6 +102,18 @@ std::optional<std::vector<GammaRamp>> ParseRamps(std::string_view text) {
         return std::nullopt;
     }
     return ramps;
+}
+
+KeptRamps JudgeKeptRamps(const std::vector<GammaRamp>& kept, const std::vector<GammaRamp>& current) {
+    if (kept.size() != current.size()) {
+        return KeptRamps::OtherOutputs;
+    }
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        if (kept[i].Size() != current[i].Size() || !IsLit(kept[i])) {
+            return KeptRamps::Implausible;
+        }
+    }
+    return KeptRamps::Plausible;
 }
 
 } // namespace cssbinder

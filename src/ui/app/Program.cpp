@@ -4,8 +4,11 @@
 #include "platform/GammaPreviewSession.h"
 #include "platform/GammaRecovery.h"
 #include "ui/app/CBinderDlg.h"
+#include "ui/app/MessageBoxes.h"
+#include "ui/gamma/CGammaDlg.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -36,20 +39,29 @@ int RunProgram(int argc, char* argv[], const std::function<void(QDialog&)>& befo
     QApplication::setApplicationName(QStringLiteral("cssbinder"));
 
     // A run that was killed during a gamma preview left the screen's own ramps behind; a run that is
-    // asked to end during one puts them back before it goes.
-    RestoreRampsLeftByAnEarlierRun();
-    WatchExitSignals(application, [](int signalNumber) {
+    // asked to end during one puts them back before it goes, and ends as the signal would have.
+    const std::optional<RecoveryNote> leftRamps = RestoreRampsLeftByAnEarlierRun();
+    int exitStatus = 0;
+    WatchExitSignals(application, [&exitStatus](int signalNumber) {
         GammaPreviewSession::RestoreActive();
-        QCoreApplication::exit(128 + signalNumber);
+        exitStatus = 128 + signalNumber;
+        QCoreApplication::exit(exitStatus);
     });
 
     // The process ends when the main window closes; nothing is saved on the way out.
     CBinderDlg mainWindow;
+    // Ramps set aside unapplied are said once, over the window; ramps still waiting for their screen
+    // are said by the gamma preview.
+    if (leftRamps && leftRamps->note == GammaNote::RecoverySetAside) {
+        QTimer::singleShot(0, &mainWindow, [&mainWindow, &leftRamps] {
+            ShowMessage(&mainWindow, RecoveryNoteText(*leftRamps, mainWindow.m_nLanguage));
+        });
+    }
     if (beforeShow) {
         beforeShow(mainWindow);
     }
     mainWindow.exec();
-    return 0;
+    return exitStatus;
 }
 
 } // namespace cssbinder

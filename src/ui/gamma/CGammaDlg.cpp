@@ -7,10 +7,17 @@
 #include "ui/gamma/CGammaSliderCtrl.h"
 #include "ui/gamma/GammaDialogTemplate.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 
 namespace cssbinder {
+
+QString RecoveryNoteText(const RecoveryNote& note, int language) {
+    const QString text = ToQString(GammaNoteText(note.note, language));
+    const QString path = QDir::toNativeSeparators(note.path);
+    return note.detail.isEmpty() ? text.arg(path) : text.arg(path, note.detail);
+}
 
 CGammaDlg::CGammaDlg(int language, QWidget* parent)
     : CDialog(parent, QStringLiteral("Gamma"), GammaDialogControls(), kGammaDialogWidth, kGammaDialogHeight),
@@ -40,6 +47,11 @@ void CGammaDlg::OnInitDialog() {
                                    ? GammaNote::ScreenCannotChange
                                    : GammaNote::RampUnreadable;
         m_staticNote->setText(ToQString(GammaNoteText(note, m_nLanguage)));
+        m_staticNote->show();
+    } else if (const std::optional<RecoveryNote> note = m_slider->Note()) {
+        m_staticNote->setText(RecoveryNoteText(*note, m_nLanguage));
+        // A long folder name may not fit on the line.
+        m_staticNote->setToolTip(m_staticNote->text());
         m_staticNote->show();
     }
     m_slider->SetPositionAndApply(PositionForGamma(g_lastGamma));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/gamma/GammaRamp.h"
+#include "platform/GammaRecovery.h"
 #include "ui/app/CDialog.h"
 
 #include <QImage>
@@ -13,6 +14,9 @@ namespace cssbinder {
 
 class CGammaSliderCtrl;
 class PictureControl;
+
+// A note about the recovery file in the language, with the file and the detail it names.
+QString RecoveryNoteText(const RecoveryNote& note, int language);
 
 // The gamma preview: four reference pictures and a slider that shows its gamma on the whole screen.
 // OK hands the slider's position back in m_nPosition; every way out puts the screen's own ramp back.

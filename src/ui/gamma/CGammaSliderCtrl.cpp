@@ -3,6 +3,8 @@
 #include "platform/GammaPreviewSession.h"
 #include "platform/Profile.h"
 
+#include <algorithm>
+
 namespace cssbinder {
 namespace {
 
@@ -43,12 +45,16 @@ GammaAccess CGammaSliderCtrl::Access() const {
     return m_session ? m_session->Access() : GammaAccess::Unreadable;
 }
 
+std::optional<RecoveryNote> CGammaSliderCtrl::Note() const {
+    return m_session ? m_session->Note() : std::nullopt;
+}
+
 void CGammaSliderCtrl::ApplyExponent(float exponent) {
     if (!m_session) {
         return;
     }
     m_session->Apply(exponent);
-    if (Access() == GammaAccess::NotChangeable) {
+    if (Access() != GammaAccess::Unreadable && !m_session->ChangesScreen()) {
         emit rampPreviewed(BuildGammaRamp(exponent));
     }
 }
@@ -59,8 +65,10 @@ void CGammaSliderCtrl::SetPositionAndApply(int position) {
 }
 
 void CGammaSliderCtrl::InitFromProfile() {
-    SetPositionAndApply(GetProfileInt(QString::fromUtf8(kProfileSection), QString::fromUtf8(kPositionKey),
-                                      OwnRampPosition()));
+    // The profile is a file anyone can edit: a position beyond the slider would flash the screen white.
+    SetPositionAndApply(std::clamp(
+        GetProfileInt(QString::fromUtf8(kProfileSection), QString::fromUtf8(kPositionKey), OwnRampPosition()),
+        kGammaSliderMin, kGammaSliderMax));
 }
 
 void CGammaSliderCtrl::RestoreRamp() {

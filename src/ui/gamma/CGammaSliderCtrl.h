@@ -2,17 +2,20 @@
 
 #include "core/gamma/GammaAccess.h"
 #include "core/gamma/GammaRamp.h"
+#include "platform/GammaRecovery.h"
 
 #include <QSlider>
 
 #include <memory>
+#include <optional>
 
 namespace cssbinder {
 
 class GammaPreviewSession;
 
 // The gamma preview's slider: every move shows the ramp of the position it now shows on the whole
-// screen, and the screen's own ramp, read when the slider is attached, goes back when it ends.
+// screen, and the screen's own ramp, read when the slider is attached, goes back when it ends. Where
+// the screen is not changed, the ramp is handed to the pictures instead.
 class CGammaSliderCtrl : public QSlider {
     Q_OBJECT
 public:
@@ -32,6 +35,8 @@ public:
     void SavePosition();
 
     GammaAccess Access() const;
+    // What the preview has to say about the recovery file, when it has anything to say.
+    std::optional<RecoveryNote> Note() const;
 
 signals:
     // Where the screen itself cannot show it, the ramp that a move previews.

@@ -97,5 +97,32 @@ TEST(RampFile, RefusesWhatIsNotOneWholeFile) {
     }
 }
 
+// Ramps left in a recovery file go back only when they could be a screen's own: a black, white,
+// falling or resized ramp never does, and another number of outputs waits for the screen to return.
+TEST(RampFile, JudgesKeptRampsAgainstTheScreensOutputs) {
+    const std::vector<GammaRamp> screen{LinearRamp(256, 256), LinearRamp(1024, 64)};
+    GammaRamp falling = LinearRamp(256, 256);
+    falling.green[9] = 0;
+    GammaRamp nightLight = LinearRamp(256, 256);
+    std::ranges::fill(nightLight.blue, 0);
+    const std::vector<std::uint16_t> white(256, 65535);
+    const struct {
+        GammaRamp first;
+        KeptRamps verdict;
+    } cases[] = {
+        {BuildGammaRamp(0.8f, 256), KeptRamps::Plausible},
+        {nightLight, KeptRamps::Plausible},
+        {LinearRamp(256, 0), KeptRamps::Implausible},
+        {LinearRamp(256, 20), KeptRamps::Implausible},
+        {falling, KeptRamps::Implausible},
+        {LinearRamp(255, 256), KeptRamps::Implausible},
+        {{white, white, white}, KeptRamps::Implausible},
+    };
+    for (const auto& test : cases) {
+        EXPECT_EQ(JudgeKeptRamps({test.first, screen[1]}, screen), test.verdict) << test.first.Size();
+    }
+    EXPECT_EQ(JudgeKeptRamps({screen[0]}, screen), KeptRamps::OtherOutputs);
+}
+
 } // namespace
 } // namespace cssbinder

@@ -2,6 +2,9 @@
 #include "MemoryDisplay.h"
 #include "ModalScript.h"
 
+#include "TestFiles.h"
+
+#include "core/gamma/RampFile.h"
 #include "core/lang/GammaDialogLabels.h"
 #include "core/lang/Language.h"
 #include "platform/GammaRecovery.h"
@@ -12,9 +15,13 @@
 #include "ui/gamma/CGammaDlg.h"
 #include "ui/gamma/CGammaSliderCtrl.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <functional>
@@ -31,7 +38,11 @@ private slots:
         g_lastGamma = 2.2;
         m_window = m_fixture.OpenWithGameFolder();
     }
-    void cleanup() { m_window.reset(); }
+    void cleanup() {
+        m_window.reset();
+        QFile::remove(GammaRecoveryPath());
+        QDir(GammaRecoveryPath()).removeRecursively();
+    }
 
     // Set writes a field in range as the gamma line and refuses one out of range. Whatever moves the
     // slider, the screen shows the position it shows, starting from the last confirmed value rather than
@@ -100,7 +111,9 @@ private slots:
     }
 
     // A screen that cannot be read keeps the slider at the opening position; where no program may
-    // change the screen, the pictures show the ramp instead. Either is said in the chosen language.
+    // change the screen, or its own ramps cannot be kept safe in the recovery file (another copy keeps
+    // it, it still holds an earlier run's ramps the screen cannot take back, it cannot be written), the
+    // pictures show the ramp instead and the file stays as it was. Either is said in the chosen language.
     void aScreenThatCannotBeUsedSaysWhy_data() {
         QTest::addColumn<GammaAccess>("access");
         QTest::addColumn<GammaNote>("note");
@@ -108,8 +121,13 @@ private slots:
         QTest::addColumn<float>("gamma");
         QTest::newRow("unreadable") << GammaAccess::Unreadable << GammaNote::RampUnreadable << int(French)
                                     << 2.2f;
-        QTest::newRow("not changeable")
-            << GammaAccess::NotChangeable << GammaNote::ScreenCannotChange << int(Italian) << 1.0f;
+        for (const GammaNote note : {GammaNote::ScreenCannotChange, GammaNote::RecoveryInUse,
+                                     GammaNote::RecoveryNotApplied, GammaNote::RecoveryNotWritten}) {
+            QTest::addRow("note %d", int(note))
+                << (note == GammaNote::ScreenCannotChange ? GammaAccess::NotChangeable
+                                                          : GammaAccess::Changeable)
+                << note << int(note) << 1.0f;
+        }
     }
     void aScreenThatCannotBeUsedSaysWhy() {
         QFETCH(GammaAccess, access);
@@ -117,12 +135,24 @@ private slots:
         QFETCH(int, language);
         QFETCH(float, gamma);
         const MemoryDisplay display(access);
+        const QString recovery = GammaRecoveryPath();
+        QLockFile otherCopy(recovery + u".lock"_s);
+        QVERIFY(note != GammaNote::RecoveryInUse ||
+                (QDir().mkpath(QFileInfo(recovery).path()) && otherCopy.lock()));
+        QVERIFY(note != GammaNote::RecoveryNotApplied ||
+                WriteFile(recovery, QByteArray::fromStdString(SerializeRamps({BuildGammaRamp(1.0f)}))));
+        QVERIFY(note != GammaNote::RecoveryNotWritten || QDir().mkpath(recovery));
+        const QByteArray kept = ReadFile(recovery);
         ClickFlag(*m_window, language);
         Preview([&](CGammaDlg& dialog) {
             auto* label = dialog.findChild<QLabel*>(u"1114"_s);
             QVERIFY(label->isVisibleTo(&dialog));
-            QCOMPARE(label->text(), ToQString(GammaNoteText(note, language)));
-            QCOMPARE(dialog.m_slider->isEnabled(), access == GammaAccess::NotChangeable);
+            const QString pattern = QRegularExpression::escape(ToQString(GammaNoteText(note, language)))
+                                        .replace(u"\\%1"_s, QRegularExpression::escape(recovery))
+                                        .replace(u"\\%2"_s, u".+"_s);
+            QVERIFY2(QRegularExpression(u'^' + pattern + u'$').match(label->text()).hasMatch(),
+                     qPrintable(label->text()));
+            QCOMPARE(dialog.m_slider->isEnabled(), access != GammaAccess::Unreadable);
             auto* picture = dialog.findChild<PictureControl*>(u"-1"_s);
             const QRgb before = picture->Image().pixel(200, 10);
             QTest::keyClick(dialog.m_slider, Qt::Key_Home);
@@ -130,14 +160,57 @@ private slots:
             dialog.accept();
         });
         QCOMPARE(m_window->m_fGamma, gamma);
-        QCOMPARE(display.Screen().writes, 0);
+        QCOMPARE(display.Screen().written.size(), 0u);
+        QCOMPARE(ReadFile(recovery), kept);
+    }
+
+    // The recovery file goes only once the screen's own ramps are back: a refused restore leaves it
+    // for the next preview, which puts them back before it reads the screen.
+    void theRecoveryFileGoesOnlyOnceTheOwnRampsAreBack() {
+        MemoryDisplay display;
+        for (const bool refused : {true, false}) {
+            Preview([&](CGammaDlg& dialog) {
+                QCOMPARE(display.Screen().ramps, display.RampsFor(220));
+                display.Screen().refusesWrites = refused;
+                dialog.reject();
+            });
+            QCOMPARE(display.Screen().ramps, refused ? display.RampsFor(220) : display.OwnRamps());
+            QCOMPARE(QFile::exists(GammaRecoveryPath()), refused);
+            display.Screen().refusesWrites = false;
+        }
+    }
+
+    // Ramps left in the recovery file that cannot be the screen's own never reach it: the file is set
+    // aside, said once. A stored slider position beyond the slider opens at the slider's end.
+    void nothingStoredOutsideTheToolsRangeReachesTheScreen() {
+        MemoryDisplay display;
+        const std::vector<GammaRamp> black{BuildGammaRamp(2.0f, 256), GammaRamp{{0}, {0}, {0}}};
+        const QByteArray left = QByteArray::fromStdString(SerializeRamps(black));
+        QVERIFY(WriteFile(GammaRecoveryPath(), left));
+        const std::optional<RecoveryNote> said = RestoreRampsLeftByAnEarlierRun();
+        QVERIFY(said && said->note == GammaNote::RecoverySetAside);
+        QCOMPARE(ReadFile(said->detail), left);
+        QVERIFY(!QFile::exists(GammaRecoveryPath()) && !RestoreRampsLeftByAnEarlierRun());
+        QCOMPARE(display.Screen().written.size(), 0u);
+
+        for (const auto& [stored, position] :
+             {std::pair(u"99999"_s, 300), std::pair(u"-2147483648"_s, 100)}) {
+            WriteProfileString(u"GammaSlider"_s, u"Settings"_s, stored);
+            display.Screen().written.clear();
+            Preview([](CGammaDlg& dialog) { dialog.reject(); });
+            QCOMPARE(display.Screen().written.front(), display.RampsFor(position));
+        }
     }
 
 private:
     // Opens the preview from the main window and runs the step inside it; the step ends the dialog.
     void Preview(const std::function<void(CGammaDlg&)>& step) {
         ModalScript script;
-        script.Then([&step](QWidget& window) { step(*qobject_cast<CGammaDlg*>(&window)); });
+        script.Then([&step](QWidget& window) {
+            step(*qobject_cast<CGammaDlg*>(&window));
+            // A step whose check failed returned early: its dialog must not keep the test waiting.
+            window.close();
+        });
         Click(m_window->m_btnPreview);
         QTRY_COMPARE(script.Pending(), 0u);
         QVERIFY(script.Unexpected().isEmpty());

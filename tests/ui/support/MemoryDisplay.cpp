@@ -12,7 +12,10 @@ public:
         return {m_screen->access, readable ? m_screen->ramps : std::vector<GammaRamp>()};
     }
     bool WriteRamps(const std::vector<GammaRamp>& ramps) override {
-        ++m_screen->writes;
+        m_screen->written.push_back(ramps);
+        if (m_screen->refusesWrites) {
+            return false;
+        }
         m_screen->ramps = ramps;
         return true;
     }

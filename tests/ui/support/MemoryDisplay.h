@@ -12,7 +12,9 @@ namespace cssbinder::test {
 struct MemoryScreen {
     GammaAccess access = GammaAccess::Changeable;
     std::vector<GammaRamp> ramps;
-    int writes = 0;
+    // Every write asked for, taken or refused.
+    std::vector<std::vector<GammaRamp>> written;
+    bool refusesWrites = false;
 };
 
 // Puts an in-memory screen in place of the real one for as long as it lives. Its own ramps are two
@@ -25,7 +27,7 @@ public:
     MemoryDisplay& operator=(const MemoryDisplay&) = delete;
 
     const std::vector<GammaRamp>& OwnRamps() const { return m_own; }
-    const MemoryScreen& Screen() const { return *m_screen; }
+    MemoryScreen& Screen() const { return *m_screen; }
     // The ramps the screen shows for a slider position.
     std::vector<GammaRamp> RampsFor(int position) const;
 
