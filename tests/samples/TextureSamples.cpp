@@ -11,11 +11,6 @@ namespace {
 
 using Pixel = std::array<std::uint8_t, 4>;
 
-Pixel PixelAt(const Picture& picture, int x, int y) {
-    const auto at = (static_cast<std::size_t>(y) * picture.width + x) * 4;
-    return {picture.rgba[at], picture.rgba[at + 1], picture.rgba[at + 2], picture.rgba[at + 3]};
-}
-
 // A pixel as the file stores it: blue, green, red, alpha in 2, 3 or 4 bytes, or grey (and alpha).
 std::vector<std::uint8_t> StoredColour(const Pixel& pixel, int bits, bool grey) {
     if (grey) {
@@ -161,8 +156,10 @@ std::vector<std::uint8_t> EncodeTga(const Picture& picture, const TgaKind& kind)
     std::vector<Pixel> map;
     for (int row = 0; row < picture.height; ++row) {
         for (int column = 0; column < picture.width; ++column) {
-            const Pixel pixel = PixelAt(picture, kind.rightToLeft ? picture.width - 1 - column : column,
-                                        kind.topLeft ? row : picture.height - 1 - row);
+            const int x = kind.rightToLeft ? picture.width - 1 - column : column;
+            const int y = kind.topLeft ? row : picture.height - 1 - row;
+            Pixel pixel;
+            std::copy_n(picture.rgba.begin() + (y * picture.width + x) * 4, 4, pixel.begin());
             if (!colourMapped) {
                 pixels.push_back(StoredColour(pixel, kind.bits, grey));
                 continue;
@@ -229,19 +226,15 @@ double Psnr(const Picture& a, const Picture& b) {
 }
 
 Picture TestCard(int width, int height) {
-    static constexpr std::array<Pixel, 6> kColours{{{255, 0, 0, 255},
-                                                    {0, 255, 0, 255},
-                                                    {0, 0, 255, 255},
-                                                    {255, 255, 255, 255},
-                                                    {96, 160, 32, 255},
-                                                    {200, 100, 8, 255}}};
+    static constexpr std::uint8_t kColours[6][4] = {{255, 0, 0, 255},   {0, 255, 0, 255},
+                                                    {0, 0, 255, 255},   {255, 255, 255, 255},
+                                                    {96, 160, 32, 255}, {200, 100, 8, 255}};
     Picture picture{width, height, {}};
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             // Runs of four pixels on even rows, a new colour every pixel on odd rows.
             const int index = y % 2 == 0 ? (x / 4 + y) % 6 : (x + 2 * y) % 6;
-            const Pixel& colour = kColours[static_cast<std::size_t>(index)];
-            picture.rgba.insert(picture.rgba.end(), colour.begin(), colour.end());
+            picture.rgba.insert(picture.rgba.end(), kColours[index], kColours[index] + 4);
         }
     }
     return picture;

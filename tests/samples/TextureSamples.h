@@ -18,10 +18,8 @@ struct TgaKind {
     std::string Name() const;
 };
 
-// Writes a little-endian 16-bit field at `at`.
+// Write a little-endian 16-bit or a big-endian 32-bit field at `at`.
 void PutU16(std::vector<std::uint8_t>& file, std::size_t at, int value);
-
-// Writes a big-endian 32-bit field at `at`.
 void PutU32BigEndian(std::vector<std::uint8_t>& file, std::size_t at, std::uint32_t value);
 
 // The TGA kinds a picture can be stored in.
