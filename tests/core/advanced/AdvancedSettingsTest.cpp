@@ -5,6 +5,7 @@
 
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -24,41 +25,32 @@ constexpr const char* kSettings[] = {
     "rate",      "cl_rate",       "cl_cmdrate", "cl_cmdbackup",   "cl_updaterate",
     "cl_smooth", "cl_smoothtime", "cl_interp",  "cl_interpolate", "cl_lagcomp_errorcheck"};
 
-struct PresetCase {
-    ConnectionPreset preset;
-    std::uint32_t defaultTtl;
-    std::uint32_t windowSize;
-    const char* values; // of the ten settings, blank-separated
-};
-
 // Another preset's lines are replaced where they stand, ahead of a bind stored after them.
 TEST(ConnectionPresets, TenSettingsByNameAndThreeRegistryValues) {
-    for (const PresetCase& expected :
-         {PresetCase{ConnectionPreset::Modem56k, 64, 8192, "6400 6400 10 5 20 0 0.2 1 1 1"},
-          PresetCase{ConnectionPreset::Adsl, 128, 101452, "20000 10000 45 5 85 0 0.1 0.05 1 1"},
-          PresetCase{ConnectionPreset::Lan, 128, 255552, "25000 25000 150 5 150 0 0.1 0.05 1 1"}}) {
+    for (const auto& [preset, values, ttl, window] :
+         {std::tuple(ConnectionPreset::Modem56k, "6400 6400 10 5 20 0 0.2 1 1 1", 64u, 8192u),
+          std::tuple(ConnectionPreset::Adsl, "20000 10000 45 5 85 0 0.1 0.05 1 1", 128u, 101452u),
+          std::tuple(ConnectionPreset::Lan, "25000 25000 150 5 150 0 0.1 0.05 1 1", 128u, 255552u)}) {
         ConfigDocument document;
-        ApplyConnectionPreset(document, expected.preset == ConnectionPreset::Lan ? ConnectionPreset::Adsl
-                                                                                 : ConnectionPreset::Lan);
+        ApplyConnectionPreset(document, preset == ConnectionPreset::Lan ? ConnectionPreset::Adsl
+                                                                        : ConnectionPreset::Lan);
         document.Store("x", "bind \"x\" \"say rate\"");
-        ApplyConnectionPreset(document, expected.preset);
+        ApplyConnectionPreset(document, preset);
         std::vector<std::string> lines;
-        std::istringstream values(expected.values);
-        for (const char* setting : kSettings) {
-            std::string value;
-            values >> value;
+        std::istringstream words(values);
+        for (std::string value; const char* setting : kSettings) {
+            words >> value;
             lines.push_back(std::string(setting) + " \"" + value + '"');
         }
         lines.push_back("bind \"x\" \"say rate\"");
         EXPECT_EQ(Lines(document), lines);
-
-        std::string registry;
-        for (const TcpipValue& value : TcpipValuesOf(expected.preset)) {
-            registry += std::string(value.name) + '=' + std::to_string(value.value) + ' ';
+        std::vector<std::pair<std::string, std::uint32_t>> registry;
+        for (const TcpipValue& value : TcpipValuesOf(preset)) {
+            registry.emplace_back(value.name, value.value);
         }
-        EXPECT_EQ(registry, "DefaultTTL=" + std::to_string(expected.defaultTtl) +
-                                " GlobalMaxTcpWindowSize=" + std::to_string(expected.windowSize) +
-                                " TcpWindowSize=" + std::to_string(expected.windowSize) + ' ');
+        EXPECT_EQ(registry,
+                  (decltype(registry){
+                      {"DefaultTTL", ttl}, {"GlobalMaxTcpWindowSize", window}, {"TcpWindowSize", window}}));
     }
 }
 
