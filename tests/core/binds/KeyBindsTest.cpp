@@ -39,9 +39,8 @@ TEST(KeyCatalogue, EveryListWithTheGamesNameOfEachKey) {
          "Escape|Pause|)|=|^|$|*|\xC3\xB9|!|:|;|,|Backspace|ENTER|TAB|SHIFT|CTRL|ALT|Ins|Del|Home|End|PGUP|"
          "PGDN|Capslock|Space|Uparrow|Downarrow|Leftarrow|Rightarrow"},
         {KeyPadCombo, "Key Pad Keys|Touches du pav\xC3\xA9 num\xC3\xA9rique",
-         "Key Pad 1|Key Pad 2|Key Pad 3|Key Pad 4|Key Pad 5|Key Pad 6|Key Pad 7|Key Pad 8|Key Pad 9|Key Pad "
-         "0|"
-         "Key Pad Enter|Key Pad Delete|Key Pad Slash|Key Pad Minus|Key Pad Plus",
+         "Key Pad 1|Key Pad 2|Key Pad 3|Key Pad 4|Key Pad 5|Key Pad 6|Key Pad 7|Key Pad 8|Key Pad 9|"
+         "Key Pad 0|Key Pad Enter|Key Pad Delete|Key Pad Slash|Key Pad Minus|Key Pad Plus",
          "kp_end|kp_downarrow|kp_pgdn|kp_leftarrow|kp_5|kp_rightarrow|kp_home|kp_uparrow|kp_pgup|kp_ins|"
          "kp_enter|kp_del|kp_slash|kp_minus|kp_plus"},
         {MouseButtonsCombo, "Mouse Buttons|Boutons de la souris",
