@@ -74,12 +74,9 @@ TEST(GammaRamp, ChannelLevelsMapEightBitValuesThroughARampOfAnySize) {
     }
 }
 
-TEST(RampFile, KeepsEveryOutputThroughTheFile) {
+TEST(RampFile, KeepsEveryOutputAndRefusesWhatIsNotOneWholeFile) {
     const std::vector<GammaRamp> ramps{BuildGammaRamp(0.8f, 256), LinearRamp(1024, 64), LinearRamp(4, 0)};
     EXPECT_EQ(ParseRamps(SerializeRamps(ramps)), ramps);
-}
-
-TEST(RampFile, RefusesWhatIsNotOneWholeFile) {
     const std::string whole = SerializeRamps({LinearRamp(2, 300)});
     ASSERT_EQ(whole, "cssbinder gamma ramps 1\n1\n2\n0 300\n0 300\n0 300\n");
     for (const std::string& broken : {
