@@ -1,0 +1,120 @@
+#include "core/crosshair/ArmGeometry.h"
+#include "core/crosshair/CrosshairColors.h"
+#include "core/crosshair/SurfaceTexture.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstddef>
+#include <cstdlib>
+#include <ostream>
+#include <tuple>
+
+namespace cssbinder {
+
+void PrintTo(const PixelRect& r, std::ostream* out) {
+    *out << '{' << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << '}';
+}
+
+namespace {
+
+constexpr PixelRect kPreview{0, 0, 137, 126};
+
+std::array<PixelRect, 4> Arms(const ArmRects& arms) {
+    return {arms.left, arms.right, arms.top, arms.bottom};
+}
+
+TEST(ArmGeometry, EveryReachableScaleFitsThePreviewAndLeavesTheCentreFree) {
+    const struct {
+        int scale;
+        int armLength;
+        int gap;
+        int thickness;
+    } rows[] = {
+        {200, 36, 22, 2}, {400, 30, 19, 2}, {600, 25, 16, 2}, {800, 19, 13, 1}, {1000, 13, 10, 1},
+        {1200, 8, 6, 1},  {1400, 7, 6, 1},  {1600, 6, 5, 1},  {1800, 6, 5, 1},  {2000, 5, 5, 1},
+        {2200, 4, 4, 1},  {2400, 4, 4, 1},  {2600, 3, 3, 1},  {2800, 2, 3, 1},  {3000, 2, 2, 1},
+    };
+    const PixelPoint c = PreviewCentre(kPreview);
+    for (const auto& row : rows) {
+        const ArmGeometry g = ArmGeometryForScale(row.scale);
+        const int thickness = ArmThickness(g.armLength);
+        EXPECT_EQ(std::tuple(g.armLength, g.gap, thickness),
+                  std::tuple(row.armLength, row.gap, row.thickness))
+            << "scale " << row.scale;
+        for (const PixelRect& a : Arms(ComputeArmRects(c.x, c.y, g.armLength, g.gap, thickness))) {
+            EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= 137 && a.bottom <= 126) << row.scale;
+            EXPECT_FALSE(c.x >= a.left && c.x < a.right && c.y >= a.top && c.y < a.bottom) << row.scale;
+        }
+    }
+}
+
+// Left, right, top and bottom arm. The centre rounds toward the right and the top. The start arms (8 long,
+// gap 8) leave 8 free pixels before it and 7 after it; scale 200 draws 2-pixel arms from cx - 58 to cx + 57.
+TEST(ComputeArmRects, StartAndLargestCrosshairAroundThePreviewCentre) {
+    const PixelPoint c = PreviewCentre(kPreview);
+    ASSERT_EQ(c, (PixelPoint{69, 63}));
+    EXPECT_EQ(
+        Arms(ComputeArmRects(c.x, c.y, 8, 8, 1)),
+        (std::array<PixelRect, 4>{{{53, 63, 61, 64}, {77, 63, 85, 64}, {69, 47, 70, 55}, {69, 71, 70, 79}}}));
+    EXPECT_EQ(Arms(ComputeArmRects(c.x, c.y, 36, 22, 2)),
+              (std::array<PixelRect, 4>{
+                  {{11, 63, 47, 65}, {91, 63, 127, 65}, {69, 5, 71, 41}, {69, 85, 71, 121}}}));
+}
+
+TEST(CrosshairColors, RedSitsInTheLowestByteAndEachChannelKeepsEightBits) {
+    EXPECT_EQ(Rgb(0x12, 0x34, 0x56), 0x00563412u);
+    EXPECT_EQ(Rgb(300, 0, 0), Rgb(44, 0, 0));
+    EXPECT_EQ(kCrosshairColors,
+              (std::array<ColorRef, 5>{0x0000FF00u, 0x000000FFu, 0x00FF0000u, 0x0000FFFFu, 0x00FF8080u}));
+}
+
+// Every alpha the transparency buttons reach: the game's cl_crosshairalpha value and lightblue over the
+// sand. The blend truncates its two quotients apart, which loses up to one unit against a single
+// division (alpha 210, red: 24 + 105).
+TEST(CrosshairAlpha, EveryReachableStep) {
+    const struct {
+        int alpha;
+        int console;
+        ColorRef draw;
+    } rows[] = {
+        {255, 799, Rgb(128, 128, 255)}, {240, 752, Rgb(128, 126, 244)}, {225, 705, Rgb(128, 125, 233)},
+        {210, 658, Rgb(129, 125, 222)}, {195, 611, Rgb(130, 124, 211)}, {180, 564, Rgb(131, 124, 200)},
+        {165, 517, Rgb(131, 123, 189)}, {150, 470, Rgb(133, 123, 178)}, {135, 423, Rgb(133, 122, 167)},
+        {120, 376, Rgb(134, 122, 156)}, {105, 329, Rgb(134, 121, 145)}, {90, 282, Rgb(136, 121, 134)},
+        {75, 235, Rgb(136, 120, 123)},  {60, 188, Rgb(137, 120, 112)},  {45, 141, Rgb(138, 119, 101)},
+        {30, 94, Rgb(139, 119, 90)},    {15, 47, Rgb(139, 118, 79)},    {0, 0, Rgb(141, 118, 68)},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(ConsoleAlphaValue(row.alpha), row.console) << "alpha " << row.alpha;
+        EXPECT_EQ(BlendDrawColor(kCrosshairBackground, kCrosshairColors[4], row.alpha), row.draw)
+            << "alpha " << row.alpha;
+    }
+}
+
+// Three bytes a pixel, the same bytes for the same seed, the sand colour on average, and neighbouring
+// pixels that differ: gritty, not flat.
+TEST(SurfaceTexture, IsAGrittySandOfTheSeed) {
+    for (const auto& [width, height, seed] :
+         {std::tuple(kPreviewWidth, kPreviewHeight, 133u),
+          std::tuple(kPreviewWidth, kPreviewHeight, 0xFFFFFFFFu), std::tuple(40, 25, 7u)}) {
+        const auto pixels = MakeSurfaceTexture(width, height, seed);
+        ASSERT_EQ(pixels.size(), static_cast<std::size_t>(width * height * 3));
+        EXPECT_EQ(MakeSurfaceTexture(width, height, seed), pixels);
+        EXPECT_NE(MakeSurfaceTexture(width, height, seed + 1), pixels);
+        double sums[3] = {};
+        double grain = 0.0;
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            sums[i % 3] += pixels[i];
+            grain += i < 3 ? 0 : std::abs(pixels[i] - pixels[i - 3]);
+        }
+        const double count = width * height;
+        EXPECT_NEAR(sums[0] / count, 141.0, 2.0) << "seed " << seed;
+        EXPECT_NEAR(sums[1] / count, 118.0, 2.0) << "seed " << seed;
+        EXPECT_NEAR(sums[2] / count, 68.0, 2.0) << "seed " << seed;
+        EXPECT_GT(grain / count / 3, 2.0) << "seed " << seed;
+    }
+}
+
+} // namespace
+} // namespace cssbinder
