@@ -29,9 +29,6 @@ std::vector<TgaKind> AllTgaKinds();
 // store the red channel; 15- and 16-bit kinds keep 5 bits a channel.
 std::vector<std::uint8_t> EncodeTga(const Picture& picture, const TgaKind& kind);
 
-// The picture as an 8-bit RGBA PNG file, its pixels stored without compression.
-std::vector<std::uint8_t> EncodePng(const Picture& picture);
-
 // One hue graded in light across the picture, with a wave and a bright disc with a hard edge: each mipmap
 // level looks unlike its neighbours, and a texture made of it decodes close to it.
 Picture GradedPicture(int width, int height);
