@@ -17,26 +17,19 @@ namespace {
 // The exponent of a slider position (300 takes the one of 297) and the ramp of it: entry k is the input
 // after index k raised to the exponent, rising to full output, the same in every channel.
 TEST(GammaRamp, BuildsTheEntriesOfTheInputAfterEachIndex) {
-    const struct {
-        int position;
-        float exponent;
-        std::size_t size;
-        std::uint16_t first;
-        std::uint16_t second;
-    } cases[] = {
-        {200, 1.0f, 256, 256, 512},       {100, 2.0f, 256, 1, 4},  {220, 0.8f, 256, 776, 1351},
-        {200, 1.0f, 1024, 64, 128},       {100, 2.0f, 4096, 0, 0}, {297, 0.03f, 256, 55491, 56657},
-        {300, 0.03f, 4096, 51063, 52135},
-    };
-    for (const auto& test : cases) {
-        EXPECT_EQ(ExponentForPosition(test.position), test.exponent) << test.position;
-        const GammaRamp ramp = BuildGammaRamp(test.exponent, test.size);
-        ASSERT_EQ(ramp.Size(), test.size);
-        EXPECT_EQ(std::tuple(ramp.red[0], ramp.red[1], ramp.red.back()),
-                  std::tuple(test.first, test.second, 65535))
-            << test.position << " at " << test.size;
-        EXPECT_TRUE(std::is_sorted(ramp.red.begin(), ramp.red.end())) << test.position;
-        EXPECT_TRUE(ramp.red == ramp.green && ramp.red == ramp.blue) << test.position;
+    // Position, exponent, ramp size, first and second entry.
+    const std::tuple<int, float, std::size_t, int, int> cases[] = {
+        {200, 1.0f, 256, 256, 512},      {100, 2.0f, 256, 1, 4},  {220, 0.8f, 256, 776, 1351},
+        {200, 1.0f, 1024, 64, 128},      {100, 2.0f, 4096, 0, 0}, {297, 0.03f, 256, 55491, 56657},
+        {300, 0.03f, 4096, 51063, 52135}};
+    for (const auto& [position, exponent, size, first, second] : cases) {
+        EXPECT_EQ(ExponentForPosition(position), exponent) << position;
+        const GammaRamp ramp = BuildGammaRamp(exponent, size);
+        ASSERT_EQ(ramp.Size(), size);
+        EXPECT_EQ(std::tuple(ramp.red[0], ramp.red[1], ramp.red.back()), std::tuple(first, second, 65535))
+            << position << " at " << size;
+        EXPECT_TRUE(std::is_sorted(ramp.red.begin(), ramp.red.end())) << position;
+        EXPECT_TRUE(ramp.red == ramp.green && ramp.red == ramp.blue) << position;
     }
 }
 
@@ -84,17 +77,11 @@ TEST(RampFile, KeepsEveryOutputAndRefusesWhatIsNotOneWholeFile) {
     EXPECT_EQ(ParseRamps(SerializeRamps(ramps)), ramps);
     const std::string whole = SerializeRamps({LinearRamp(2, 300)});
     ASSERT_EQ(whole, "cssbinder gamma ramps 1\n1\n2\n0 300\n0 300\n0 300\n");
-    for (const std::string& broken : {
-             std::string(),
-             whole.substr(0, whole.size() - 1),
-             whole + "7\n",
-             std::string("cssbinder gamma ramps 1\n0\n"),
-             std::string("cssbinder gamma ramps 1\n1\n0\n\n\n\n"),
-             std::string("cssbinder gamma ramps 1\n1\n2\n0 65536\n0 1\n0 1\n"),
-             std::string("cssbinder gamma ramps 1\n1\n99999999\n"),
-             std::string("cssbinder gamma ramps 1\n1\n2\n0 -1\n0 1\n0 1\n"),
-             std::string("cssbinder gamma ramps 2\n1\n2\n0 1\n0 1\n0 1\n"),
-         }) {
+    const std::string head = "cssbinder gamma ramps 1\n";
+    for (const std::string& broken :
+         {std::string(), whole.substr(0, whole.size() - 1), whole + "7\n", head + "0\n",
+          head + "1\n0\n\n\n\n", head + "1\n2\n0 65536\n0 1\n0 1\n", head + "1\n99999999\n",
+          head + "1\n2\n0 -1\n0 1\n0 1\n", std::string("cssbinder gamma ramps 2\n1\n2\n0 1\n0 1\n0 1\n")}) {
         EXPECT_FALSE(ParseRamps(broken).has_value()) << broken;
     }
 }
@@ -126,21 +113,17 @@ TEST(GammaAccess, OnlyX11AndWindowsScreensWithARampCanChange) {
         EXPECT_EQ(WindowSystemAllowsGamma(platform), allows) << platform;
     }
 
-    const struct {
-        std::vector<std::string> outputs;
-        std::vector<int> sizes;
-        GammaAccess access;
-    } cases[] = {
-        {{"DP-1", "HDMI-1"}, {1024, 4096}, GammaAccess::Changeable},
-        {{"screen"}, {256}, GammaAccess::Changeable},
-        {{"DP-1"}, {0, 256}, GammaAccess::Changeable},
-        {{"XWAYLAND0"}, {256}, GammaAccess::NotChangeable},
-        {{"DP-1", "XWAYLAND1"}, {256, 256}, GammaAccess::NotChangeable},
-        {{"screen"}, {0}, GammaAccess::NotChangeable},
-        {{}, {}, GammaAccess::NotChangeable},
-    };
-    for (const auto& test : cases) {
-        EXPECT_EQ(AccessOfOutputs(test.outputs, test.sizes), test.access) << test.outputs.size();
+    // The outputs' names and ramp sizes, whether the ramp can change.
+    const std::tuple<std::vector<std::string>, std::vector<int>, bool> cases[] = {
+        {{"DP-1", "HDMI-1"}, {1024, 4096}, true},
+        {{"screen"}, {256}, true},
+        {{"DP-1"}, {0, 256}, true},
+        {{"XWAYLAND0"}, {256}, false},
+        {{"DP-1", "XWAYLAND1"}, {256, 256}, false},
+        {{"screen"}, {0}, false},
+        {{}, {}, false}};
+    for (const auto& [outputs, sizes, changeable] : cases) {
+        EXPECT_EQ(AccessOfOutputs(outputs, sizes) == GammaAccess::Changeable, changeable) << outputs.size();
     }
 }
 
