@@ -28,26 +28,19 @@ std::array<PixelRect, 4> Arms(const ArmRects& arms) {
 }
 
 TEST(ArmGeometry, EveryReachableScaleFitsThePreviewAndLeavesTheCentreFree) {
-    const struct {
-        int scale;
-        int armLength;
-        int gap;
-        int thickness;
-    } rows[] = {
+    // Scale, arm length, gap, thickness.
+    const std::tuple<int, int, int, int> rows[] = {
         {200, 36, 22, 2}, {400, 30, 19, 2}, {600, 25, 16, 2}, {800, 19, 13, 1}, {1000, 13, 10, 1},
         {1200, 8, 6, 1},  {1400, 7, 6, 1},  {1600, 6, 5, 1},  {1800, 6, 5, 1},  {2000, 5, 5, 1},
-        {2200, 4, 4, 1},  {2400, 4, 4, 1},  {2600, 3, 3, 1},  {2800, 2, 3, 1},  {3000, 2, 2, 1},
-    };
+        {2200, 4, 4, 1},  {2400, 4, 4, 1},  {2600, 3, 3, 1},  {2800, 2, 3, 1},  {3000, 2, 2, 1}};
     const PixelPoint c = PreviewCentre(kPreview);
-    for (const auto& row : rows) {
-        const ArmGeometry g = ArmGeometryForScale(row.scale);
-        const int thickness = ArmThickness(g.armLength);
-        EXPECT_EQ(std::tuple(g.armLength, g.gap, thickness),
-                  std::tuple(row.armLength, row.gap, row.thickness))
-            << "scale " << row.scale;
-        for (const PixelRect& a : Arms(ComputeArmRects(c.x, c.y, g.armLength, g.gap, thickness))) {
-            EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= 137 && a.bottom <= 126) << row.scale;
-            EXPECT_FALSE(c.x >= a.left && c.x < a.right && c.y >= a.top && c.y < a.bottom) << row.scale;
+    for (const auto& [scale, armLength, gap, thickness] : rows) {
+        const ArmGeometry g = ArmGeometryForScale(scale);
+        const int t = ArmThickness(g.armLength);
+        EXPECT_EQ(std::tuple(g.armLength, g.gap, t), std::tuple(armLength, gap, thickness)) << scale;
+        for (const PixelRect& a : Arms(ComputeArmRects(c.x, c.y, g.armLength, g.gap, t))) {
+            EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= 137 && a.bottom <= 126) << scale;
+            EXPECT_FALSE(c.x >= a.left && c.x < a.right && c.y >= a.top && c.y < a.bottom) << scale;
         }
     }
 }
@@ -76,22 +69,19 @@ TEST(CrosshairColors, RedSitsInTheLowestByteAndEachChannelKeepsEightBits) {
 // sand. The blend truncates its two quotients apart, which loses up to one unit against a single
 // division (alpha 210, red: 24 + 105).
 TEST(CrosshairAlpha, EveryReachableStep) {
-    const struct {
-        int alpha;
-        int console;
-        ColorRef draw;
-    } rows[] = {
+    // Alpha, console value, draw colour.
+    const std::tuple<int, int, ColorRef> rows[] = {
         {255, 799, Rgb(128, 128, 255)}, {240, 752, Rgb(128, 126, 244)}, {225, 705, Rgb(128, 125, 233)},
         {210, 658, Rgb(129, 125, 222)}, {195, 611, Rgb(130, 124, 211)}, {180, 564, Rgb(131, 124, 200)},
         {165, 517, Rgb(131, 123, 189)}, {150, 470, Rgb(133, 123, 178)}, {135, 423, Rgb(133, 122, 167)},
         {120, 376, Rgb(134, 122, 156)}, {105, 329, Rgb(134, 121, 145)}, {90, 282, Rgb(136, 121, 134)},
         {75, 235, Rgb(136, 120, 123)},  {60, 188, Rgb(137, 120, 112)},  {45, 141, Rgb(138, 119, 101)},
-        {30, 94, Rgb(139, 119, 90)},    {15, 47, Rgb(139, 118, 79)},    {0, 0, Rgb(141, 118, 68)},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(ConsoleAlphaValue(row.alpha), row.console) << "alpha " << row.alpha;
-        EXPECT_EQ(BlendDrawColor(kCrosshairBackground, kCrosshairColors[4], row.alpha), row.draw)
-            << "alpha " << row.alpha;
+        {30, 94, Rgb(139, 119, 90)},    {15, 47, Rgb(139, 118, 79)},    {0, 0, Rgb(141, 118, 68)}};
+    for (const auto& [alpha, console, draw] : rows) {
+        EXPECT_EQ(std::pair(ConsoleAlphaValue(alpha),
+                            BlendDrawColor(kCrosshairBackground, kCrosshairColors[4], alpha)),
+                  std::pair(console, draw))
+            << "alpha " << alpha;
     }
 }
 
@@ -112,9 +102,9 @@ TEST(SurfaceTexture, IsAGrittySandOfTheSeed) {
             grain += i < 3 ? 0 : std::abs(pixels[i] - pixels[i - 3]);
         }
         const double count = width * height;
-        EXPECT_NEAR(sums[0] / count, 141.0, 2.0) << "seed " << seed;
-        EXPECT_NEAR(sums[1] / count, 118.0, 2.0) << "seed " << seed;
-        EXPECT_NEAR(sums[2] / count, 68.0, 2.0) << "seed " << seed;
+        for (const auto& [channel, mean] : {std::pair(0, 141.0), std::pair(1, 118.0), std::pair(2, 68.0)}) {
+            EXPECT_NEAR(sums[channel] / count, mean, 2.0) << "seed " << seed;
+        }
         EXPECT_GT(grain / count / 3, 2.0) << "seed " << seed;
     }
 }
