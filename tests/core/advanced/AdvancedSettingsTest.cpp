@@ -79,9 +79,8 @@ TEST(DirectXLevel, EachButtonReplacesTheLevelAndDefaultRemovesIt) {
     EXPECT_EQ(Lines(document), std::vector<std::string>{"mat_dxlevel_fallback \"1\""});
 }
 
-// Every box whole, in one document that also holds a say bind naming some of the settings: unchecking
-// stores the box's lines in order, each keyed by itself, and a second uncheck rewrites them in place;
-// checking the boxes one by one then takes exactly each box's own lines.
+// Beside a say bind naming some settings: unchecking stores the box's lines in order, each keyed by
+// itself, a second uncheck rewrites them in place, and checking takes exactly the box's own lines.
 TEST(GraphicsSwitches, EveryBoxWritesItsLinesAndCheckingTakesOnlyThem) {
     const std::pair<int, const char*> boxes[] = {
         {1073, "r_rainalpha 0 r_rainalphapow 0 r_raindensity 0 r_rainlength 0 r_RainProfile 0 r_RainRadius 0 "

@@ -112,9 +112,8 @@ std::string RandomSayText(std::mt19937& random) {
     return text;
 }
 
-// Every line the tool writes reads back, through the bytes of the saved file, as the bind or setting
-// the tool meant; pressing a bound key runs exactly the commands meant; a say text reaches the chat
-// as the preview box shows it.
+// Read through the bytes of the saved file; pressing a bound key runs exactly the commands meant, and a
+// say text reaches the chat as the preview box shows it.
 TEST(ConsoleReader, EveryLineTheToolWritesIsReadAsMeant) {
     for (int combo = LettersCombo; combo <= MouseButtonsCombo; ++combo) {
         for (int position = 1; const auto key = GameKeyName(combo, position); ++position) {

@@ -30,8 +30,7 @@ TEST(ConfigDocument, StoresOneLineAKeyInFirstStoredOrder) {
     EXPECT_EQ(*document.Find("A"), "bind \"a\" \"buy vest\"");
 }
 
-// Removal takes the lines whose first word is the variable, whatever their key, and leaves binds that
-// only mention it, other variables and their order alone.
+// Whatever their key; binds that only mention it, other variables and their order stay.
 TEST(ConfigDocument, RemoveSettingTakesOnlyLinesSettingThatVariable) {
     ConfigDocument document;
     document.RemoveSetting("rate");

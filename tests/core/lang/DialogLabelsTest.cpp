@@ -35,8 +35,7 @@ std::string_view Part(std::string_view texts, int language) {
 constexpr std::pair<int, int> kLanguages[] = {{English, English}, {French, French},   {German, German},
                                               {Italian, Italian}, {Spanish, Spanish}, {99, English}};
 
-// Every caption of the main window in the order it is set, the Dynamic button (1072) and the
-// transparency button (1070) as the crosshair's state names them, and every message.
+// Captions in the order they are set; the Dynamic (1072) and transparency (1070) buttons follow state.
 TEST(MainWindowLabels, EveryCaptionAndMessageOfEveryLanguage) {
     const std::pair<int, const char*> rows[] = {
         {1, "Exit|Fermer|Schließen|Fine|Salir"},
@@ -131,8 +130,7 @@ TEST(MainWindowLabels, EveryCaptionAndMessageOfEveryLanguage) {
               std::tuple(English, Spanish, English));
 }
 
-// Every caption of the Advanced Parameters dialog in the order it is set, both Default buttons alike,
-// and every tool-tip: French for French, English for every other language.
+// Both Default buttons alike; tool-tips are French for French, English for every other language.
 TEST(AdvancedDialogLabels, EveryCaptionAndToolTipOfEveryLanguage) {
     const std::pair<int, const char*> captions[] = {
         {1073, "Rain|Pluie|Regen|Pioggia|Lluvia"},
