@@ -134,8 +134,11 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // A game folder holds cstrike; the window asks for another one otherwise.
     QDir(profile.path()).mkdir(QStringLiteral("cstrike"));
-    cssbinder::WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"),
-                                  profile.path());
+    if (!cssbinder::WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"),
+                                       profile.path())
+             .isEmpty()) {
+        return 1;
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -12,9 +12,10 @@ int main(int argc, char* argv[]) {
     if (argc == 3 && QByteArrayView(argv[1]) == "--store-game-folder") {
         QCoreApplication application(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("cssbinder"));
-        cssbinder::WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"),
-                                      QString::fromLocal8Bit(argv[2]));
-        return 0;
+        const QString failure =
+            cssbinder::WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"),
+                                          QString::fromLocal8Bit(argv[2]));
+        return failure.isEmpty() ? 0 : 1;
     }
     return cssbinder::RunProgram(
         argc, argv, [](QDialog& mainWindow) { cssbinder::bench::CloseAfterFirstPaint(mainWindow); });

@@ -1,7 +1,5 @@
 #include "platform/BackgroundKit.h"
 
-#include "platform/KitWorkingCopy.h"
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -21,7 +19,7 @@ QString ErrorOutput(QProcess& process) {
 
 } // namespace
 
-QString BackgroundKitFolder() {
+KitChoice BackgroundKitFolder() {
     const QDir program(QCoreApplication::applicationDirPath());
     return KitWorkingFolder({
         program.filePath(QStringLiteral("background")),
@@ -36,7 +34,7 @@ KitRun RunBackgroundKit(const QString& folder, std::chrono::milliseconds timeLim
     QProcess process;
     process.setWorkingDirectory(folder);
     process.setStandardInputFile(QProcess::nullDevice());
-    PrepareKitProcess(process);
+    KitProcessTree tree(process);
     process.start(command.program, command.arguments);
     if (!process.waitForStarted(kStartLimitMs)) {
         return {KitRun::Outcome::NotStarted, process.errorString()};
@@ -53,7 +51,7 @@ KitRun RunBackgroundKit(const QString& folder, std::chrono::milliseconds timeLim
     }
 
     if (process.state() != QProcess::NotRunning) {
-        StopKitProcess(process);
+        tree.Stop();
         process.waitForFinished(kStopLimitMs);
         return {KitRun::Outcome::TimedOut, ErrorOutput(process)};
     }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "platform/KitWorkingCopy.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <chrono>
+#include <memory>
 
 class QProcess;
 
@@ -12,7 +15,7 @@ namespace cssbinder {
 // The folder of the menu background's conversion kit: the folder `background` beside the program
 // when it is usable there, else the user's working copy of the installed kit. Every caller asks
 // here, so this is the one place that decides it.
-QString BackgroundKitFolder();
+KitChoice BackgroundKitFolder();
 
 // How the kit's script is started, with the kit's folder as working folder; one per back end.
 struct KitCommand {
@@ -21,10 +24,24 @@ struct KitCommand {
     QStringList arguments;
 };
 KitCommand BackgroundKitCommand();
-// Sets the kit's process up before it starts, so that StopKitProcess can end the converter the
-// script started along with the script itself; one per back end.
-void PrepareKitProcess(QProcess& process);
-void StopKitProcess(QProcess& process);
+
+// Keeps the kit's process together with every process it starts, so that stopping the kit stops the
+// converter too: one left running could still write its texture after the run was given up. One
+// per back end.
+class KitProcessTree {
+public:
+    // Sets the process up; it is started afterwards.
+    explicit KitProcessTree(QProcess& process);
+    ~KitProcessTree();
+    KitProcessTree(const KitProcessTree&) = delete;
+    KitProcessTree& operator=(const KitProcessTree&) = delete;
+
+    void Stop();
+
+private:
+    struct Members;
+    std::unique_ptr<Members> m_members;
+};
 
 struct KitRun {
     enum class Outcome { Finished, NotStarted, Failed, TimedOut };

@@ -11,14 +11,19 @@ KitCommand BackgroundKitCommand() {
     return {QStringLiteral("convert.sh"), QStringLiteral("sh"), {QStringLiteral("convert.sh")}};
 }
 
-// The script runs in a process group of its own, so that stopping it stops the converter too: a
-// converter left running could still write its texture after the run was given up.
-void PrepareKitProcess(QProcess& process) {
+// The script runs in a process group of its own, which every process it starts joins.
+struct KitProcessTree::Members {
+    QProcess& process;
+};
+
+KitProcessTree::KitProcessTree(QProcess& process) : m_members(std::make_unique<Members>(process)) {
     process.setChildProcessModifier([] { ::setpgid(0, 0); });
 }
 
-void StopKitProcess(QProcess& process) {
-    ::kill(-static_cast<pid_t>(process.processId()), SIGKILL);
+KitProcessTree::~KitProcessTree() = default;
+
+void KitProcessTree::Stop() {
+    ::kill(-static_cast<pid_t>(m_members->process.processId()), SIGKILL);
 }
 
 } // namespace cssbinder

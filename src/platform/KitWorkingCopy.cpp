@@ -1,6 +1,7 @@
 #include "platform/KitWorkingCopy.h"
 
 #include "platform/files/RegularFiles.h"
+#include "platform/SafeFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,6 +10,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace cssbinder {
 namespace {
@@ -52,60 +55,83 @@ QByteArray StampOf(const QString& copy) {
     return QByteArray::fromStdString(stamp.bytes);
 }
 
-// Copies the tree, keeping each file's permissions (the converter stays executable) but letting
-// the user write every copy.
-bool CopyTree(const QString& from, const QString& to) {
+QString SystemReason() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Copies the file, keeping its permissions (the converter stays executable) but letting the user
+// write the copy; returns why it could not.
+QString CopyFile(const QString& from, const QString& to) {
+    QFile source(from);
+    if (!source.open(QIODevice::ReadOnly)) {
+        return source.errorString();
+    }
+    if (QString reason = WriteFileSafely(to, source.readAll()); !reason.isEmpty()) {
+        return reason;
+    }
+    return QFile::setPermissions(to, source.permissions() | QFile::WriteOwner) ? QString() : SystemReason();
+}
+
+std::optional<WriteFailure> CopyTree(const QString& from, const QString& to) {
     if (!QDir().mkpath(to)) {
-        return false;
+        return WriteFailure{to, SystemReason()};
     }
     QDirIterator entries(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
                          QDirIterator::Subdirectories);
     while (entries.hasNext()) {
         const QFileInfo entry = entries.nextFileInfo();
         const QString target = QDir(to).filePath(QDir(from).relativeFilePath(entry.filePath()));
-        if (entry.isDir()) {
-            if (!QDir().mkpath(target)) {
-                return false;
-            }
-        } else if (!QFile::copy(entry.filePath(), target) ||
-                   !QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner)) {
-            return false;
+        const QString reason = !entry.isDir()          ? CopyFile(entry.filePath(), target)
+                               : QDir().mkpath(target) ? QString()
+                                                       : SystemReason();
+        if (!reason.isEmpty()) {
+            return WriteFailure{target, reason};
         }
     }
-    return true;
+    return std::nullopt;
 }
 
-// Builds the new copy beside the old one and swaps it in, so a failure keeps the old copy whole.
-void RenewCopy(const QString& installed, const QString& copy, const QString& time) {
+// Builds the new copy beside the old one and swaps the two by renaming, so that a failure at any
+// step keeps the old copy whole.
+std::optional<WriteFailure> RenewCopy(const QString& installed, const QString& copy, const QString& time) {
     const QString fresh = copy + QStringLiteral(".new");
+    const QString old = copy + QStringLiteral(".old");
     QDir(fresh).removeRecursively();
-    QFile stamp(QDir(fresh).filePath(kStampName));
-    if (!CopyTree(installed, fresh) || !stamp.open(QIODevice::WriteOnly) ||
-        stamp.write(time.toLatin1()) < 0) {
-        QDir(fresh).removeRecursively();
-        return;
+    QDir(old).removeRecursively();
+    std::optional<WriteFailure> failure = CopyTree(installed, fresh);
+    const QString stamp = QDir(fresh).filePath(kStampName);
+    if (const QString reason = failure ? QString() : WriteFileSafely(stamp, time.toLatin1());
+        !reason.isEmpty()) {
+        failure = WriteFailure{stamp, reason};
     }
-    stamp.close();
-    QDir(copy).removeRecursively();
-    if (!QDir().rename(fresh, copy)) {
-        QDir(fresh).removeRecursively();
+    const bool hadCopy = QFileInfo::exists(copy);
+    if (!failure && hadCopy && !QDir().rename(copy, old)) {
+        failure = WriteFailure{copy, SystemReason()};
     }
+    if (!failure && !QDir().rename(fresh, copy)) {
+        failure = WriteFailure{copy, SystemReason()};
+        if (hadCopy) {
+            QDir().rename(old, copy);
+        }
+    }
+    QDir(failure ? fresh : old).removeRecursively();
+    return failure;
 }
 
 } // namespace
 
-QString KitWorkingFolder(const KitFolders& folders) {
+KitChoice KitWorkingFolder(const KitFolders& folders) {
     if (HoldsWritableKit(folders.besideProgram)) {
-        return folders.besideProgram;
+        return {folders.besideProgram, std::nullopt};
     }
     if (HoldsKit(folders.installed)) {
         const QString time = KitTime(folders.installed);
         if (!HoldsKit(folders.perUser) || StampOf(folders.perUser) != time.toLatin1()) {
-            RenewCopy(folders.installed, folders.perUser, time);
+            return {folders.perUser, RenewCopy(folders.installed, folders.perUser, time)};
         }
-        return folders.perUser;
+        return {folders.perUser, std::nullopt};
     }
-    return HoldsKit(folders.perUser) ? folders.perUser : folders.besideProgram;
+    return {HoldsKit(folders.perUser) ? folders.perUser : folders.besideProgram, std::nullopt};
 }
 
 } // namespace cssbinder

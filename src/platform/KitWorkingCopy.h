@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/SafeFile.h"
+
 #include <QString>
+
+#include <optional>
 
 namespace cssbinder {
 
@@ -14,10 +18,17 @@ struct KitFolders {
     QString perUser;
 };
 
+struct KitChoice {
+    QString folder;
+    // The file that kept the per-user copy from being made or renewed, and why; an older copy stays
+    // whole and is used.
+    std::optional<WriteFailure> copyFailure;
+};
+
 // The kit folder to use: the one beside the program when it holds a kit that can be written into;
 // else the per-user copy of the installed kit, made on first use and made again when the installed
 // kit has changed since; without an installed kit, the per-user copy if there is one, and the
 // folder beside the program otherwise.
-QString KitWorkingFolder(const KitFolders& folders);
+KitChoice KitWorkingFolder(const KitFolders& folders);
 
 } // namespace cssbinder

@@ -1,5 +1,8 @@
 #include "platform/Profile.h"
 
+#include "platform/SafeFile.h"
+
+#include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -8,6 +11,96 @@ namespace {
 
 QString ProfileKey(const QString& section, const QString& key) {
     return section + u'/' + key;
+}
+
+bool IsPlainKeyCharacter(char16_t ch) {
+    return (ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z') || (ch >= u'0' && ch <= u'9') ||
+           ch == u'_' || ch == u'-' || ch == u'.';
+}
+
+bool IsHexDigit(char16_t ch) {
+    return (ch >= u'0' && ch <= u'9') || (ch >= u'a' && ch <= u'f') || (ch >= u'A' && ch <= u'F');
+}
+
+// Keys and values are escaped as QSettings reads them back.
+void AppendKey(QByteArray& out, QStringView key) {
+    for (const QChar ch : key) {
+        const char16_t code = ch.unicode();
+        if (code == u'/') {
+            out += '\\';
+        } else if (IsPlainKeyCharacter(code)) {
+            out += char(code);
+        } else if (code <= 0xFF) {
+            out += '%' + QByteArray::number(code, 16).rightJustified(2, '0').toUpper();
+        } else {
+            out += "%U" + QByteArray::number(code, 16).rightJustified(4, '0').toUpper();
+        }
+    }
+}
+
+void AppendValue(QByteArray& out, const QString& value) {
+    QByteArray text;
+    bool hexBefore = false;
+    for (const char ch : value.toUtf8()) {
+        const auto byte = static_cast<unsigned char>(ch);
+        // A hexadecimal escape goes on as long as hexadecimal digits follow it.
+        if (byte < 0x20 || byte == 0x7F || (hexBefore && IsHexDigit(byte))) {
+            text += "\\x" + QByteArray::number(byte, 16);
+            hexBefore = true;
+            continue;
+        }
+        hexBefore = false;
+        if (ch == '"' || ch == '\\') {
+            text += '\\';
+        }
+        text += ch;
+    }
+    // A leading @ would announce a typed value.
+    if (text.startsWith('@')) {
+        text.prepend('@');
+    }
+    const bool quoted = text.contains(';') || text.contains(',') || text.contains('=') ||
+                        text.startsWith(' ') || text.endsWith(' ');
+    out += quoted ? '"' + text + '"' : text;
+}
+
+// The whole profile with the value set, in the INI form QSettings reads: a value QSettings reads as
+// a list of texts is written back as one.
+QByteArray RenderedProfile(const QString& changedKey, const QString& changedValue) {
+    const QSettings profile(ProfilePath(), QSettings::IniFormat);
+    QStringList keys = profile.allKeys();
+    if (!keys.contains(changedKey)) {
+        keys.append(changedKey);
+    }
+    QStringList sections;
+    for (const QString& key : keys) {
+        const QString section = key.contains(u'/') ? key.section(u'/', 0, 0) : QStringLiteral("General");
+        if (!sections.contains(section)) {
+            sections.append(section);
+        }
+    }
+    QByteArray out;
+    for (const QString& section : sections) {
+        out += (out.isEmpty() ? "[" : "\n[");
+        AppendKey(out, section);
+        out += "]\n";
+        for (const QString& key : keys) {
+            const qsizetype slash = key.indexOf(u'/');
+            if ((slash < 0 ? QStringLiteral("General") : key.left(slash)) != section) {
+                continue;
+            }
+            AppendKey(out, QStringView(key).mid(slash + 1));
+            out += '=';
+            const QStringList items =
+                key == changedKey ? QStringList{changedValue} : profile.value(key).toStringList();
+            for (qsizetype i = 0; i < items.size(); ++i) {
+                out += i == 0 ? "" : ", ";
+                AppendValue(out, items[i]);
+            }
+            out += '\n';
+        }
+    }
+    return out;
 }
 
 } // namespace
@@ -22,9 +115,12 @@ QString GetProfileString(const QString& section, const QString& key, const QStri
     return profile.value(ProfileKey(section, key), defaultValue).toString();
 }
 
-void WriteProfileString(const QString& section, const QString& key, const QString& value) {
-    QSettings profile(ProfilePath(), QSettings::IniFormat);
-    profile.setValue(ProfileKey(section, key), value);
+// QSettings writes the file itself through a buffered QSaveFile, which replaces the profile with a
+// file cut short when the disk is full and still reports success; the profile is rendered here and
+// written with the checked write instead.
+QString WriteProfileString(const QString& section, const QString& key, const QString& value) {
+    QDir().mkpath(QFileInfo(ProfilePath()).path());
+    return WriteFileSafely(ProfilePath(), RenderedProfile(ProfileKey(section, key), value));
 }
 
 int GetProfileInt(const QString& section, const QString& key, int defaultValue) {
@@ -33,8 +129,13 @@ int GetProfileInt(const QString& section, const QString& key, int defaultValue) 
     return isNumber ? value : defaultValue;
 }
 
-void WriteProfileInt(const QString& section, const QString& key, int value) {
-    WriteProfileString(section, key, QString::number(value));
+QString WriteProfileInt(const QString& section, const QString& key, int value) {
+    return WriteProfileString(section, key, QString::number(value));
+}
+
+QString ProfileWriteRefusal() {
+    QDir().mkpath(QFileInfo(ProfilePath()).path());
+    return WriteRefusal(ProfilePath());
 }
 
 } // namespace cssbinder

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace cssbinder {
@@ -14,9 +15,17 @@ struct RegistryKey;
 RegistryKey* CreateMachineKey(const std::string& path);
 // Opens an existing key for setting and deleting its values; null when it is missing or not allowed.
 RegistryKey* OpenMachineKeyForSetting(const std::string& path);
-// A value that cannot be written or deleted stays as it was; nothing is reported.
-void SetDwordValue(RegistryKey& key, const std::string& name, std::uint32_t value);
-void DeleteValue(RegistryKey& key, const std::string& name);
+// A file that holds the values in place of the registry, and why it could not be written (UTF-8).
+struct RegistryStoreFailure {
+    std::string file;
+    std::string reason;
+};
+
+// A value that cannot be written or deleted stays as it was. The system registry refuses silently;
+// a store in a file says which file could not be written, and why.
+[[nodiscard]] std::optional<RegistryStoreFailure> SetDwordValue(RegistryKey& key, const std::string& name,
+                                                                std::uint32_t value);
+[[nodiscard]] std::optional<RegistryStoreFailure> DeleteValue(RegistryKey& key, const std::string& name);
 void CloseKey(RegistryKey* key);
 
 } // namespace cssbinder

@@ -27,21 +27,20 @@ SubstituteRegistry Load() {
     return file ? SubstituteRegistry::Parse(file.bytes) : SubstituteRegistry();
 }
 
-bool Save(const SubstituteRegistry& registry) {
+std::optional<RegistryStoreFailure> Save(const SubstituteRegistry& registry) {
     QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    return WriteFileSafely(StorePath(), QByteArray::fromStdString(registry.Render())).isEmpty();
+    const QString reason = WriteFileSafely(StorePath(), QByteArray::fromStdString(registry.Render()));
+    if (reason.isEmpty()) {
+        return std::nullopt;
+    }
+    return RegistryStoreFailure{StorePath().toStdString(), reason.toStdString()};
 }
 
 } // namespace
 
+// The key is stored with its first value, so that a store that cannot be written is said by the
+// write that would have changed it.
 RegistryKey* CreateMachineKey(const std::string& path) {
-    SubstituteRegistry registry = Load();
-    if (!registry.HasKey(path)) {
-        registry.CreateKey(path);
-        if (!Save(registry)) {
-            return nullptr;
-        }
-    }
     return new RegistryKey{path};
 }
 
@@ -49,16 +48,17 @@ RegistryKey* OpenMachineKeyForSetting(const std::string& path) {
     return Load().HasKey(path) ? new RegistryKey{path} : nullptr;
 }
 
-void SetDwordValue(RegistryKey& key, const std::string& name, std::uint32_t value) {
+std::optional<RegistryStoreFailure> SetDwordValue(RegistryKey& key, const std::string& name,
+                                                  std::uint32_t value) {
     SubstituteRegistry registry = Load();
     registry.SetValue(key.path, name, value);
-    Save(registry);
+    return Save(registry);
 }
 
-void DeleteValue(RegistryKey& key, const std::string& name) {
+std::optional<RegistryStoreFailure> DeleteValue(RegistryKey& key, const std::string& name) {
     SubstituteRegistry registry = Load();
     registry.DeleteValue(key.path, name);
-    Save(registry);
+    return Save(registry);
 }
 
 void CloseKey(RegistryKey* key) {

@@ -24,13 +24,16 @@ RegistryKey* OpenMachineKeyForSetting(const std::string& path) {
     return new RegistryKey{handle};
 }
 
-void SetDwordValue(RegistryKey& key, const std::string& name, std::uint32_t value) {
+std::optional<RegistryStoreFailure> SetDwordValue(RegistryKey& key, const std::string& name,
+                                                  std::uint32_t value) {
     const DWORD data = value;
     RegSetValueExA(key.handle, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data);
+    return std::nullopt;
 }
 
-void DeleteValue(RegistryKey& key, const std::string& name) {
+std::optional<RegistryStoreFailure> DeleteValue(RegistryKey& key, const std::string& name) {
     RegDeleteValueA(key.handle, name.c_str());
+    return std::nullopt;
 }
 
 void CloseKey(RegistryKey* key) {

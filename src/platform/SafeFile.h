@@ -35,4 +35,8 @@ struct FileContents {
 // all of them are complete do they replace the old files. The failure names the file.
 std::optional<WriteFailure> WriteFilesSafely(const QList<FileContents>& files);
 
+// Why the file cannot be written now (a folder in its place, a file or folder the user may not
+// write), found without changing it; an empty text when it can be.
+QString WriteRefusal(const QString& path);
+
 } // namespace cssbinder

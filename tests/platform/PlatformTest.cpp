@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,25 +39,44 @@ void MakeKit(const QString& folder, const QByteArray& script) {
 class PlatformTest : public QObject {
     Q_OBJECT
 private slots:
-    // The profile is cssbinder.ini in the per-user configuration folder, one section a group. Without a
-    // system registry the values go to cssbinder-registry.ini beside it, whose keys and values the
-    // Advanced presets prove; a key never made does not open, and a store that cannot be written opens
-    // no key, as a registry closed to the user does.
+    // The profile is cssbinder.ini in the per-user configuration folder, one section a group, and it
+    // reads back what was written, whatever the text; keys written by hand stay. Without a system
+    // registry the values go to cssbinder-registry.ini beside it, whose keys and values the Advanced
+    // presets prove; a key never given a value does not open. A file that cannot be written keeps its
+    // bytes and says why.
     void settingsAreFilesInThePerUserConfigurationFolder() {
         QTemporaryDir home;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(u"config"_s)));
         const QString store = home.filePath(u"config/cssbinder-registry.ini"_s);
         QCOMPARE(OpenMachineKeyForSetting("A\\B"), nullptr);
+        RegistryKey* key = CreateMachineKey("A\\B");
         QVERIFY(!QFileInfo::exists(store));
-        CloseKey(CreateMachineKey("A\\B"));
-        QCOMPARE(ReadFile(store), QByteArray("[A\\B]\n"));
+        QVERIFY(!SetDwordValue(*key, "V", 7));
+        QCOMPARE(ReadFile(store), QByteArray("[A\\B]\nV=7\n"));
         QVERIFY(QFile::remove(store) && QDir().mkpath(store));
-        QCOMPARE(CreateMachineKey("A\\B"), nullptr);
+        const std::optional<RegistryStoreFailure> failure = DeleteValue(*key, "V");
+        CloseKey(key);
+        QVERIFY(failure && failure->file == store.toStdString() && !failure->reason.empty());
 
-        WriteProfileString(u"zelvar_team_binder"_s, u"css_path"_s, u"/games/Counter-Strike Source"_s);
+        const QString section = u"zelvar_team_binder"_s, name = u"css_path"_s;
+        QCOMPARE(WriteProfileString(section, name, u"/games/Counter-Strike Source"_s), QString());
         QCOMPARE(ProfilePath(), home.filePath(u"config/cssbinder.ini"_s));
         QCOMPARE(ReadFile(ProfilePath()),
                  QByteArray("[zelvar_team_binder]\ncss_path=/games/Counter-Strike Source\n"));
+        QVERIFY(WriteFile(ProfilePath(), ReadFile(ProfilePath()) + "[Mine]\nlist=a, b\nkey%20x=\"v;w\"\n"));
+        for (const QString& value : {u"C:\\Games\\\"CSS\", a=b; c"_s, u"@Variant(x)"_s, u" é \u4e2d "_s,
+                                     u"a\nb\t\u00019"_s, u""_s}) {
+            QCOMPARE(WriteProfileString(section, name, value), QString());
+            QCOMPARE(GetProfileString(section, name), value);
+        }
+        QCOMPARE(QSettings(ProfilePath(), QSettings::IniFormat).value(u"Mine/list"_s).toStringList(),
+                 (QStringList{u"a"_s, u"b"_s}));
+        QCOMPARE(GetProfileString(u"Mine"_s, u"key x"_s), u"v;w"_s);
+
+        const QByteArray profile = ReadFile(ProfilePath());
+        QCOMPARE(WithFileSizeLimit(profile.size(), [&] { return WriteProfileInt(section, u"longer"_s, 1); }),
+                 FileTooLarge());
+        QCOMPARE(ReadFile(ProfilePath()), profile);
     }
 
     // A kit that fails silently is named by its exit code; a kit still running at the time limit is
@@ -94,6 +114,9 @@ private slots:
         QTest::newRow("folder missing")
             << QByteArray() << false << QByteArray("<missing>") << u"missing/autoexec.cfg"_s;
         QTest::newRow("a pipe") << QByteArray("<pipe>") << false << QByteArray("<missing>") << cfg;
+        // The file that cannot be read is named, not its backup.
+        QTest::newRow("a folder in its place")
+            << QByteArray() << false << QByteArray("<missing>") << u"autoexec.cfg/"_s;
     }
     void replacingKeepsABackupOfWhatWouldBeLost() {
         QFETCH(QByteArray, old);
@@ -105,7 +128,9 @@ private slots:
         const bool pipe = old == "<pipe>";
         if (pipe) {
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        } else if (!old.isEmpty()) {
+        }
+        QVERIFY(!name.endsWith(u'/') || QDir().mkpath(path));
+        if (!pipe && !old.isEmpty()) {
             QCOMPARE(WriteFileSafely(path, old), QString());
         }
         const std::optional<QByteArray> lastSaved = savedBefore ? std::optional(old) : std::nullopt;
@@ -156,17 +181,17 @@ private slots:
         const KitFolders folders{root.filePath(u"bin/background"_s),
                                  root.filePath(u"share/cssbinder/background"_s),
                                  root.filePath(u"home/.local/share/cssbinder/background"_s)};
-        QCOMPARE(KitWorkingFolder(folders), folders.besideProgram);
+        QCOMPARE(KitWorkingFolder(folders).folder, folders.besideProgram);
         QVERIFY(!QFile::exists(folders.perUser));
 
         MakeKit(folders.installed, "version 1");
-        QCOMPARE(KitWorkingFolder(folders), folders.perUser);
+        QCOMPARE(KitWorkingFolder(folders).folder, folders.perUser);
         QCOMPARE(ReadFile(folders.perUser + u"/convert.sh"_s), QByteArray("version 1"));
         QVERIFY(QFileInfo(folders.perUser + u"/tga2vtf"_s).isExecutable());
         QVERIFY(QFileInfo(folders.perUser + u"/hl2/materials/animated"_s).isDir());
         const QString picture = folders.perUser + u"/hl2/materialsrc/animated/spray001.tga"_s;
         QVERIFY(WriteFile(picture, "work"));
-        QCOMPARE(KitWorkingFolder(folders), folders.perUser);
+        QCOMPARE(KitWorkingFolder(folders).folder, folders.perUser);
         QCOMPARE(ReadFile(picture), QByteArray("work"));
 
         const QString script = folders.installed + u"/convert.sh"_s;
@@ -175,12 +200,25 @@ private slots:
         QVERIFY(
             touched.open(QIODevice::ReadWrite) &&
             touched.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
-        QCOMPARE(KitWorkingFolder(folders), folders.perUser);
+        QCOMPARE(KitWorkingFolder(folders).folder, folders.perUser);
         QCOMPARE(ReadFile(folders.perUser + u"/convert.sh"_s), QByteArray("version 2"));
-        QVERIFY(!QFile::exists(picture) && !QFile::exists(folders.perUser + u".new"_s));
+        QVERIFY(!QFile::exists(picture) && !QFile::exists(folders.perUser + u".new"_s) &&
+                !QFile::exists(folders.perUser + u".old"_s));
 
         MakeKit(folders.besideProgram, "beside");
-        QCOMPARE(KitWorkingFolder(folders), folders.besideProgram);
+        QCOMPARE(KitWorkingFolder(folders).folder, folders.besideProgram);
+
+        // A copy that cannot be swapped (here it is a mount point, which cannot be renamed) stays whole.
+        QVERIFY(QDir(folders.besideProgram).removeRecursively());
+        const TinyFileSystem mounted(folders.perUser);
+        if (!mounted.Refusal().isEmpty()) {
+            QSKIP(qPrintable(mounted.Refusal()));
+        }
+        QVERIFY(WriteFile(folders.perUser + u"/convert.sh"_s, "mine"));
+        const KitChoice kept = KitWorkingFolder(folders);
+        QVERIFY(kept.folder == folders.perUser && kept.copyFailure &&
+                kept.copyFailure->path == folders.perUser);
+        QCOMPARE(ReadFile(folders.perUser + u"/convert.sh"_s), QByteArray("mine"));
     }
 };
 

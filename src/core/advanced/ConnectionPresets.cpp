@@ -56,6 +56,16 @@ std::array<TcpipValue, 3> TcpipValuesOf(ConnectionPreset preset) {
              {kTcpipValueNames[2], values.windowSize}}};
 }
 
+std::vector<std::string_view> VariablesStoredByName() {
+    std::vector<std::string_view> names;
+    names.reserve(kNetworkSettings.size() + 1);
+    for (const NetworkSetting& setting : kNetworkSettings) {
+        names.push_back(setting.variable);
+    }
+    names.push_back(kDirectXVariable);
+    return names;
+}
+
 void ApplyDirectXLevel(ConfigDocument& document, int levelIndex) {
     StoreSetting(document, kDirectXVariable, kDirectXLevels.at(static_cast<std::size_t>(levelIndex)));
 }

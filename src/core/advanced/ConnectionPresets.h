@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace cssbinder {
 
@@ -30,6 +31,9 @@ void ApplyConnectionPreset(ConfigDocument& document, ConnectionPreset preset);
 void RemoveConnectionSettings(ConfigDocument& document);
 // The registry values of the preset, in writing order.
 std::array<TcpipValue, 3> TcpipValuesOf(ConnectionPreset preset);
+
+// The variables the presets store keyed by their name, in the presets' own spelling.
+std::vector<std::string_view> VariablesStoredByName();
 
 // The DirectX group: levels 7, 8, 8.1 and 9 by their radio index 0 to 3.
 inline constexpr int kDirectXLevelCount = 4;

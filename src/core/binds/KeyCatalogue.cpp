@@ -1,10 +1,14 @@
 #include "core/binds/KeyCatalogue.h"
 
+#include "core/text/LowerCase.h"
+
 #include <algorithm>
 #include <array>
 #include <span>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace cssbinder {
 namespace {
@@ -78,6 +82,11 @@ constexpr std::array<KeyList, 6> kKeyLists{{
     {{"Mouse Buttons", "Boutons de la souris", kMouseButtonItems}, kMouseButtons},
 }};
 
+std::string_view GameNameOf(const KeyList& keys, std::string_view item) {
+    const auto named = std::ranges::find(keys.names, item, &NamedKey::item);
+    return named == keys.names.end() ? item : named->gameName;
+}
+
 } // namespace
 
 const ComboList& KeyComboList(int comboNumber) {
@@ -93,9 +102,24 @@ std::optional<std::string> GameKeyName(int comboNumber, int position) {
     if (!index) {
         return std::nullopt;
     }
-    const std::string_view item = keys.list.items[*index];
-    const auto named = std::ranges::find(keys.names, item, &NamedKey::item);
-    return std::string(named == keys.names.end() ? item : named->gameName);
+    return std::string(GameNameOf(keys, keys.list.items[*index]));
+}
+
+std::optional<std::string_view> CatalogueKeyName(std::string_view keyName) {
+    // Every game name of the catalogue in small letters beside its own spelling, made once.
+    static const std::vector<std::pair<std::string, std::string_view>> lowered = [] {
+        std::vector<std::pair<std::string, std::string_view>> names;
+        for (const KeyList& keys : kKeyLists) {
+            for (const std::string_view item : keys.list.items) {
+                const std::string_view gameName = GameNameOf(keys, item);
+                names.emplace_back(ToLowerText(gameName), gameName);
+            }
+        }
+        return names;
+    }();
+    const std::string wanted = ToLowerText(keyName);
+    const auto found = std::ranges::find(lowered, wanted, &std::pair<std::string, std::string_view>::first);
+    return found == lowered.end() ? std::nullopt : std::optional(found->second);
 }
 
 } // namespace cssbinder

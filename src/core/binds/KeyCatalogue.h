@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace cssbinder {
 
@@ -27,5 +28,10 @@ const ComboList& KeyComboList(int comboNumber);
 // "mwheeldown"). The title item, no selection, a position past the list and an unknown combo number
 // are no key.
 std::optional<std::string> GameKeyName(int comboNumber, int position);
+
+// The catalogue's own spelling of a key name read from a file ("pgdn" gives "PGDN", "KP_END" gives
+// "kp_end"), matched without regard to case as the game matches key names; nullopt for a key the
+// lists do not hold.
+std::optional<std::string_view> CatalogueKeyName(std::string_view keyName);
 
 } // namespace cssbinder

@@ -1,18 +1,16 @@
 #include "core/document/ConfigDocument.h"
 
+#include "core/console/ConsoleReader.h"
+
 #include <algorithm>
 
 namespace cssbinder {
 
 namespace {
 
-// The first word of a config line: the console variable a setting line sets.
-std::string_view FirstWord(std::string_view line) {
-    return line.substr(0, line.find(' '));
-}
-
+// The last entry of the key, or rend.
 template <typename Entries> auto FindKey(Entries& entries, std::string_view key) {
-    return std::find_if(entries.begin(), entries.end(),
+    return std::find_if(entries.rbegin(), entries.rend(),
                         [key](const ConfigEntry& entry) { return entry.key == key; });
 }
 
@@ -20,16 +18,20 @@ template <typename Entries> auto FindKey(Entries& entries, std::string_view key)
 
 void ConfigDocument::Store(std::string_view key, std::string_view line) {
     const auto existing = FindKey(m_entries, key);
-    if (existing != m_entries.end()) {
+    if (existing != m_entries.rend()) {
         existing->line = line;
         return;
     }
+    Append(key, line);
+}
+
+void ConfigDocument::Append(std::string_view key, std::string_view line) {
     m_entries.push_back({std::string(key), std::string(line)});
 }
 
 const std::string* ConfigDocument::Find(std::string_view key) const {
     const auto entry = FindKey(m_entries, key);
-    return entry == m_entries.end() ? nullptr : &entry->line;
+    return entry == m_entries.rend() ? nullptr : &entry->line;
 }
 
 bool ConfigDocument::LookupKey(std::string_view key) const {
@@ -38,7 +40,7 @@ bool ConfigDocument::LookupKey(std::string_view key) const {
 
 void ConfigDocument::RemoveSetting(std::string_view variable) {
     std::erase_if(m_entries,
-                  [variable](const ConfigEntry& entry) { return FirstWord(entry.line) == variable; });
+                  [variable](const ConfigEntry& entry) { return IsCommand(entry.line, variable); });
 }
 
 std::string SettingLine(std::string_view variable, std::string_view value) {

@@ -12,6 +12,8 @@ namespace cssbinder {
 struct ConfigEntry {
     std::string key;
     std::string line;
+
+    bool operator==(const ConfigEntry&) const = default;
 };
 
 // The lines the configuration file will hold, in the order they were first stored. Texts are UTF-8;
@@ -19,13 +21,17 @@ struct ConfigEntry {
 // order is both the simplest and the fastest store.
 class ConfigDocument {
 public:
-    // Adds the entry, or replaces the line of an existing key where it stands.
+    // Adds the entry, or replaces the line of an existing key where it stands. Where an opened file
+    // gave the key to several lines, the last one is replaced: the one the game applies.
     void Store(std::string_view key, std::string_view line);
+    // Adds the entry after the others even when its key is stored already, so that opening a file
+    // keeps every line of it.
+    void Append(std::string_view key, std::string_view line);
     bool LookupKey(std::string_view key) const;
-    // The line stored under the key, or null.
+    // The line stored under the key (the last one, as Store), or null.
     const std::string* Find(std::string_view key) const;
-    // Removes the entries whose line sets the console variable: the line's first word (up to the first
-    // blank) equals the name. Binds and other variables are never touched.
+    // Removes the entries whose line sets the console variable: its first argument is the name, in any
+    // case, as the console reads it. Binds and other variables are never touched.
     void RemoveSetting(std::string_view variable);
 
     // Every line followed by "\r\n", in document order; an empty document gives an empty text.

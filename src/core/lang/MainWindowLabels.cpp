@@ -18,14 +18,14 @@ constexpr std::array<LabelRow, 37> kCaptionsBeforeState{{
     {1, {"Exit", "Fermer", "Schließen", "Fine", "Salir"}},
     {1027, {"Save", "Sauvegarder", "Laden", "Salva", "Guardar"}},
     {1034,
-     {"Bind console", "Associer touche pour console", "Taste mit Konsole verbinden", "Associarsi tasti con console",
-      "Asociarse tecla para consola"}},
+     {"Bind console", "Associer touche pour console", "Taste mit Konsole verbinden",
+      "Associarsi tasti con console", "Asociarse tecla para consola"}},
     {1032,
      {"Bind \"Say\"", "Ajouter bind pour parler", "Taste um zu sprechen", "Aggiunga tasti per parlare",
       "Pulse botón para hablar"}},
     {1033,
-     {"Add quick pick bind", "Associer sélection rapide", "Schnelles selection waffen", "Selezione rapida del socio",
-      "Añadir selección rapida"}},
+     {"Add quick pick bind", "Associer sélection rapide", "Schnelles selection waffen",
+      "Selezione rapida del socio", "Añadir selección rapida"}},
     {1020,
      {"Add \"Buy\" script", "Ajouter bind d'achat", "Kauftaste hinzufügen", "Tasti per comprare",
       "Pulse tecla para comprar"}},
@@ -35,7 +35,8 @@ constexpr std::array<LabelRow, 37> kCaptionsBeforeState{{
     {1053, {"Quick pick", "Sélection rapide", "Schnelles selection", "Selezione rapida", "Selección rápida"}},
     {1047, {"Keys / Buttons", "Touches / Boutons", "Tasten", "Tasti", "Teclas / Botón"}},
     {1050,
-     {"Grenades / Misc.", "Grenades / Divers", "Granaten / Verschiedenes", "Granate / Tuffatori", "Granadas / Otros"}},
+     {"Grenades / Misc.", "Grenades / Divers", "Granaten / Verschiedenes", "Granate / Tuffatori",
+      "Granadas / Otros"}},
     {1051, {"Armor", "Armure", "Rustung", "Armatura", "Armadura"}},
     {1049, {"Ammos", "Munitions", "Munitionen", "Munizioni", "Municiones"}},
     {1012, {"Smoke Grenade", "Grenade fumigène", "Rauchgranate", "Granata fumogena", "Granadas de Humo"}},
@@ -43,7 +44,8 @@ constexpr std::array<LabelRow, 37> kCaptionsBeforeState{{
      {"Secondary ammo", "Munitions secondaires", "Sekundäre Munitionen", "Munizioni secondarie",
       "Municiones secundarias"}},
     {1016,
-     {"Primary ammo", "Munitions primaires", "Prim. Munitionen", "Munizioni primarie", "Municiones primarias"}},
+     {"Primary ammo", "Munitions primaires", "Prim. Munitionen", "Munizioni primarie",
+      "Municiones primarias"}},
     {1013, {"Night vision", "Vision nocturne", "Nachtsicht", "Visione notturna", "Visión nocturna"}},
     {1002, {"Explosive Grenade", "Grenade explosive", "HE granate", "Granate AE", "Granada HE"}},
     {1011, {"Flashbang 1", "Grenade aveuglante 1", "Blendgranate 1", "Flashbang 1", "Bengala 1"}},
@@ -63,11 +65,11 @@ constexpr std::array<LabelRow, 37> kCaptionsBeforeState{{
     {1056, {"Yellow", "Jaune", "Gelb", "Giallo", "Amarillo"}},
     {1060, {"Lightblue", "Bleu clair", "Hellblau", "Blu-chiaro", "Azul claro"}},
     {1065,
-     {"Crosshair transparency -", "Transparence crosshair -", "Fadenkreuz Transparenz -", "Acetato di mirino -",
-      "Transparencia del crosshair -"}},
+     {"Crosshair transparency -", "Transparence crosshair -", "Fadenkreuz Transparenz -",
+      "Acetato di mirino -", "Transparencia del crosshair -"}},
     {1064,
-     {"Crosshair transparency +", "Transparence crosshair +", "Fadenkreuz Transparenz +", "Acetato di mirino +",
-      "Transparencia del crosshair +"}},
+     {"Crosshair transparency +", "Transparence crosshair +", "Fadenkreuz Transparenz +",
+      "Acetato di mirino +", "Transparencia del crosshair +"}},
     {1063,
      {"Crosshair size -", "Taille crosshair -", "Fadenkreuzes Größe -", "Formato di mirino -",
       "Tamaño del crosshair -"}},
@@ -81,8 +83,8 @@ constexpr Texts kDynamicOff{"Dynamic", "Dynamique", "Dynamik", "Dinamico", "Din�
 constexpr Texts kDynamicOn{"Fixed", "Fixe", "Fest", "Fisso", "Fijo"};
 constexpr Texts kAlphaOn{"No transparency", "Pas de transparence", "Keine Transparenz", "Nessun acetato",
                          "Ninguna transparencia"};
-constexpr Texts kAlphaOff{"Set transparency", "Appliquer transparence", "Transparenz speichern", "Regoli l'acetato",
-                          "Aplicar transparencia"};
+constexpr Texts kAlphaOff{"Set transparency", "Appliquer transparence", "Transparenz speichern",
+                          "Regoli l'acetato", "Aplicar transparencia"};
 constexpr LabelRow kUseColor{1071, {"Set colour", "Appliquer", "Speichern", "Applicare", "Aplicar"}};
 
 // Captions the label routines set after the four messages.
@@ -94,7 +96,7 @@ constexpr std::array<LabelRow, 2> kCaptionsAfterMessages{{
 }};
 
 // Indexed by Message.
-constexpr std::array<Texts, 7> kMessages{{
+constexpr std::array<Texts, 9> kMessages{{
     {"Nothing to add", "Rien à ajouter", "Nichts hinzuzufügen", "Niente aggiungere", "Nada agregar"},
     {"Nothing to say", "Rien à dire", "Nichts zu sagen", "Niente dire", "Nada decir"},
     {"Select a key", "Pas de touche sélectionnée", "Keine Taste Auswahlen", "Nessuna tasti selezionata",
@@ -112,10 +114,18 @@ constexpr std::array<Texts, 7> kMessages{{
      "%1 enthält keinen cstrike-Ordner des Spiels. Wählen Sie den Ordner Counter-Strike Source.",
      "%1 non contiene la cartella cstrike del gioco. Scegliete la cartella Counter-Strike Source.",
      "%1 no contiene la carpeta cstrike del juego. Elija la carpeta Counter-Strike Source."},
+    {"Cannot read %1: %2", "Impossible de lire %1 : %2", "%1 kann nicht gelesen werden: %2",
+     "Impossibile leggere %1: %2", "No se puede leer %1: %2"},
+    {"Your changes are not saved. Open another file anyway?",
+     "Vos modifications ne sont pas sauvegardées. Ouvrir un autre fichier quand même ?",
+     "Ihre Änderungen sind nicht gespeichert. Trotzdem eine andere Datei öffnen?",
+     "Le modifiche non sono state salvate. Aprire comunque un altro file?",
+     "Los cambios no se han guardado. ¿Abrir otro archivo de todos modos?"},
 }};
 
 constexpr Texts kGameFolderEntry{"Game folder...", "Dossier du jeu...", "Spielordner...",
                                  "Cartella del gioco...", "Carpeta del juego..."};
+constexpr Texts kOpenEntry{"Open...", "Ouvrir...", "Öffnen...", "Apri...", "Abrir..."};
 
 } // namespace
 
@@ -144,6 +154,10 @@ std::string_view MessageText(Message message, int language) {
 
 std::string_view GameFolderEntry(int language) {
     return TextIn(kGameFolderEntry, language);
+}
+
+std::string_view OpenEntry(int language) {
+    return TextIn(kOpenEntry, language);
 }
 
 } // namespace cssbinder

@@ -17,7 +17,9 @@ enum class Message {
     NothingToSave,
     CannotWrite,
     QuitUnsaved,
-    NotGameFolder
+    NotGameFolder,
+    CannotRead,
+    OpenUnsaved
 };
 
 struct ControlCaption {
@@ -33,11 +35,13 @@ std::vector<ControlCaption> MainWindowCaptions(int language, bool dynamic, bool 
 // The caption of the transparency button alone, for the language of the combo lists.
 std::string_view SetAlphaCaption(int language, bool useAlpha);
 
-// "Cannot write %1: %2" takes the file's path and the system's reason; the refusal of a folder that is
-// not the game's takes that folder.
+// "Cannot write %1: %2" and "Cannot read %1: %2" take the file's path and the system's reason; the refusal of
+// a folder that is not the game's takes that folder.
 std::string_view MessageText(Message message, int language);
 
 // The window's menu entry that asks for the game folder again.
 std::string_view GameFolderEntry(int language);
+// The window's menu entry that opens a configuration file.
+std::string_view OpenEntry(int language);
 
 } // namespace cssbinder

@@ -5,7 +5,9 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
 } // namespace
 
@@ -43,6 +45,19 @@ char32_t DecodeUtf8At(std::string_view utf8, std::size_t& index) {
         return kReplacement;
     }
     return codePoint;
+}
+
+bool IsValidUtf8(std::string_view bytes) {
+    std::size_t index = 0;
+    while (index < bytes.size()) {
+        const std::size_t start = index;
+        // A replacement character stands for a malformed sequence unless it was written itself.
+        if (DecodeUtf8At(bytes, index) == kReplacement &&
+            bytes.substr(start, index - start) != "\xEF\xBF\xBD") {
+            return false;
+        }
+    }
+    return true;
 }
 
 void AppendUtf8(std::string& out, char32_t codePoint) {

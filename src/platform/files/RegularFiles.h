@@ -15,6 +15,9 @@ namespace cssbinder {
 // with room for its headers and colour map.
 inline constexpr std::size_t kSettingsFileCap = std::size_t{4} << 20;
 inline constexpr std::size_t kPictureFileCap = std::size_t{16384} * 16384 * 4 + (std::size_t{1} << 20);
+// A configuration file the user opens: thousands of lines of hand-written settings stay far below it,
+// and a bigger file is not a configuration.
+inline constexpr std::size_t kOpenedConfigCap = std::size_t{1} << 20;
 // A 4096 x 4096 DXT1 texture with all its mipmaps is about 11 MB.
 inline constexpr std::size_t kTextureFileCap = std::size_t{16} << 20;
 

@@ -10,6 +10,7 @@
 #include "ui/app/ClickablePicture.h"
 #include "ui/app/Credits.h"
 #include "ui/app/Globals.h"
+#include "ui/app/MessageBoxes.h"
 #include "ui/app/QtText.h"
 #include "ui/app/RadioGroup.h"
 
@@ -60,11 +61,19 @@ QButtonGroup& RadioGroupOf(const QWidget& dialog, int firstControlId) {
 
 // Opens the key, creating it when missing, and writes the value; a key that cannot be opened (no
 // administrator rights) leaves the value as it was, and nothing is said.
-void WriteTcpipDword(const std::string& keyPath, const std::string& name, std::uint32_t value) {
-    if (RegistryKey* key = CreateMachineKey(keyPath)) {
-        SetDwordValue(*key, name, value);
-        CloseKey(key);
+std::optional<RegistryStoreFailure> WriteTcpipDword(const std::string& keyPath, const std::string& name,
+                                                    std::uint32_t value) {
+    RegistryKey* key = CreateMachineKey(keyPath);
+    if (key == nullptr) {
+        return std::nullopt;
     }
+    std::optional<RegistryStoreFailure> failure = SetDwordValue(*key, name, value);
+    CloseKey(key);
+    return failure;
+}
+
+void ShowStoreFailure(QWidget* parent, const RegistryStoreFailure& failure, int language) {
+    ShowMessage(parent, CannotWriteText(ToQString(failure.file), ToQString(failure.reason), language));
 }
 
 } // namespace
@@ -170,7 +179,11 @@ void CAdvancedDlg::OnConnectionPreset(ConnectionPreset preset) {
     ApplyConnectionPreset(g_configEntries, preset);
     RefreshPreview();
     for (const TcpipValue& value : TcpipValuesOf(preset)) {
-        WriteTcpipDword(std::string(kTcpipKeyPath), std::string(value.name), value.value);
+        if (const auto failure =
+                WriteTcpipDword(std::string(kTcpipKeyPath), std::string(value.name), value.value)) {
+            ShowStoreFailure(this, *failure, m_pMainDlg->m_nLanguage);
+            return;
+        }
     }
 }
 
@@ -179,10 +192,17 @@ void CAdvancedDlg::OnConnectionDefault() {
     RefreshPreview();
     // The key is not created when missing: then there is nothing to delete.
     if (RegistryKey* key = OpenMachineKeyForSetting(std::string(kTcpipKeyPath))) {
+        std::optional<RegistryStoreFailure> failure;
         for (const std::string_view name : kTcpipValueNames) {
-            DeleteValue(*key, std::string(name));
+            failure = DeleteValue(*key, std::string(name));
+            if (failure) {
+                break;
+            }
         }
         CloseKey(key);
+        if (failure) {
+            ShowStoreFailure(this, *failure, m_pMainDlg->m_nLanguage);
+        }
     }
 }
 

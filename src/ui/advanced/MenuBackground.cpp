@@ -2,7 +2,6 @@
 // conversion kit, and the textures it makes replace the game's menu background.
 #include "core/advanced/MenuBackgroundFiles.h"
 #include "core/advanced/MenuBackgroundMessages.h"
-#include "core/lang/MainWindowLabels.h"
 #include "platform/BackgroundKit.h"
 #include "platform/SafeFile.h"
 #include "platform/files/RegularFiles.h"
@@ -54,19 +53,18 @@ QString FailureText(BackgroundFailure failure, int language) {
     return ToQString(BackgroundFailureText(failure, language));
 }
 
-QString CannotWrite(const QString& path, const QString& reason, int language) {
-    return ToQString(MessageText(Message::CannotWrite, language)).arg(Native(path), reason);
-}
-
 // Converts the picture and installs both textures; returns what stopped it, or an empty text. The
 // installed background changes only when both new textures are complete.
 QString InstallMenuBackground(const QString& picture, int language) {
     const BusyCursor busy;
-    const QDir kit(BackgroundKitFolder());
+    const KitChoice choice = BackgroundKitFolder();
+    const QDir kit(choice.folder);
     const KitCommand command = BackgroundKitCommand();
     const QString script = kit.filePath(command.script);
     if (!QFileInfo::exists(script)) {
-        return FailureText(BackgroundFailure::KitMissing, language).arg(Native(script));
+        return choice.copyFailure
+                   ? CannotWriteText(choice.copyFailure->path, choice.copyFailure->reason, language)
+                   : FailureText(BackgroundFailure::KitMissing, language).arg(Native(script));
     }
     const QDir game(g_gamePath);
     if (g_gamePath.isEmpty() || !game.exists(QStringLiteral("cstrike"))) {
@@ -77,7 +75,7 @@ QString InstallMenuBackground(const QString& picture, int language) {
     for (const Texture& texture : kTextures) {
         QFile made(kit.filePath(QString::fromUtf8(texture.made)));
         if (made.exists() && !made.remove()) {
-            return CannotWrite(made.fileName(), made.errorString(), language);
+            return CannotWriteText(made.fileName(), made.errorString(), language);
         }
     }
     const QString copy = kit.filePath(QString::fromUtf8(kPictureCopy));
@@ -90,7 +88,7 @@ QString InstallMenuBackground(const QString& picture, int language) {
     }
     if (const QString reason = WriteFileSafely(copy, QByteArray::fromStdString(source.bytes));
         !reason.isEmpty()) {
-        return CannotWrite(copy, reason, language);
+        return CannotWriteText(copy, reason, language);
     }
 
     const KitRun run = RunBackgroundKit(kit.path(), kConversionTimeLimit);
@@ -119,7 +117,7 @@ QString InstallMenuBackground(const QString& picture, int language) {
     }
     console.mkpath(QStringLiteral("."));
     if (const std::optional<WriteFailure> failure = WriteFilesSafely(installs)) {
-        return CannotWrite(failure->path, failure->reason, language);
+        return CannotWriteText(failure->path, failure->reason, language);
     }
     return {};
 }

@@ -3,6 +3,7 @@
 #include "core/binds/KeyCatalogue.h"
 #include "core/document/ConfigFileBytes.h"
 #include "core/document/GameFolder.h"
+#include "core/document/OpenedConfig.h"
 #include "core/gamma/GammaSetting.h"
 #include "core/lang/MainWindowLabels.h"
 #include "core/text/DialogNumber.h"
@@ -11,6 +12,7 @@
 #include "platform/SafeFile.h"
 #include "platform/SteamGame.h"
 #include "platform/SystemMenu.h"
+#include "platform/files/RegularFiles.h"
 #include "ui/app/BannerLink.h"
 #include "ui/app/CAboutDlg.h"
 #include "ui/app/ClickablePicture.h"
@@ -31,12 +33,14 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 
 #include <array>
 
@@ -45,6 +49,7 @@ namespace {
 
 constexpr unsigned kIdmAboutBox = 16;
 constexpr unsigned kIdmGameFolder = 32;
+constexpr unsigned kIdmOpen = 48;
 constexpr char kAboutEntry[] = "&A propos de Tarvik...";
 constexpr char kProfileSection[] = "zelvar_team_binder";
 constexpr char kGamePathKey[] = "css_path";
@@ -89,18 +94,34 @@ QString SaveDialogFolder() {
         IsExistingFolder));
 }
 
-// The file the configuration is saved to, or an empty text when the user cancels.
-QString AskConfigFilePath(QWidget* parent) {
-    QFileDialog dialog(parent, QString(), SaveDialogFolder());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setDefaultSuffix(QStringLiteral("cfg"));
-    dialog.setNameFilters({QStringLiteral("Config Files (*.cfg)"), QStringLiteral("All Files (*.*)")});
-    dialog.selectFile(QStringLiteral("autoexec.cfg"));
+// The file the user chose in the dialog, or an empty text when the user cancels.
+QString ChosenFile(QFileDialog& dialog) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
     return dialog.selectedFiles().constFirst();
+}
+
+// The file the configuration is saved to: by default the file last opened, else autoexec.cfg in the
+// game's configuration folder.
+QString AskConfigFilePath(QWidget* parent, const QString& openedPath) {
+    const QFileInfo opened(openedPath);
+    QFileDialog dialog(parent, QString(), openedPath.isEmpty() ? SaveDialogFolder() : opened.path());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix(QStringLiteral("cfg"));
+    dialog.setNameFilters({QStringLiteral("Config Files (*.cfg)"), QStringLiteral("All Files (*.*)")});
+    dialog.selectFile(openedPath.isEmpty() ? QStringLiteral("autoexec.cfg") : opened.fileName());
+    return ChosenFile(dialog);
+}
+
+// The configuration file to open, looked for where saving starts.
+QString AskOpenFilePath(QWidget* parent) {
+    QFileDialog dialog(parent, QString(), SaveDialogFolder());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({QStringLiteral("Config files (*.cfg)"), QStringLiteral("All files (*)")});
+    return ChosenFile(dialog);
 }
 
 } // namespace
@@ -152,9 +173,14 @@ void CBinderDlg::OnInitDialog() {
     // A game moved or removed since it was chosen is asked for again, as on the first start.
     if (!HoldsGame(g_gamePath.toStdString(), NativeSeparator(), IsExistingFolder)) {
         g_gamePath.clear();
-        ShowMessage(nullptr, QString::fromUtf8(kGameFolderQuestion));
-        // Where Steam installed the game, the user only has to confirm. The window opens in French.
-        AskForGameFolder(nullptr, SteamGameFolder(), French);
+        // An answer that cannot be kept would be asked for again at every start: say why once instead.
+        if (const QString refusal = ProfileWriteRefusal(); !refusal.isEmpty()) {
+            ShowMessage(nullptr, CannotWriteText(ProfilePath(), refusal, English));
+        } else {
+            ShowMessage(nullptr, QString::fromUtf8(kGameFolderQuestion));
+            // Where Steam installed the game, the user only has to confirm. The window opens in French.
+            AskForGameFolder(nullptr, SteamGameFolder(), French);
+        }
     }
 
     m_bAboutInContextMenu = !AppendToSystemMenu(*this, kIdmAboutBox, QString::fromUtf8(kAboutEntry));
@@ -200,8 +226,11 @@ void CBinderDlg::AskForGameFolder(QWidget* parent, const QString& startFolder, i
             GameFolderForPick(folder.toStdString(), NativeSeparator(), IsExistingFolder);
         if (gameFolder) {
             g_gamePath = QString::fromStdString(*gameFolder);
-            WriteProfileString(QString::fromUtf8(kProfileSection), QString::fromUtf8(kGamePathKey),
-                               g_gamePath);
+            if (const QString failure = WriteProfileString(QString::fromUtf8(kProfileSection),
+                                                           QString::fromUtf8(kGamePathKey), g_gamePath);
+                !failure.isEmpty()) {
+                ShowMessage(parent, CannotWriteText(ProfilePath(), failure, language));
+            }
             return;
         }
         ShowMessage(parent, ToQString(MessageText(Message::NotGameFolder, language)).arg(folder));
@@ -211,11 +240,13 @@ void CBinderDlg::AskForGameFolder(QWidget* parent, const QString& startFolder, i
 void CBinderDlg::ApplyLanguage() {
     m_pLanguage->SetLanguage(m_nLanguage);
     PutInSystemMenu(*this, kIdmGameFolder, m_strGameFolderEntry);
+    PutInSystemMenu(*this, kIdmOpen, m_strOpenEntry);
 }
 
 void CBinderDlg::ConnectHandlers() {
     connect(m_btnExit, &QPushButton::clicked, this, &CBinderDlg::OnOK);
     connect(m_btnSave, &QPushButton::clicked, this, &CBinderDlg::OnSave);
+    connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, &CBinderDlg::OnOpen);
     connect(ControlOf<QPushButton>(*this, 1022), &QPushButton::clicked, this,
             &CBinderDlg::OnAdvancedParameters);
 
@@ -315,11 +346,12 @@ void CBinderDlg::contextMenuEvent(QContextMenuEvent* event) {
     menu.addSeparator();
     menu.addAction(QString::fromUtf8(kAboutEntry), this, [this] { OnSysCommand(kIdmAboutBox); });
     menu.addAction(m_strGameFolderEntry, this, [this] { OnSysCommand(kIdmGameFolder); });
+    menu.addAction(m_strOpenEntry, this, [this] { OnSysCommand(kIdmOpen); });
     menu.exec(event->globalPos());
 }
 
 bool CBinderDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
-    for (const unsigned commandId : {kIdmAboutBox, kIdmGameFolder}) {
+    for (const unsigned commandId : {kIdmAboutBox, kIdmGameFolder, kIdmOpen}) {
         if (IsSystemMenuCommand(message, commandId)) {
             OnSysCommand(commandId);
             return true;
@@ -334,6 +366,8 @@ void CBinderDlg::OnSysCommand(unsigned commandId) {
         about.exec();
     } else if ((commandId & 0xFFF0) == kIdmGameFolder) {
         AskForGameFolder(this, g_gamePath.isEmpty() ? SteamGameFolder() : g_gamePath, m_nLanguage);
+    } else if ((commandId & 0xFFF0) == kIdmOpen) {
+        OnOpen();
     }
 }
 
@@ -353,6 +387,26 @@ bool CBinderDlg::MayQuit() {
     return m_editPreview->toPlainText() == m_strSavedText || AskOkCancel(this, m_strQuitUnsaved);
 }
 
+void CBinderDlg::OnOpen() {
+    if (m_editPreview->toPlainText() != m_strSavedText && !AskOkCancel(this, m_strOpenUnsaved)) {
+        return;
+    }
+    const QString path = AskOpenFilePath(this);
+    if (path.isEmpty()) {
+        return;
+    }
+    const FileRead file = ReadRegularFile(path.toStdString(), kOpenedConfigCap);
+    if (!file) {
+        ShowMessage(
+            this, m_strCannotRead.arg(QDir::toNativeSeparators(path), QString::fromStdString(file.failure)));
+        return;
+    }
+    g_configEntries = ReadConfigDocument(file.bytes);
+    RefreshPreview();
+    m_strSavedText = m_editPreview->toPlainText();
+    m_strOpenedPath = path;
+}
+
 void CBinderDlg::OnFlag(int language) {
     m_nLanguage = language;
     ApplyLanguage();
@@ -363,7 +417,7 @@ void CBinderDlg::OnSave() {
         ShowMessage(this, m_strNothingToSave);
         return;
     }
-    const QString path = AskConfigFilePath(this);
+    const QString path = AskConfigFilePath(this, m_strOpenedPath);
     if (path.isEmpty()) {
         return;
     }

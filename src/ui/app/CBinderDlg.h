@@ -99,7 +99,10 @@ public:
     QString m_strNothingToSave;
     QString m_strCannotWrite;
     QString m_strQuitUnsaved;
+    QString m_strCannotRead;
+    QString m_strOpenUnsaved;
     QString m_strGameFolderEntry;
+    QString m_strOpenEntry;
 
     // 1 while the lists are the French ones, 0 while they are the English ones.
     int m_bFrench = 0;
@@ -135,6 +138,9 @@ private:
     void ConnectHandlers();
     void OnSysCommand(unsigned commandId);
     void OnSave();
+    // Replaces the document with a configuration file the user picks, after asking when the preview
+    // box holds unsaved text.
+    void OnOpen();
     void OnOK();
     // Whether the window may close: the preview box holds nothing unsaved, or the user quits anyway.
     bool MayQuit();
@@ -175,6 +181,8 @@ private:
     // The preview box's text that quitting does not lose: the text last saved, or the one the window
     // started from.
     QString m_strSavedText;
+    // The file last opened, where Save offers to write; empty before any.
+    QString m_strOpenedPath;
     bool m_bAboutInContextMenu = false;
 };
 

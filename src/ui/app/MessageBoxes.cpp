@@ -1,6 +1,10 @@
 #include "ui/app/MessageBoxes.h"
 
+#include "core/lang/MainWindowLabels.h"
+#include "ui/app/QtText.h"
+
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 
 namespace cssbinder {
@@ -19,6 +23,10 @@ void ShowMessage(QWidget* parent, const QString& text) {
 
 bool AskOkCancel(QWidget* parent, const QString& text) {
     return Ask(parent, text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+QString CannotWriteText(const QString& path, const QString& reason, int language) {
+    return ToQString(MessageText(Message::CannotWrite, language)).arg(QDir::toNativeSeparators(path), reason);
 }
 
 } // namespace cssbinder

@@ -78,8 +78,15 @@ void CGammaSliderCtrl::SetSavedRamp() {
 }
 
 void CGammaSliderCtrl::SavePosition() {
-    if (m_session) {
-        WriteProfileInt(QString::fromUtf8(kProfileSection), QString::fromUtf8(kPositionKey), value());
+    if (!m_session) {
+        return;
+    }
+    // It runs as the dialog goes, where no message can be shown; a profile that cannot be written is
+    // said when the game folder is asked for.
+    if (const QString failure =
+            WriteProfileInt(QString::fromUtf8(kProfileSection), QString::fromUtf8(kPositionKey), value());
+        !failure.isEmpty()) {
+        qWarning("Cannot write %s: %s", qUtf8Printable(ProfilePath()), qUtf8Printable(failure));
     }
 }
 

@@ -40,7 +40,10 @@ void CLanguage::ApplyLabels(int language) {
     m_pDlg->m_strNothingToSave = MessageIn(Message::NothingToSave, language);
     m_pDlg->m_strCannotWrite = MessageIn(Message::CannotWrite, language);
     m_pDlg->m_strQuitUnsaved = MessageIn(Message::QuitUnsaved, language);
+    m_pDlg->m_strCannotRead = MessageIn(Message::CannotRead, language);
+    m_pDlg->m_strOpenUnsaved = MessageIn(Message::OpenUnsaved, language);
     m_pDlg->m_strGameFolderEntry = ToQString(GameFolderEntry(language));
+    m_pDlg->m_strOpenEntry = ToQString(OpenEntry(language));
 }
 
 } // namespace cssbinder

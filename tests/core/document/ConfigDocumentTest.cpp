@@ -1,12 +1,15 @@
 #include "core/document/ConfigDocument.h"
 #include "core/document/ConfigFileBytes.h"
 #include "core/document/GameFolder.h"
+#include "core/document/OpenedConfig.h"
 
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <set>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 namespace cssbinder {
 namespace {
@@ -30,7 +33,7 @@ TEST(ConfigDocument, StoresOneLineAKeyInFirstStoredOrder) {
     EXPECT_EQ(*document.Find("A"), "bind \"a\" \"buy vest\"");
 }
 
-// Whatever their key; binds that only mention it, other variables and their order stay.
+// Whatever their key and the variable's case; binds that only mention it and other variables stay.
 TEST(ConfigDocument, RemoveSettingTakesOnlyLinesSettingThatVariable) {
     ConfigDocument document;
     document.RemoveSetting("rate");
@@ -44,8 +47,7 @@ TEST(ConfigDocument, RemoveSettingTakesOnlyLinesSettingThatVariable) {
     document.RemoveSetting("Cl_crosshairusealpha");
     document.RemoveSetting("");
     document.RemoveSetting("con_enable 1");
-    EXPECT_EQ(document.Render(), "cl_crosshairusealpha \"1\"\r\n"
-                                 "bind \"f2\" \"say cl_crosshairalpha is set\"\r\n"
+    EXPECT_EQ(document.Render(), "bind \"f2\" \"say cl_crosshairalpha is set\"\r\n"
                                  "con_enable 1\r\nbind \"x\" \"toggleconsole\"\r\n");
 }
 
@@ -65,6 +67,84 @@ TEST(ConfigFileBytes, EveryLineEndsInOneCarriageReturnLineFeedInUtf8) {
             EXPECT_EQ(ToConfigFileBytes("a" + first + second + "b"),
                       first + second == "\r\n" ? "a\r\nb" : "a\r\n\r\nb");
         }
+    }
+}
+
+// An opened file keeps every line in its place. A bind of one key is keyed by the catalogue's
+// spelling of it, or the file's for a key the catalogue lacks; a variable the presets store by name,
+// by that name; everything else, repeated lines and lines of several commands included, by itself.
+// Saved unchanged, it gives back its lines with CR LF ends and no byte-order mark.
+TEST(OpenedConfig, KeepsEveryLineAndKeysBindsAndPresetVariablesByName) {
+    const std::string file = "\xEF\xBB\xBF// mine\r\n"
+                             "exec userconfig.cfg\r\n"
+                             "alias +jt \"+jump; duck\"\r\n"
+                             "\r\n"
+                             "bind \"pgdn\" \"say \xC3\xA9t\xC3\xA9\"\r\n"
+                             "bind kp_END +jt\n"
+                             "BIND a say hi there\r\n"
+                             "bind \"x\" \"slot1\"; bind \"y\" \"slot2\"\r\n"
+                             "bind f13 \"+attack\"\r\n"
+                             "bind w\r\n"
+                             "RATE 25000 // mine\r\n"
+                             "cl_cmdrate \"66\"\r\n"
+                             "mat_dxlevel\r\n"
+                             "mat_monitorgamma \"2.2\"\r\n"
+                             "\r\n"
+                             "// mine";
+    const auto self = [](const char* line) {
+        return ConfigEntry{line, line};
+    };
+    const std::vector<ConfigEntry> entries{
+        self("// mine"),
+        self("exec userconfig.cfg"),
+        self("alias +jt \"+jump; duck\""),
+        self(""),
+        {"PGDN", "bind \"pgdn\" \"say \xC3\xA9t\xC3\xA9\""},
+        {"kp_end", "bind kp_END +jt"},
+        {"A", "BIND a say hi there"},
+        self("bind \"x\" \"slot1\"; bind \"y\" \"slot2\""),
+        {"f13", "bind f13 \"+attack\""},
+        self("bind w"),
+        {"rate", "RATE 25000 // mine"},
+        {"cl_cmdrate", "cl_cmdrate \"66\""},
+        self("mat_dxlevel"),
+        self("mat_monitorgamma \"2.2\""),
+        self(""),
+        self("// mine"),
+    };
+    ConfigDocument document = ReadConfigDocument(file);
+    EXPECT_EQ(document.Entries(), entries);
+    std::string saved = file.substr(3, file.size() - 3 - 7) + "// mine\r\n";
+    saved.replace(saved.find("+jt\n"), 4, "+jt\r\n");
+    EXPECT_EQ(document.Render(), saved);
+
+    // A bind or a setting by name replaces the line that held it, where it stands.
+    document.Store("PGDN", "bind \"pgdn\" \"buy vest\"");
+    document.Store("rate", "rate \"20000\"");
+    EXPECT_EQ(document.Entries()[4].line, "bind \"pgdn\" \"buy vest\"");
+    EXPECT_EQ(document.Entries()[10].line, "rate \"20000\"");
+    EXPECT_EQ(document.GetCount(), entries.size());
+
+    // A line that is not UTF-8 is code page 1252, line by line.
+    EXPECT_EQ(ReadConfigDocument("bind \"\xF9\" \"say caf\xE9 \x80\"\r\nsay \xC3\xA9\r\n").Entries(),
+              (std::vector<ConfigEntry>{{"\xC3\xB9", "bind \"\xC3\xB9\" \"say caf\xC3\xA9 \xE2\x82\xAC\""},
+                                        self("say \xC3\xA9")}));
+}
+
+// Valid UTF-8, a written replacement character included, stays; anything else is code page 1252 byte
+// for byte, its five unassigned bytes as their C1 controls.
+TEST(OpenedConfig, LinesThatAreNotUtf8AreCodePage1252) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"say \xC3\xA9 \xEF\xBF\xBD \xF0\x9F\x98\x80", "say \xC3\xA9 \xEF\xBF\xBD \xF0\x9F\x98\x80"},
+        {"\xE9t\xE9", "\xC3\xA9t\xC3\xA9"},
+        {"\x80\x81\x8A\x9F\xA0\xFF", "\xE2\x82\xAC\xC2\x81\xC5\xA0\xC5\xB8\xC2\xA0\xC3\xBF"},
+        // Overlong, surrogate and cut-short sequences.
+        {"\xC0\xAF", "\xC3\x80\xC2\xAF"},
+        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},
+        {"\xE2\x82", "\xC3\xA2\xE2\x80\x9A"},
+    };
+    for (const auto& [bytes, text] : cases) {
+        EXPECT_EQ(DecodeConfigLine(bytes), text) << bytes;
     }
 }
 

@@ -102,6 +102,8 @@ TEST(MainWindowLabels, EveryCaptionAndMessageOfEveryLanguage) {
         {NothingToSave, "Nothing to save|rien à sauvegarder|Nichts zu laden|Niente a salva|Nada guardar"},
         {CannotWrite, "Cannot write %1: %2|Impossible d'écrire %1 : %2|%1 kann nicht geschrieben werden: "
                       "%2|Impossibile scrivere %1: %2|No se puede escribir %1: %2"},
+        {CannotRead, "Cannot read %1: %2|Impossible de lire %1 : %2|%1 kann nicht gelesen werden: %2|"
+                     "Impossibile leggere %1: %2|No se puede leer %1: %2"},
     };
     // 1072 when static and when dynamic, 1070 without and with the transparency set.
     const char* stateTexts[2][2] = {

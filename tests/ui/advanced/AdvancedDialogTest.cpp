@@ -7,6 +7,7 @@
 #include "ui/app/Globals.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTest>
@@ -18,8 +19,8 @@ namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
-constexpr int kRain = 1073, kConnectionDefault = 1095, kDirectXDefault = 1094, kReportBug = 1093,
-              kBanner = 1061;
+constexpr int kRain = 1073, kVertex = 1083, kAdsl = 1085, kLan = 1086, kConnectionDefault = 1095,
+              kDirectX81 = 1090, kDirectXDefault = 1094, kReportBug = 1093, kBanner = 1061;
 constexpr int kCheckedAtFirst[] = {
     1073, 1074, 1075, 1076, 1077, 1079, 1080, 1081, 1082, 1083, 1084, kConnectionDefault, kDirectXDefault};
 // Every preset, ADSL and DirectX 8.1 last, then every box off and back on but Rain and Vertex.
@@ -41,9 +42,9 @@ void WithDialog(CBinderDlg& window, const std::function<void(CAdvancedDlg&)>& st
     QCOMPARE(script.Pending(), std::size_t{0});
 }
 
-QByteArray StoreFile() {
-    return ReadFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                    u"/cssbinder-registry.ini"_s);
+QString StorePath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           u"/cssbinder-registry.ini"_s;
 }
 
 } // namespace
@@ -77,8 +78,9 @@ private slots:
         });
         QCOMPARE(window->m_bRain, 0);
         QCOMPARE(*g_configEntries.Find("mat_dxlevel"), "mat_dxlevel \"81\"");
-        QCOMPARE(StoreFile(), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n"
-                              "DefaultTTL=128\nGlobalMaxTcpWindowSize=101452\nTcpWindowSize=101452\n");
+        QCOMPARE(ReadFile(StorePath()),
+                 "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n"
+                 "DefaultTTL=128\nGlobalMaxTcpWindowSize=101452\nTcpWindowSize=101452\n");
         WithDialog(*window, [](CAdvancedDlg& dialog) {
             QVERIFY(!Button(dialog, kRain)->isChecked() && Button(dialog, kConnectionDefault)->isChecked() &&
                     Button(dialog, kDirectXDefault)->isChecked());
@@ -91,7 +93,25 @@ private slots:
         QCOMPARE(window->m_bRain, 1);
         QCOMPARE(window->m_editPreview->toPlainText(),
                  u"bind \"f\" \"say gg\"\nmat_reducefillrate \"1\"\n"_s);
-        QCOMPARE(StoreFile(), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n");
+        QCOMPARE(ReadFile(StorePath()), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n");
+    }
+
+    // A store that cannot be written (the disk full) keeps what it held, and the click that would have
+    // changed it says so with the file and the system's reason.
+    void aPresetTheStoreCannotKeepIsSaid() {
+        MainWindowFixture fixture;
+        const auto window = fixture.OpenWithGameFolder();
+        CAdvancedDlg dialog(window.get());
+        dialog.show();
+        Click(Button(dialog, kAdsl));
+        const QByteArray stored = ReadFile(StorePath());
+        const QString message =
+            u"Impossible d'écrire %1 : %2"_s.arg(QDir::toNativeSeparators(StorePath()), FileTooLarge());
+        for (const int button : {kLan, kConnectionDefault}) {
+            QCOMPARE(WithFileSizeLimit(16, [&] { return Press(Button(dialog, button), {QMessageBox::Ok}); }),
+                     QStringList{message});
+            QCOMPARE(ReadFile(StorePath()), stored);
+        }
     }
 
     // The banners of both windows open the maker's page, which they show as their tool-tip, with a hand

@@ -3,6 +3,7 @@
 #include "TestFiles.h"
 
 #include "core/lang/Language.h"
+#include "platform/Profile.h"
 #include "ui/advanced/AdvancedDialogTemplate.h"
 #include "ui/advanced/CAdvancedDlg.h"
 #include "ui/app/Globals.h"
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <clocale>
 #include <functional>
+#include <optional>
 #include <span>
 
 namespace cssbinder::test {
@@ -58,13 +60,16 @@ QStringList Save(CBinderDlg& window, const QString& target) {
     return script.DialogFolders() + script.Messages() + script.Unexpected();
 }
 
-// A step that records a pop-up menu's entries ("-" for a separator) and chooses the one at that place.
+// A step that records a pop-up menu's entries ("-" for a separator) and chooses the one at that place,
+// if there is one.
 std::function<void(QWidget&)> ChooseEntry(QStringList& entries, qsizetype entry) {
     return [&entries, entry](QWidget& popup) {
         for (const QAction* action : popup.actions()) {
             entries.append(action->isSeparator() ? u"-"_s : action->text());
         }
-        popup.actions().at(entry)->trigger();
+        if (entry < popup.actions().size()) {
+            popup.actions().at(entry)->trigger();
+        }
         popup.close();
     };
 }
@@ -87,6 +92,16 @@ private slots:
         MainWindowFixture fixture;
         const QDir steam(fixture.HomeFolder() + u"/.var/app/com.valvesoftware.Steam/.local/share/Steam"_s);
         const QString steamGame = steam.filePath(u"steamapps/common/Counter-Strike Source"_s);
+        // A profile that cannot be written is said instead: the answer could not be kept.
+        QVERIFY(QDir().mkpath(ProfilePath()));
+        {
+            ModalScript script;
+            script.AnswerMessage();
+            const auto window = fixture.Open();
+            QCOMPARE(script.Messages() + script.Unexpected(),
+                     QStringList{u"Cannot write %1: Filename refers to a directory"_s.arg(ProfilePath())});
+        }
+        QVERIFY(QDir().rmdir(ProfilePath()));
         for (const bool cancel : {true, false}) {
             ModalScript script;
             qsizetype windowsShown = 0;
@@ -116,7 +131,7 @@ private slots:
     }
 
     // Both windows as their templates lay them out, the pictures at their bitmap's size; the window's
-    // menu ends with the About entry and the game folder's.
+    // menu ends with the About entry, the game folder's and Open.
     void opensCentredAsItsTemplateLaysItOutWithTheAboutEntry() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
@@ -146,7 +161,7 @@ private slots:
         });
         OpenContextMenu(*window);
         QCOMPARE(entries, (QStringList{u"-"_s, u"&A propos de Tarvik..."_s, u"Dossier du jeu..."_s,
-                                       u"A propos de Tarvik"_s}));
+                                       u"Ouvrir..."_s, u"A propos de Tarvik"_s}));
         QVERIFY(script.Unexpected().isEmpty());
     }
 
@@ -175,7 +190,7 @@ private slots:
         script.AnswerMessage();
         script.ChooseFile(again);
         OpenContextMenu(*window);
-        QCOMPARE(entries.constLast(), u"Spielordner..."_s);
+        QCOMPARE(entries.sliced(2), (QStringList{u"Spielordner..."_s, u"Öffnen..."_s}));
         QCOMPARE(script.Messages() + script.DialogFolders() + script.Unexpected(),
                  (QStringList{u"Select the location of your \"counter-strike source\" folder"_s,
                               u"%1 ne contient pas le dossier cstrike du jeu. Choisissez le dossier "
@@ -256,8 +271,7 @@ private slots:
     // The box's text, rendered or typed, replaces the file in the game's config folder, in UTF-8 with
     // CR LF line ends; a cancelled dialog writes nothing. The hand-written file replaced is kept as
     // autoexec.cfg.bak, and saving again in the same run replaces only what this run wrote, so that
-    // backup survives. A backup that cannot be written (a folder of its name) leaves the file and says why.
-    // The dialog never opens where the program was started.
+    // backup survives. The dialog never opens where the program was started.
     void saveWritesTheBoxAndKeepsTheHandWrittenFile() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
@@ -278,18 +292,98 @@ private slots:
         QCOMPARE(g_configEntries.GetCount(), 1u);
         QCOMPARE(ReadFile(backup), "// mine\r\n");
 
-        QVERIFY(WriteFile(target, "// mine again\r\n") && QFile::remove(backup) && QDir().mkdir(backup));
-        const QStringList shown = Save(*window, target);
-        QCOMPARE(ReadFile(target), "// mine again\r\n");
-        const QString prefix = u"Impossible d'écrire %1 : "_s.arg(QDir::toNativeSeparators(backup));
-        QVERIFY2(shown.size() == 2 && shown.constLast().startsWith(prefix) && shown.constLast() != prefix,
-                 qPrintable(shown.join(u" | "_s)));
-
-        // Without the config folder the dialog opens in the game folder; without that, at home.
+        // Without the config folder the dialogs open in the game folder; without that, at home.
         QVERIFY(QDir(fixture.ConfigFolder()).removeRecursively());
         QCOMPARE(Save(*window, QString()), QStringList{fixture.GameFolder()});
         QVERIFY(QDir(fixture.GameFolder()).removeRecursively());
         QCOMPARE(Save(*window, QString()), QStringList{fixture.HomeFolder()});
+        QVERIFY(QDir().mkpath(fixture.ConfigFolder()));
+
+        // On a full disk (a real tiny file system where one can be mounted, and a file size limit), the
+        // hand-written file and its backup keep their bytes and the message gives the system's reason.
+        const QByteArray mine = QByteArray("// mine\r\n").repeated(444) + "bind";
+        for (const bool tiny : {false, true}) {
+            std::optional<TinyFileSystem> disk;
+            if (tiny && !disk.emplace(fixture.ConfigFolder()).Refusal().isEmpty()) {
+                QSKIP(qPrintable(disk->Refusal()));
+            }
+            QVERIFY(WriteFile(target, mine) && WriteFile(backup, "// mine\r\n"));
+            WriteFile(fixture.ConfigFolder() + u"/filler"_s,
+                      QByteArray(16384, 'f')); // what a tiny disk has left
+            const QStringList shown =
+                tiny ? Save(*window, target) : WithFileSizeLimit(1024, [&] { return Save(*window, target); });
+            QCOMPARE(ReadFile(target), mine);
+            QCOMPARE(ReadFile(backup), "// mine\r\n");
+            const QString reason = tiny ? u"No space left on device"_s : FileTooLarge();
+            QCOMPARE(shown,
+                     (QStringList{fixture.ConfigFolder(), u"Impossible d'écrire %1 : %2"_s.arg(
+                                                              QDir::toNativeSeparators(backup), reason)}));
+        }
+    }
+
+    // Open... shows the config folder; the chosen file replaces the document and is what quitting
+    // compares with. A bind on a key it binds asks first, the LAN preset replaces its rate where it
+    // stands, and Save offers the opened file and keeps every other line in place. Ctrl+O asks about
+    // unsaved changes first, and a file over 1 MB is refused, named.
+    void openedConfigGoesOnInPlace() {
+        MainWindowFixture fixture;
+        const auto window = fixture.OpenWithGameFolder();
+        const QString mine = QDir(fixture.ConfigFolder()).filePath(u"mine.cfg"_s);
+        const QByteArray handWritten =
+            "// my binds\r\nexec userconfig.cfg\r\nalias +jt \"+jump; duck\"\r\n\r\n"
+            "bind \"a\" \"+moveleft\"\r\nbind mouse4 +jt\r\nrate 10000 // mine\r\n\r\n"
+            "// my binds\r\n";
+        QVERIFY(WriteFile(mine, handWritten));
+        QStringList entries;
+        {
+            ModalScript script;
+            script.Then(ChooseEntry(entries, 3));
+            script.ChooseFile(mine);
+            OpenContextMenu(*window);
+            QCOMPARE(script.DialogFolders() + script.Unexpected(), QStringList{fixture.ConfigFolder()});
+        }
+        QCOMPARE(Committed(*window), QString::fromUtf8(handWritten).remove(u'\r'));
+        QCOMPARE(Answer([&] { QTest::keyClick(window->m_editPreview, Qt::Key_Escape); }), QStringList());
+        window->show();
+
+        window->m_editSay->setText(u"gg"_s);
+        Pick(window->m_cbLetters, 1);
+        QCOMPARE(Press(window->m_btnAddSay, {QMessageBox::Ok}),
+                 QStringList{u"Key already associated. Redefine it ?"_s});
+        CAdvancedDlg advanced(window.get());
+        advanced.show();
+        Click(Button(advanced, 1086));
+        advanced.close();
+        {
+            // Accepted as it opens: the save dialog offers the opened file.
+            ModalScript script;
+            script.Then([](QWidget& dialog) { QMetaObject::invokeMethod(&dialog, "accept"); });
+            Click(window->m_btnSave);
+            QCOMPARE(script.Unexpected(), QStringList());
+        }
+        QCOMPARE(ReadFile(mine + u".bak"_s), handWritten);
+        QCOMPARE(ReadFile(mine),
+                 "// my binds\r\nexec userconfig.cfg\r\nalias +jt \"+jump; duck\"\r\n\r\n"
+                 "bind \"a\" \"say gg\"\r\nbind mouse4 +jt\r\nrate \"25000\"\r\n\r\n// my binds\r\n"
+                 "cl_rate \"25000\"\r\ncl_cmdrate \"150\"\r\ncl_cmdbackup \"5\"\r\n"
+                 "cl_updaterate \"150\"\r\ncl_smooth \"0\"\r\ncl_smoothtime \"0.1\"\r\n"
+                 "cl_interp \"0.05\"\r\ncl_interpolate \"1\"\r\ncl_lagcomp_errorcheck \"1\"\r\n");
+
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->m_editPreview->appendPlainText(u"typed"_s);
+        const QString large = QDir(fixture.ConfigFolder()).filePath(u"large.cfg"_s);
+        QVERIFY(WriteFile(large, QByteArray((1 << 20) + 1, ' ')));
+        ModalScript script;
+        script.AnswerMessage();
+        script.ChooseFile(large);
+        script.AnswerMessage();
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(script.Messages() + script.Unexpected(),
+                 (QStringList{
+                     u"Vos modifications ne sont pas sauvegardées. Ouvrir un autre fichier quand même ?"_s,
+                     u"Impossible de lire %1 : larger than 1 MB"_s.arg(QDir::toNativeSeparators(large))}));
+        QVERIFY(window->m_editPreview->toPlainText().endsWith(u"typed"_s));
     }
 };
 

@@ -36,7 +36,10 @@ std::unique_ptr<CBinderDlg> MainWindowFixture::Open() const {
 }
 
 std::unique_ptr<CBinderDlg> MainWindowFixture::OpenWithGameFolder() const {
-    WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"), GameFolder());
+    QTest::qVerify(
+        WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"), GameFolder())
+            .isEmpty(),
+        "WriteProfileString", "the profile", __FILE__, __LINE__);
     return Open();
 }
 
