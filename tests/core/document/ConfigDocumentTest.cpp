@@ -91,7 +91,7 @@ TEST(OpenedConfig, KeepsEveryLineAndKeysBindsAndPresetVariablesByName) {
         self("bind w"),
         {"rate", "RATE 25000 // mine"},
         {"cl_cmdrate", "cl_cmdrate \"66\""},
-        self("mat_dxlevel"),
+        self("mat_dxlevel // shows the level"),
         self("mat_monitorgamma \"2.2\""),
         self(""),
         self("// mine"),
