@@ -120,7 +120,8 @@ void ConnectionPreset(benchmark::State& state) {
 BENCHMARK(ConnectionPreset)->Unit(benchmark::kMicrosecond);
 
 void OpenGammaDialog(benchmark::State& state) {
-    TimeOpening(state, [] { return std::make_unique<CGammaDlg>(French); });
+    CBinderDlg window;
+    TimeOpening(state, [&window] { return std::make_unique<CGammaDlg>(French, &window); });
 }
 BENCHMARK(OpenGammaDialog)->Unit(benchmark::kMillisecond);
 

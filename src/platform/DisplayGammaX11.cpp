@@ -3,6 +3,7 @@
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -42,16 +43,68 @@ struct Crtc {
     int gammaSize;
 };
 
-std::vector<std::string> OutputNames(Display* display, XRRScreenResources* resources) {
-    std::vector<std::string> names;
+bool HasOutputProperty(Display* display, RROutput output, Atom property) {
+    int count = 0;
+    Atom* properties = XRRListOutputProperties(display, output, &count);
+    const bool found = std::find(properties, properties + count, property) != properties + count;
+    if (properties != nullptr) {
+        XFree(properties);
+    }
+    return found;
+}
+
+// The names and marks of the screen's outputs and the gamma size of each CRTC; the CRTCs that have a
+// ramp are added to crtcs.
+XServerFacts GatherFacts(Display* display, XRRScreenResources* resources, std::vector<Crtc>& crtcs) {
+    XServerFacts facts;
+    int opcode = 0;
+    int eventBase = 0;
+    int errorBase = 0;
+    facts.xwaylandExtension = XQueryExtension(display, "XWAYLAND", &opcode, &eventBase, &errorBase) != 0;
+    // An atom nobody interned cannot be the name of a property.
+    const Atom emulation = XInternAtom(display, "RANDR Emulation", True);
     for (int i = 0; i < resources->noutput; ++i) {
         XRROutputInfo* output = XRRGetOutputInfo(display, resources, resources->outputs[i]);
         if (output != nullptr) {
-            names.emplace_back(output->name, static_cast<std::size_t>(output->nameLen));
+            facts.outputNames.emplace_back(output->name, static_cast<std::size_t>(output->nameLen));
             XRRFreeOutputInfo(output);
         }
+        facts.randrEmulation =
+            facts.randrEmulation ||
+            (emulation != None && HasOutputProperty(display, resources->outputs[i], emulation));
     }
-    return names;
+    for (int i = 0; i < resources->ncrtc; ++i) {
+        facts.gammaSizes.push_back(XRRGetCrtcGammaSize(display, resources->crtcs[i]));
+        // A CRTC without a ramp is left alone: a ramp is never resampled to fit.
+        if (facts.gammaSizes.back() > 0) {
+            crtcs.push_back({resources->crtcs[i], facts.gammaSizes.back()});
+        }
+    }
+    return facts;
+}
+
+// Every CRTC of the screen that has a gamma ramp, in the server's order, and what the server tells of
+// its outputs.
+GammaAccess FindCrtcsOf(Display* display, std::vector<Crtc>& crtcs, XServerFacts& facts) {
+    int eventBase = 0;
+    int errorBase = 0;
+    int major = 0;
+    int minor = 0;
+    if (display == nullptr || !XRRQueryExtension(display, &eventBase, &errorBase) ||
+        !XRRQueryVersion(display, &major, &minor) || (major == 1 && minor < 2)) {
+        return GammaAccess::NotChangeable;
+    }
+    ErrorTrap trap(display);
+    XRRScreenResources* resources = XRRGetScreenResourcesCurrent(display, DefaultRootWindow(display));
+    if (resources == nullptr) {
+        return GammaAccess::Unreadable;
+    }
+    facts = GatherFacts(display, resources, crtcs);
+    XRRFreeScreenResources(resources);
+    if (trap.Failed()) {
+        return GammaAccess::Unreadable;
+    }
+    return AccessOfXServer(facts);
 }
 
 class X11DisplayGamma final : public DisplayGamma {
@@ -127,35 +180,9 @@ public:
     }
 
 private:
-    // Every CRTC of the screen that has a gamma ramp, in the server's order.
     GammaAccess FindCrtcs(std::vector<Crtc>& crtcs) {
-        int eventBase = 0;
-        int errorBase = 0;
-        int major = 0;
-        int minor = 0;
-        if (m_display == nullptr || !XRRQueryExtension(m_display, &eventBase, &errorBase) ||
-            !XRRQueryVersion(m_display, &major, &minor) || (major == 1 && minor < 2)) {
-            return GammaAccess::NotChangeable;
-        }
-        ErrorTrap trap(m_display);
-        XRRScreenResources* resources = XRRGetScreenResourcesCurrent(m_display, DefaultRootWindow(m_display));
-        if (resources == nullptr) {
-            return GammaAccess::Unreadable;
-        }
-        const std::vector<std::string> names = OutputNames(m_display, resources);
-        std::vector<int> sizes;
-        for (int i = 0; i < resources->ncrtc; ++i) {
-            sizes.push_back(XRRGetCrtcGammaSize(m_display, resources->crtcs[i]));
-            // A CRTC without a ramp is left alone: a ramp is never resampled to fit.
-            if (sizes.back() > 0) {
-                crtcs.push_back({resources->crtcs[i], sizes.back()});
-            }
-        }
-        XRRFreeScreenResources(resources);
-        if (trap.Failed()) {
-            return GammaAccess::Unreadable;
-        }
-        return AccessOfOutputs(names, sizes);
+        XServerFacts facts;
+        return FindCrtcsOf(m_display, crtcs, facts);
     }
 
     Display* m_display;
@@ -163,6 +190,17 @@ private:
 };
 
 } // namespace
+
+XServerFacts ReadXServerFacts() {
+    XServerFacts facts;
+    Display* display = XOpenDisplay(nullptr);
+    if (display != nullptr) {
+        std::vector<Crtc> crtcs;
+        FindCrtcsOf(display, crtcs, facts);
+        XCloseDisplay(display);
+    }
+    return facts;
+}
 
 std::unique_ptr<DisplayGamma> OpenX11DisplayGamma() {
     return std::make_unique<X11DisplayGamma>();

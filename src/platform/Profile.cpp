@@ -1,10 +1,13 @@
 #include "platform/Profile.h"
 
 #include "platform/SafeFile.h"
+#include "platform/files/RegularFiles.h"
 
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include <optional>
 
 namespace cssbinder {
 namespace {
@@ -64,11 +67,21 @@ void AppendValue(QByteArray& out, const QString& value) {
     out += quoted ? '"' + text + '"' : text;
 }
 
+// QSettings reads the profile whole and waits on it: a pipe or a device in its place would hang or
+// exhaust the tool, so it is only handed a regular file of a settings file's size (or none).
+bool ProfileIsReadable() {
+    const FileRead profile = ReadRegularFile(ProfilePath().toStdString(), kSettingsFileCap);
+    return profile || profile.missing;
+}
+
 // The whole profile with the value set, in the INI form QSettings reads: a value QSettings reads as
 // a list of texts is written back as one.
 QByteArray RenderedProfile(const QString& changedKey, const QString& changedValue) {
-    const QSettings profile(ProfilePath(), QSettings::IniFormat);
-    QStringList keys = profile.allKeys();
+    std::optional<QSettings> profile;
+    if (ProfileIsReadable()) {
+        profile.emplace(ProfilePath(), QSettings::IniFormat);
+    }
+    QStringList keys = profile ? profile->allKeys() : QStringList();
     if (!keys.contains(changedKey)) {
         keys.append(changedKey);
     }
@@ -92,7 +105,7 @@ QByteArray RenderedProfile(const QString& changedKey, const QString& changedValu
             AppendKey(out, QStringView(key).mid(slash + 1));
             out += '=';
             const QStringList items =
-                key == changedKey ? QStringList{changedValue} : profile.value(key).toStringList();
+                key == changedKey ? QStringList{changedValue} : profile->value(key).toStringList();
             for (qsizetype i = 0; i < items.size(); ++i) {
                 out += i == 0 ? "" : ", ";
                 AppendValue(out, items[i]);
@@ -111,6 +124,9 @@ QString ProfilePath() {
 }
 
 QString GetProfileString(const QString& section, const QString& key, const QString& defaultValue) {
+    if (!ProfileIsReadable()) {
+        return defaultValue;
+    }
     const QSettings profile(ProfilePath(), QSettings::IniFormat);
     return profile.value(ProfileKey(section, key), defaultValue).toString();
 }

@@ -77,6 +77,10 @@ private slots:
         QCOMPARE(WithFileSizeLimit(profile.size(), [&] { return WriteProfileInt(section, u"longer"_s, 1); }),
                  FileTooLarge());
         QCOMPARE(ReadFile(ProfilePath()), profile);
+        // A pipe in the profile's place is no profile: reading it would wait for good.
+        QVERIFY(QFile::remove(ProfilePath()) &&
+                ::mkfifo(QFile::encodeName(ProfilePath()).constData(), 0600) == 0);
+        QCOMPARE(GetProfileString(section, name, u"none"_s), u"none"_s);
     }
 
     // A kit that fails silently is named by its exit code; a kit still running at the time limit is

@@ -10,10 +10,12 @@ bool WindowSystemAllowsGamma(std::string_view platformName) {
     return std::find(kAllowing.begin(), kAllowing.end(), platformName) != kAllowing.end();
 }
 
-GammaAccess AccessOfOutputs(const std::vector<std::string>& outputNames, const std::vector<int>& gammaSizes) {
-    const bool xwayland = std::any_of(outputNames.begin(), outputNames.end(),
-                                      [](const std::string& name) { return name.starts_with("XWAYLAND"); });
-    const bool anyRamp = std::any_of(gammaSizes.begin(), gammaSizes.end(), [](int size) { return size > 0; });
+GammaAccess AccessOfXServer(const XServerFacts& facts) {
+    const bool xwayland = facts.randrEmulation || facts.xwaylandExtension ||
+                          std::ranges::any_of(facts.outputNames, [](const std::string& name) {
+                              return name.starts_with("XWAYLAND");
+                          });
+    const bool anyRamp = std::ranges::any_of(facts.gammaSizes, [](int size) { return size > 0; });
     return xwayland || !anyRamp ? GammaAccess::NotChangeable : GammaAccess::Changeable;
 }
 

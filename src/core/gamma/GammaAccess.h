@@ -17,8 +17,17 @@ enum class GammaAccess {
 // do; a native Wayland session and the others do not.
 bool WindowSystemAllowsGamma(std::string_view platformName);
 
-// What an X server's outputs and CRTC gamma sizes allow. XWayland takes and stores a ramp but never
-// shows it (its outputs are named XWAYLAND0, XWAYLAND1...); a CRTC of size 0 has no ramp.
-GammaAccess AccessOfOutputs(const std::vector<std::string>& outputNames, const std::vector<int>& gammaSizes);
+// What an X server tells of its outputs, gathered before any ramp is touched.
+struct XServerFacts {
+    std::vector<std::string> outputNames;
+    std::vector<int> gammaSizes; // of every CRTC; 0 where a CRTC has no ramp
+    bool randrEmulation = false; // an output carries the "RANDR Emulation" property
+    bool xwaylandExtension = false;
+};
+
+// XWayland takes and stores a ramp but never shows it. Older releases name its outputs XWAYLAND0,
+// XWAYLAND1...; newer ones take the compositor's names (eDP-1) but mark their outputs with the
+// "RANDR Emulation" property, and the newest offer the XWAYLAND extension. A CRTC of size 0 has no ramp.
+GammaAccess AccessOfXServer(const XServerFacts& facts);
 
 } // namespace cssbinder

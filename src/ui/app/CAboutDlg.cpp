@@ -1,8 +1,6 @@
 #include "ui/app/CAboutDlg.h"
 
 #include "ui/app/Credits.h"
-#include "ui/app/DialogFont.h"
-#include "ui/app/DialogTemplate.h"
 
 #include <QPushButton>
 
@@ -23,12 +21,10 @@ constexpr auto kAboutControls = std::to_array<ControlTemplate>({
 
 } // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("A propos de Tarvik"));
-    setFont(DialogFont());
-    BuildDialogControls(*this, kAboutControls);
-    setFixedSize(DialogUnitsToPixelsX(kAboutWidth), DialogUnitsToPixelsY(kAboutHeight));
+CAboutDlg::CAboutDlg(QWidget* parent)
+    : CDialog(parent, QStringLiteral("A propos de Tarvik"), kAboutControls, kAboutWidth, kAboutHeight) {}
 
+void CAboutDlg::OnInitDialog() {
     auto* ok = findChild<QPushButton*>(QStringLiteral("1"), Qt::FindDirectChildrenOnly);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -1,14 +1,17 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/app/CDialog.h"
 
 namespace cssbinder {
 
 // The About box: the program's credits and an OK button.
-class CAboutDlg : public QDialog {
+class CAboutDlg : public CDialog {
     Q_OBJECT
 public:
     explicit CAboutDlg(QWidget* parent);
+
+protected:
+    void OnInitDialog() override;
 };
 
 } // namespace cssbinder

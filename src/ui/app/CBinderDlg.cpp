@@ -177,6 +177,8 @@ void CBinderDlg::OnInitDialog() {
         if (const QString refusal = ProfileWriteRefusal(); !refusal.isEmpty()) {
             ShowMessage(nullptr, CannotWriteText(ProfilePath(), refusal, English));
         } else {
+            // The main window is not shown yet, so the question and the browser stand alone: over the
+            // hidden window they would open where it was built, not in the middle of the screen.
             ShowMessage(nullptr, QString::fromUtf8(kGameFolderQuestion));
             // Where Steam installed the game, the user only has to confirm. The window opens in French.
             AskForGameFolder(nullptr, SteamGameFolder(), French);
@@ -210,8 +212,7 @@ void CBinderDlg::OnInitDialog() {
          {static_cast<QWidget*>(m_editSay), static_cast<QWidget*>(m_editGamma), m_editPreview->viewport()}) {
         field->setCursor(Qt::ArrowCursor);
     }
-    // The window opens in the middle of its screen.
-    move(screen()->availableGeometry().center() - rect().center());
+    CentreOnScreen();
 }
 
 void CBinderDlg::AskForGameFolder(QWidget* parent, const QString& startFolder, int language) {

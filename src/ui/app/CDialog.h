@@ -10,8 +10,9 @@
 namespace cssbinder {
 
 // The tool's dialogs: a fixed-size window with a title, a close box and the dialog font, whose controls
-// come from its template. Each runs its start-up, OnInitDialog, the first time it is shown and before
-// it becomes visible, so that no one sees its controls before they are filled.
+// come from its template. The first time it is shown, before it becomes visible, it scales its dialog
+// units down if it would not fit its screen, then runs its start-up, OnInitDialog, so that no one sees
+// its controls before they are filled.
 class CDialog : public QDialog {
     Q_OBJECT
 public:
@@ -23,8 +24,18 @@ public:
 
 protected:
     virtual void OnInitDialog() = 0;
+    // Places the window, frame included, in the middle of the free room of its screen.
+    void CentreOnScreen();
 
 private:
+    void FitScreen();
+    QScreen* TargetScreen() const;
+    QMargins FrameMargins() const;
+
+    std::span<const ControlTemplate> m_controls;
+    QList<QWidget*> m_widgets;
+    int m_nWidth;
+    int m_nHeight;
     bool m_bInitialized = false;
 };
 

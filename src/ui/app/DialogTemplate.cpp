@@ -2,8 +2,11 @@
 
 #include "ui/app/CaptionButton.h"
 #include "ui/app/ClickablePicture.h"
+#include "ui/app/DialogFont.h"
 #include "ui/app/GroupFrame.h"
 #include "ui/app/PictureControl.h"
+#include "ui/app/RadioGroup.h"
+#include "ui/app/ScaledStyle.h"
 #include "ui/crosshair/CCrosshairPreview.h"
 #include "ui/gamma/CGammaSliderCtrl.h"
 #include "ui/res/Pictures.h"
@@ -20,6 +23,8 @@
 
 namespace cssbinder {
 namespace {
+
+constexpr int kClosedListHeight = 15;
 
 QWidget* CreatePicture(const ControlTemplate& control, QWidget& dialog, bool clickable) {
     const QImage bitmap = Bitmap(control.bitmap);
@@ -38,7 +43,7 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget& dialog) {
     switch (control.kind) {
     case ControlKind::RadioGroupStart:
     case ControlKind::Radio:
-        return new QRadioButton(caption, &dialog);
+        return new GroupRadioButton(caption, &dialog);
     case ControlKind::CheckBox:
         return new QCheckBox(caption, &dialog);
     case ControlKind::PushButton:
@@ -69,6 +74,8 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget& dialog) {
     case ControlKind::MultiLineEdit: {
         auto* edit = new QPlainTextEdit(&dialog);
         edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        // Tab moves on to the next control: a tab character in a config line is no use to the game.
+        edit->setTabChangesFocus(true);
         return edit;
     }
     case ControlKind::DropDownList:
@@ -79,6 +86,11 @@ QWidget* CreateControl(const ControlTemplate& control, QWidget& dialog) {
         return new CCrosshairPreview(&dialog);
     case ControlKind::ClickablePicture:
         return CreatePicture(control, dialog, true);
+    case ControlKind::PictureButton: {
+        QWidget* picture = CreatePicture(control, dialog, true);
+        picture->setFocusPolicy(Qt::TabFocus);
+        return picture;
+    }
     case ControlKind::GammaTrackbar:
         return new CGammaSliderCtrl(&dialog);
     }
@@ -102,18 +114,24 @@ private:
     int m_checkBox = 0;
 };
 
-QRect ControlGeometry(const ControlTemplate& control, const QWidget& widget, BoxHeights& boxHeights) {
-    QRect geometry = DialogUnitsToPixels(control.x, control.y, control.width, control.height);
+QRect ControlGeometry(const ControlTemplate& control, const QWidget& widget, BoxHeights& boxHeights,
+                      double scale) {
+    QRect geometry = DialogUnitsToPixels(control.x, control.y, control.width, control.height, scale);
     switch (control.kind) {
     case ControlKind::Picture:
     case ControlKind::ClickablePicture:
+    case ControlKind::PictureButton:
     case ControlKind::CrosshairPreview:
         // A picture control takes the size of its bitmap.
         geometry.setSize(widget.sizeHint());
         break;
     case ControlKind::DropDownList:
-        // The template's height is that of the dropped list; the closed list keeps its natural height.
+        // The template's height is that of the dropped list; the closed list keeps its natural height,
+        // scaled down with its window no more than the 16 units between the lists stacked in a group.
         geometry.setHeight(widget.sizeHint().height());
+        if (scale < 1.0) {
+            geometry.setHeight(std::min(geometry.height(), DialogUnitsToPixelsY(kClosedListHeight, scale)));
+        }
         break;
     case ControlKind::RadioGroupStart:
     case ControlKind::Radio:
@@ -141,14 +159,16 @@ void SetCaption(QWidget& control, const QString& caption) {
     }
 }
 
-void BuildDialogControls(QWidget& dialog, std::span<const ControlTemplate> controls) {
+QList<QWidget*> BuildDialogControls(QWidget& dialog, std::span<const ControlTemplate> controls) {
+    QList<QWidget*> widgets;
     QButtonGroup* radioGroup = nullptr;
     QList<QGroupBox*> frames;
     BoxHeights boxHeights;
     for (const ControlTemplate& control : controls) {
         QWidget* widget = CreateControl(control, dialog);
+        widgets.append(widget);
         widget->setObjectName(QString::number(control.id));
-        widget->setGeometry(ControlGeometry(control, *widget, boxHeights));
+        widget->setGeometry(ControlGeometry(control, *widget, boxHeights, 1.0));
         widget->setVisible(control.kind != ControlKind::HiddenPushButton);
 
         if (control.kind == ControlKind::RadioGroupStart) {
@@ -168,6 +188,28 @@ void BuildDialogControls(QWidget& dialog, std::span<const ControlTemplate> contr
     for (QGroupBox* frame : frames) {
         frame->setAttribute(Qt::WA_TransparentForMouseEvents);
         frame->lower();
+    }
+    return widgets;
+}
+
+void LayOutDialogControls(QWidget& dialog, std::span<const ControlTemplate> controls,
+                          const QList<QWidget*>& widgets, double scale) {
+    Q_ASSERT(static_cast<qsizetype>(controls.size()) == widgets.size());
+    // A style is not inherited: every control, and every part of one, takes the scaled style itself.
+    auto* style = new ScaledStyle(scale);
+    style->setParent(&dialog);
+    dialog.setStyle(style);
+    for (QWidget* child : dialog.findChildren<QWidget*>()) {
+        child->setStyle(style);
+    }
+    dialog.setFont(DialogFont(scale));
+    BoxHeights boxHeights;
+    for (qsizetype index = 0; index < widgets.size(); ++index) {
+        if (auto* picture = qobject_cast<PictureControl*>(widgets[index])) {
+            picture->SetScale(scale);
+        }
+        widgets[index]->setGeometry(
+            ControlGeometry(controls[static_cast<std::size_t>(index)], *widgets[index], boxHeights, scale));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QFocusEvent>
 
 namespace cssbinder {
 
@@ -16,6 +17,16 @@ void SetRadioIndex(QButtonGroup& group, int index) {
         button->setChecked(group.id(button) == index);
     }
     group.setExclusive(true);
+}
+
+void GroupRadioButton::focusInEvent(QFocusEvent* event) {
+    QAbstractButton* checked = group() != nullptr ? group()->checkedButton() : nullptr;
+    const bool tabbed = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    if (tabbed && checked != nullptr && checked != this) {
+        checked->setFocus(event->reason());
+        return;
+    }
+    QRadioButton::focusInEvent(event);
 }
 
 } // namespace cssbinder

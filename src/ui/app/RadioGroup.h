@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRadioButton>
+
 class QButtonGroup;
 
 namespace cssbinder {
@@ -8,5 +10,16 @@ namespace cssbinder {
 int RadioIndex(const QButtonGroup& group);
 // Checks the button of that index; -1 (or any index outside the group) clears every button.
 void SetRadioIndex(QButtonGroup& group, int index);
+
+// A radio button of a group, which is one stop for Tab: Tab and Shift+Tab land on its checked button,
+// where the arrows move the check from.
+class GroupRadioButton : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+};
 
 } // namespace cssbinder

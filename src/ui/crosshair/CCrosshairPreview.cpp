@@ -16,9 +16,7 @@ QRect ToQRect(const PixelRect& rect) {
 
 } // namespace
 
-CCrosshairPreview::CCrosshairPreview(QWidget* parent) : PictureControl(Bitmap(kSurfaceBitmap), parent) {
-    setFixedSize(sizeHint());
-}
+CCrosshairPreview::CCrosshairPreview(QWidget* parent) : PictureControl(Bitmap(kSurfaceBitmap), parent) {}
 
 void CCrosshairPreview::DrawCrosshairPreview(const CrosshairState& crosshair) {
     m_nArmLength = crosshair.m_nArmLength;
@@ -30,8 +28,12 @@ void CCrosshairPreview::DrawCrosshairPreview(const CrosshairState& crosshair) {
 void CCrosshairPreview::paintEvent(QPaintEvent* event) {
     PictureControl::paintEvent(event);
     QPainter painter(this);
+    // The arms are measured in the surface's pixels, scaled with it.
+    if (Scale() != 1.0) {
+        painter.scale(Scale(), Scale());
+    }
 
-    const PixelPoint centre = PreviewCentre({0, 0, width(), height()});
+    const PixelPoint centre = PreviewCentre({0, 0, Image().width(), Image().height()});
     const ArmRects arms =
         ComputeArmRects(centre.x, centre.y, m_nArmLength, m_nGap, ArmThickness(m_nArmLength));
     // Transparency is already blended into the draw colour, so the arms are always opaque.

@@ -15,7 +15,8 @@ void CBinderDlg::OnSetGamma() {
 }
 
 void CBinderDlg::OnGammaPreview() {
-    CGammaDlg dialog(m_nLanguage);
+    // Over the main window, on its screen, fitted to it like the main window.
+    CGammaDlg dialog(m_nLanguage, this);
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }

@@ -19,8 +19,9 @@ class PictureControl;
 class CGammaDlg : public CDialog {
     Q_OBJECT
 public:
-    // The language is that of the main window, for the note shown where the screen cannot change.
-    explicit CGammaDlg(int language, QWidget* parent = nullptr);
+    // The language is that of the main window, for the note shown where the screen cannot change. The
+    // dialog opens over its parent: a compositor places a window without one wherever it likes.
+    CGammaDlg(int language, QWidget* parent);
     ~CGammaDlg() override;
 
     void accept() override;

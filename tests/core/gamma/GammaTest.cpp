@@ -113,17 +113,20 @@ TEST(GammaAccess, OnlyX11AndWindowsScreensWithARampCanChange) {
         EXPECT_EQ(WindowSystemAllowsGamma(platform), allows) << platform;
     }
 
-    // The outputs' names and ramp sizes, whether the ramp can change.
-    const std::tuple<std::vector<std::string>, std::vector<int>, bool> cases[] = {
-        {{"DP-1", "HDMI-1"}, {1024, 4096}, true},
-        {{"screen"}, {256}, true},
-        {{"DP-1"}, {0, 256}, true},
-        {{"XWAYLAND0"}, {256}, false},
-        {{"DP-1", "XWAYLAND1"}, {256, 256}, false},
-        {{"screen"}, {0}, false},
-        {{}, {}, false}};
-    for (const auto& [outputs, sizes, changeable] : cases) {
-        EXPECT_EQ(AccessOfOutputs(outputs, sizes) == GammaAccess::Changeable, changeable) << outputs.size();
+    // X servers, and whether their ramp can change. Newer XWayland names its outputs after the
+    // compositor's and is known by a property or an extension.
+    const std::pair<XServerFacts, bool> cases[] = {{{{"DP-1", "HDMI-1"}, {1024, 4096}}, true},
+                                                   {{{"screen"}, {256}}, true},
+                                                   {{{"DP-1"}, {0, 256}}, true},
+                                                   {{{"XWAYLAND0"}, {256}}, false},
+                                                   {{{"DP-1", "XWAYLAND1"}, {256, 256}}, false},
+                                                   {{{"HEADLESS-1"}, {256}, true}, false},
+                                                   {{{"eDP-1"}, {1024}, false, true}, false},
+                                                   {{{"screen"}, {0}}, false},
+                                                   {{}, false}};
+    for (const auto& [facts, changeable] : cases) {
+        EXPECT_EQ(AccessOfXServer(facts) == GammaAccess::Changeable, changeable)
+            << facts.outputNames.size() << facts.randrEmulation << facts.xwaylandExtension;
     }
 }
 

@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "MemoryDisplay.h"
 #include "ModalScript.h"
 #include "TestFiles.h"
 
@@ -6,8 +7,10 @@
 #include "platform/Profile.h"
 #include "ui/advanced/AdvancedDialogTemplate.h"
 #include "ui/advanced/CAdvancedDlg.h"
+#include "ui/app/CAboutDlg.h"
 #include "ui/app/Globals.h"
 #include "ui/app/MainDialogTemplate.h"
+#include "ui/gamma/CGammaDlg.h"
 
 #include <QContextMenuEvent>
 #include <QDir>
@@ -30,16 +33,16 @@ using namespace Qt::StringLiterals;
 
 constexpr int kExit = 1, kRed = 1059;
 
-// Every control of the template at its place inside the window, hidden buttons hidden, and no two
-// controls on top of each other (frames aside).
-void VerifyTemplateInPlace(const QWidget& window, std::span<const ControlTemplate> controls) {
+// Every control of the template at its place inside the window (where the units are not scaled down),
+// hidden buttons hidden, and no two controls on top of each other (frames aside).
+void VerifyTemplateInPlace(const QWidget& window, std::span<const ControlTemplate> controls, bool unscaled) {
     QList<const QWidget*> shown;
     for (const ControlTemplate& control : controls) {
         const QWidget* widget = ControlOf<QWidget>(window, control.id);
         const QString name = QString::number(control.id);
         QVERIFY2(widget != nullptr && window.rect().contains(widget->geometry()), qPrintable(name));
         QCOMPARE(widget->isVisible(), control.kind != ControlKind::HiddenPushButton);
-        QCOMPARE(widget->x(), control.x * 6 / 4);
+        QVERIFY(!unscaled || widget->x() == control.x * 6 / 4);
         if (widget->isVisible() && control.kind != ControlKind::GroupBox) {
             for (const QWidget* other : shown) {
                 QVERIFY2(!widget->geometry().intersects(other->geometry()),
@@ -130,28 +133,24 @@ private slots:
         }
     }
 
-    // Both windows as their templates lay them out, the pictures at their bitmap's size; the window's
-    // menu ends with the About entry, the game folder's and Open.
+    // The window at its template's size, the pictures at their bitmap's size (every window's layout
+    // is checked on every screen below); the window's menu ends with the About entry, the game folder's
+    // and Open.
     void opensCentredAsItsTemplateLaysItOutWithTheAboutEntry() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
-        VerifyTemplateInPlace(*window, MainDialogControls());
         QCOMPARE(ControlOf<QWidget>(*window, 1061)->size(), QSize(600, 112));
         QCOMPARE(ControlOf<QWidget>(*window, 1109)->size(), QSize(30, 20));
         QCOMPARE(window->windowTitle(), u"CS:Source Binds/Scripts/Optimization by Zelvar_Brask"_s);
         QCOMPARE(window->size(), QSize(621, 671));
         QCOMPARE(window->minimumSize(), window->maximumSize());
-        // Give or take the frame the window system adds.
-        QVERIFY((window->geometry().center() - window->screen()->availableGeometry().center())
-                    .manhattanLength() <= 8);
+        // Frame included, give or take what the window system adds.
+        QVERIFY(qAbs(window->frameGeometry().center().x() -
+                     window->screen()->availableGeometry().center().x()) <= 4);
         QCOMPARE(window->m_editGamma->text(), u"2.2"_s);
         for (const QPushButton* button : window->findChildren<QPushButton*>()) {
             QVERIFY2(!button->isDefault() && !button->autoDefault(), qPrintable(button->objectName()));
         }
-        CAdvancedDlg advanced(window.get());
-        advanced.show();
-        VerifyTemplateInPlace(advanced, AdvancedDialogControls());
-        QCOMPARE(advanced.size(), QSize(621, 671));
         ModalScript script;
         QStringList entries;
         script.Then(ChooseEntry(entries, 1));
@@ -234,6 +233,73 @@ private slots:
                  QStringList{fixture.ConfigFolder()});
         QCOMPARE(Answer(escape), QStringList());
         QVERIFY(!window->isVisible());
+    }
+
+    // Every window fits the free room of every screen the test has (1920 x 1080, 1280 x 800 and
+    // 1366 x 768 at 100, 125, 150 and 200 %), frame included, with its controls inside it and apart;
+    // where it fits as laid out, it keeps its size.
+    void everyWindowFitsItsScreen() {
+        MainWindowFixture fixture;
+        const MemoryDisplay display(GammaAccess::NotChangeable);
+        for (QScreen* screen : QGuiApplication::screens()) {
+            const auto window = fixture.OpenWithGameFolder(screen);
+            CAdvancedDlg advanced(window.get());
+            CGammaDlg gamma(French, window.get());
+            CAboutDlg about(window.get());
+            const bool roomy = screen == QGuiApplication::primaryScreen();
+            for (QDialog* dialog : std::initializer_list<QDialog*>{window.get(), &advanced, &gamma, &about}) {
+                const QSize laidOut = dialog->size();
+                dialog->show();
+                const QString name = screen->name() + u" "_s + dialog->windowTitle();
+                QVERIFY2(dialog->screen() == screen &&
+                             screen->availableGeometry().contains(dialog->frameGeometry()),
+                         qPrintable(name));
+                QVERIFY2(dialog->size() == laidOut || !roomy, qPrintable(name));
+                for (const QWidget* control : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                    QVERIFY2(control->isWindow() || dialog->rect().contains(control->geometry()),
+                             qPrintable(name + control->objectName()));
+                }
+            }
+            VerifyTemplateInPlace(*window, MainDialogControls(), roomy);
+            VerifyTemplateInPlace(advanced, AdvancedDialogControls(), roomy);
+        }
+    }
+
+    // Tab walks the window in its order and Shift+Tab back, through the preview box without typing into
+    // it; the keyboard alone makes a buy bind, with the armour the arrows chose.
+    void keyboardAloneWalksTheWindowAndMakesABuyBind() {
+        MainWindowFixture fixture;
+        const auto window = fixture.OpenWithGameFolder();
+        QApplication::setActiveWindow(window.get());
+        window->m_cbLetters->setFocus();
+        // Presses a key on the control that has the focus, and names the one that has it then.
+        const auto press = [](Qt::Key key, int times = 1) {
+            for (int time = 0; time < times; ++time) {
+                QTest::keyClick(QApplication::focusWidget(), key);
+            }
+            return QApplication::focusWidget()->objectName();
+        };
+        QStringList order{QApplication::focusWidget()->objectName()};
+        while (order.size() < 60 && order.count(order.constLast()) == 1) {
+            order.append(press(Qt::Key_Tab));
+        }
+        QCOMPARE(order.join(u' '),
+                 u"1004 1005 1006 1007 1008 1009 1000 1001 1003 1015 1016 1002 1010 1011 1012 "
+                 u"1013 1014 1019 1034 1020 1022 1029 1030 1032 1021 1033 1058 1071 1062 1063 "
+                 u"1072 1073 1064 1070 1040 1036 1035 1026 1109 1113 1110 1111 1112 1027 1 1004"_s);
+        QCOMPARE(press(Qt::Key_Backtab), u"1"_s);
+        // A letter, a secondary weapon, the grenade, the helmet: every pick by arrows or Space.
+        press(Qt::Key_Tab);
+        press(Qt::Key_Down);
+        press(Qt::Key_Tab, 6);
+        press(Qt::Key_Down);
+        press(Qt::Key_Tab, 5);
+        press(Qt::Key_Space);
+        press(Qt::Key_Tab, 6);
+        press(Qt::Key_Up);
+        QCOMPARE(press(Qt::Key_Tab, 2), u"1020"_s);
+        press(Qt::Key_Space);
+        QCOMPARE(Committed(*window), u"bind \"a\" \"buy glock;buy vesthelm;buy hegrenade\"\n"_s);
     }
 
     // Exit and the colour buttons take gamma values from 1 to 3 and refuse the rest, keeping the window

@@ -84,6 +84,8 @@ private slots:
             };
             ways.at(static_cast<std::size_t>(way))();
             QCOMPARE(display.Screen().ramps, display.OwnRamps());
+            // Over the main window, not wherever the window system likes.
+            QCOMPARE(dialog.parentWidget(), m_window.get());
         });
         QVERIFY(!QFile::exists(GammaRecoveryPath()));
         QCOMPARE(m_window->m_editGamma->text(), field);

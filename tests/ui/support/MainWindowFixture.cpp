@@ -29,18 +29,21 @@ QString MainWindowFixture::ProfileValue() const {
     return GetProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"));
 }
 
-std::unique_ptr<CBinderDlg> MainWindowFixture::Open() const {
+std::unique_ptr<CBinderDlg> MainWindowFixture::Open(QScreen* screen) const {
     auto window = std::make_unique<CBinderDlg>();
+    if (screen != nullptr) {
+        window->setScreen(screen);
+    }
     window->show();
     return window;
 }
 
-std::unique_ptr<CBinderDlg> MainWindowFixture::OpenWithGameFolder() const {
+std::unique_ptr<CBinderDlg> MainWindowFixture::OpenWithGameFolder(QScreen* screen) const {
     QTest::qVerify(
         WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"), GameFolder())
             .isEmpty(),
         "WriteProfileString", "the profile", __FILE__, __LINE__);
-    return Open();
+    return Open(screen);
 }
 
 QAbstractButton* Button(const QWidget& dialog, int controlId) {

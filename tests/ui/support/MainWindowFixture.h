@@ -25,10 +25,11 @@ public:
     QString ConfigFolder() const { return m_root.filePath(QStringLiteral("game/cstrike/cfg")); }
     QString ProfileValue() const;
 
-    // Opens the main window as the program does; its start-up runs before it shows.
-    std::unique_ptr<CBinderDlg> Open() const;
+    // Opens the main window as the program does, on the primary screen or the one given; its start-up
+    // runs before it shows.
+    std::unique_ptr<CBinderDlg> Open(QScreen* screen = nullptr) const;
     // The same on a profile that already knows the game folder, so no question comes first.
-    std::unique_ptr<CBinderDlg> OpenWithGameFolder() const;
+    std::unique_ptr<CBinderDlg> OpenWithGameFolder(QScreen* screen = nullptr) const;
 
 private:
     QTemporaryDir m_root;

@@ -1,0 +1,142 @@
+#include "MainWindowFixture.h"
+#include "ModalScript.h"
+
+#include "core/lang/GammaDialogLabels.h"
+#include "core/lang/Language.h"
+#include "platform/DisplayGammaX11.h"
+#include "platform/GammaRecovery.h"
+#include "ui/app/PictureControl.h"
+#include "ui/app/QtText.h"
+#include "ui/gamma/CGammaDlg.h"
+#include "ui/gamma/CGammaSliderCtrl.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+
+#include <cstdio>
+#include <cstring>
+
+namespace cssbinder::test {
+
+using namespace Qt::StringLiterals;
+
+// A headless Wayland compositor of the test's own in a private runtime folder (QTemporaryDir makes it
+// 0700, as Wayland clients ask); with XWayland it also serves an X display, started when the first X
+// client connects. Once it runs, this process's clients are pointed at it.
+class WestonSession {
+public:
+    explicit WestonSession(bool xwayland) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"XDG_RUNTIME_DIR"_s, m_runtime.path());
+        m_weston.setProcessEnvironment(environment);
+        m_weston.setProcessChannelMode(QProcess::MergedChannels);
+        QStringList arguments{u"--backend=headless-backend.so"_s, u"--use-pixman"_s, u"--idle-time=0"_s,
+                              u"--socket=wayland-test"_s};
+        if (xwayland) {
+            arguments.append(u"--xwayland"_s);
+        }
+        m_weston.start(u"weston"_s, arguments);
+        static const QRegularExpression kXDisplay(u"listening on display (:\\d+)"_s);
+        QString xDisplay;
+        const QDeadlineTimer deadline(10000);
+        while (!m_started && m_weston.state() != QProcess::NotRunning && !deadline.hasExpired()) {
+            m_weston.waitForReadyRead(50);
+            log += QString::fromLocal8Bit(m_weston.readAll());
+            xDisplay = kXDisplay.match(log).captured(1);
+            m_started =
+                QFile::exists(m_runtime.filePath(u"wayland-test"_s)) && (!xwayland || !xDisplay.isEmpty());
+        }
+        log += m_weston.errorString();
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+        qputenv("WAYLAND_DISPLAY", "wayland-test");
+        qputenv("QT_QPA_PLATFORM", xwayland ? "xcb" : "wayland");
+        qputenv("DISPLAY", xDisplay.toLatin1());
+    }
+    ~WestonSession() {
+        m_weston.terminate();
+        m_weston.waitForFinished(5000);
+    }
+    WestonSession(const WestonSession&) = delete;
+    WestonSession& operator=(const WestonSession&) = delete;
+
+    bool Started() const { return m_started; }
+    // What weston said, for the message when it did not start.
+    QString log;
+
+private:
+    QTemporaryDir m_runtime;
+    QProcess m_weston;
+    bool m_started = false;
+};
+
+// The tool in a real Wayland session, headless: natively, and through XWayland under X11. Neither lets
+// a program change the screen's ramps, so the gamma dialog says so and recolours its pictures instead.
+class WaylandSessionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theGammaDialogOpensOverTheWindowAndSaysTheScreenCannotChange() {
+        if (QGuiApplication::platformName() == u"xcb"_s) {
+            // Whatever this XWayland calls its outputs, its marks tell it from a real X server.
+            const XServerFacts facts = ReadXServerFacts();
+            qInfo("XWayland outputs: %s", facts.outputNames.empty() ? "none" : facts.outputNames[0].c_str());
+            QVERIFY(!facts.gammaSizes.empty());
+            QCOMPARE(AccessOfXServer(
+                         {{"HEADLESS-1"}, facts.gammaSizes, facts.randrEmulation, facts.xwaylandExtension}),
+                     GammaAccess::NotChangeable);
+        }
+        const auto window = m_fixture.OpenWithGameFolder();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        ModalScript script;
+        script.Then([&](QWidget& dialog) {
+            CheckDialog(*qobject_cast<CGammaDlg*>(&dialog), *window);
+            dialog.close();
+        });
+        Click(window->m_btnPreview);
+        QTRY_COMPARE(script.Pending(), 0u);
+        QVERIFY(script.Unexpected().isEmpty());
+    }
+
+private:
+    void CheckDialog(CGammaDlg& dialog, const CBinderDlg& window) {
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.windowHandle()->transientParent(), window.windowHandle());
+        auto* note = dialog.findChild<QLabel*>(u"1114"_s);
+        QVERIFY(note->isVisible());
+        QCOMPARE(note->text(), ToQString(GammaNoteText(GammaNote::ScreenCannotChange, French)));
+        // Nothing was read from the screen, so nothing is kept to put back.
+        QVERIFY(!QFile::exists(GammaRecoveryPath()));
+        auto* picture = dialog.findChild<PictureControl*>(u"-1"_s);
+        const QRgb before = picture->Image().pixel(200, 10);
+        QTest::keyClick(dialog.m_slider, Qt::Key_Home);
+        QCOMPARE(dialog.m_slider->value(), 100);
+        QVERIFY(qGray(picture->Image().pixel(200, 10)) < qGray(before));
+    }
+
+    MainWindowFixture m_fixture;
+};
+
+} // namespace cssbinder::test
+
+// The first argument names the toolkit's window system: wayland, or xcb for XWayland.
+int main(int argc, char* argv[]) {
+    const bool x11 = argc > 1 && std::strcmp(argv[1], "xcb") == 0;
+    const cssbinder::test::WestonSession session(x11);
+    if (!session.Started()) {
+        std::fprintf(stderr, "SKIP: weston could not start a headless session:\n%s\n",
+                     qPrintable(session.log));
+        return 77;
+    }
+    QApplication application(argc, argv);
+    cssbinder::test::WaylandSessionTest test;
+    return QTest::qExec(&test, argc > 1 ? argc - 1 : argc, argc > 1 ? argv + 1 : argv);
+}
+
+#include "WaylandSessionTest.moc"
