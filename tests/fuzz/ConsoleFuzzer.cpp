@@ -2,18 +2,13 @@
 // every piece read must lie inside its text and keep the console's limits.
 #include "core/console/ConsoleReader.h"
 
-#include <cstdlib>
+#include "FuzzInput.h"
+
 #include <functional>
 
 namespace {
 
 using namespace cssbinder;
-
-void Expect(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 bool Inside(std::string_view piece, std::string_view text) {
     return std::less_equal<>()(text.data(), piece.data()) &&
@@ -42,6 +37,6 @@ void Read(std::string_view text, int depth) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    Read(std::string_view(reinterpret_cast<const char*>(data), size), 0);
+    Read(FuzzText(data, size), 0);
     return 0;
 }

@@ -3,8 +3,9 @@
 // undefined behaviour; every key of a tree is found again by its name in any case.
 #include "core/steam/KeyValues.h"
 
+#include "FuzzInput.h"
+
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
@@ -19,9 +20,7 @@ std::string Upper(std::string text) {
 void Walk(const KeyValues& block) {
     for (const KeyValues& child : block.children) {
         const KeyValues* found = block.Find(Upper(child.key));
-        if (found == nullptr || Upper(found->key) != Upper(child.key)) {
-            std::abort();
-        }
+        cssbinder::Expect(found != nullptr && Upper(found->key) == Upper(child.key));
         Walk(child);
     }
 }
@@ -29,7 +28,7 @@ void Walk(const KeyValues& block) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (const auto tree = cssbinder::ParseKeyValues({reinterpret_cast<const char*>(data), size})) {
+    if (const auto tree = cssbinder::ParseKeyValues(cssbinder::FuzzText(data, size))) {
         Walk(*tree);
     }
     return 0;

@@ -5,7 +5,7 @@
 #include "core/texture/VtfReader.h"
 #include "core/texture/VtfWriter.h"
 
-#include <cstdlib>
+#include "FuzzInput.h"
 
 namespace {
 
@@ -14,12 +14,6 @@ using namespace cssbinder;
 // Sides are capped lower than the converter's own limit so that a 20-byte PNG header claiming a huge
 // picture cannot make every run slow; the checks on the way are the same.
 constexpr int kMaxFuzzedSide = 256;
-
-void Expect(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
 
 void ConvertPicture(std::span<const std::uint8_t> file) {
     try {

@@ -3,12 +3,10 @@
 // written and read again unchanged.
 #include "core/gamma/RampFile.h"
 
-#include <cstdlib>
+#include "FuzzInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto ramps = cssbinder::ParseRamps({reinterpret_cast<const char*>(data), size});
-    if (ramps && cssbinder::ParseRamps(cssbinder::SerializeRamps(*ramps)) != ramps) {
-        std::abort();
-    }
+    const auto ramps = cssbinder::ParseRamps(cssbinder::FuzzText(data, size));
+    cssbinder::Expect(!ramps || cssbinder::ParseRamps(cssbinder::SerializeRamps(*ramps)) == ramps);
     return 0;
 }

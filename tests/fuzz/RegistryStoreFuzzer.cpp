@@ -3,21 +3,11 @@
 // must be read back under its name in any case.
 #include "core/advanced/SubstituteRegistry.h"
 
-#include <cstdlib>
-
-namespace {
-
-void Expect(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-} // namespace
+#include "FuzzInput.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using cssbinder::SubstituteRegistry;
-    SubstituteRegistry registry = SubstituteRegistry::Parse({reinterpret_cast<const char*>(data), size});
+    using namespace cssbinder;
+    SubstituteRegistry registry = SubstituteRegistry::Parse(FuzzText(data, size));
     const std::string text = registry.Render();
     Expect(SubstituteRegistry::Parse(text).Render() == text);
 

@@ -11,11 +11,6 @@ namespace {
 
 using Pixel = std::array<std::uint8_t, 4>;
 
-Pixel PixelAt(const Picture& picture, int x, int y) {
-    const auto at = (static_cast<std::size_t>(y) * picture.width + x) * 4;
-    return {picture.rgba[at], picture.rgba[at + 1], picture.rgba[at + 2], picture.rgba[at + 3]};
-}
-
 // A pixel as the file stores it: blue, green, red, alpha in 2, 3 or 4 bytes, or grey (and alpha).
 std::vector<std::uint8_t> StoredColour(const Pixel& pixel, int bits, bool grey) {
     if (grey) {
@@ -63,71 +58,12 @@ double MeanOfDifferences(const Picture& a, const Picture& b, double (*power)(dou
     return sum / static_cast<double>(a.rgba.size() / 4 * 3);
 }
 
-void AppendU32BigEndian(std::vector<std::uint8_t>& file, std::uint32_t value) {
-    file.resize(file.size() + 4);
-    PutU32BigEndian(file, file.size() - 4, value);
-}
-
-// A PNG chunk: length, type, data, and the CRC-32 of type and data.
-void AppendChunk(std::vector<std::uint8_t>& file, const char* type, const std::vector<std::uint8_t>& data) {
-    AppendU32BigEndian(file, static_cast<std::uint32_t>(data.size()));
-    const std::size_t start = file.size();
-    file.insert(file.end(), type, type + 4);
-    file.insert(file.end(), data.begin(), data.end());
-    std::uint32_t crc = 0xFFFFFFFF;
-    for (std::size_t i = start; i < file.size(); ++i) {
-        crc ^= file[i];
-        for (int bit = 0; bit < 8; ++bit) {
-            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
-        }
-    }
-    AppendU32BigEndian(file, ~crc);
-}
-
 } // namespace
 
 void PutU32BigEndian(std::vector<std::uint8_t>& file, std::size_t at, std::uint32_t value) {
     for (std::size_t i = 0; i < 4; ++i) {
         file[at + i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
     }
-}
-
-std::vector<std::uint8_t> EncodePng(const Picture& picture) {
-    // Each row starts with filter 0 (none).
-    std::vector<std::uint8_t> raw;
-    const auto rowBytes = static_cast<std::ptrdiff_t>(picture.width) * 4;
-    for (auto row = picture.rgba.begin(); row != picture.rgba.end(); row += rowBytes) {
-        raw.push_back(0);
-        raw.insert(raw.end(), row, row + rowBytes);
-    }
-    // A zlib stream of stored deflate blocks of at most 65535 bytes, then the Adler-32 of the data.
-    std::vector<std::uint8_t> zlib{0x78, 0x01};
-    for (std::size_t at = 0, length = 0; at == 0 || at < raw.size(); at += length) {
-        length = std::min<std::size_t>(raw.size() - at, 65535);
-        zlib.push_back(at + length == raw.size() ? 1 : 0);
-        zlib.insert(zlib.end(),
-                    {static_cast<std::uint8_t>(length), static_cast<std::uint8_t>(length >> 8),
-                     static_cast<std::uint8_t>(~length), static_cast<std::uint8_t>(~length >> 8)});
-        zlib.insert(zlib.end(), raw.begin() + static_cast<std::ptrdiff_t>(at),
-                    raw.begin() + static_cast<std::ptrdiff_t>(at + length));
-    }
-    std::uint32_t low = 1;
-    std::uint32_t high = 0;
-    for (const std::uint8_t byte : raw) {
-        low = (low + byte) % 65521;
-        high = (high + low) % 65521;
-    }
-    AppendU32BigEndian(zlib, high << 16 | low);
-
-    std::vector<std::uint8_t> header(8);
-    PutU32BigEndian(header, 0, static_cast<std::uint32_t>(picture.width));
-    PutU32BigEndian(header, 4, static_cast<std::uint32_t>(picture.height));
-    header.insert(header.end(), {8, 6, 0, 0, 0}); // 8 bits, RGBA, deflate, no filter choice, no interlace
-    std::vector<std::uint8_t> file{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    AppendChunk(file, "IHDR", header);
-    AppendChunk(file, "IDAT", zlib);
-    AppendChunk(file, "IEND", {});
-    return file;
 }
 
 void PutU16(std::vector<std::uint8_t>& file, std::size_t at, int value) {
@@ -161,8 +97,10 @@ std::vector<std::uint8_t> EncodeTga(const Picture& picture, const TgaKind& kind)
     std::vector<Pixel> map;
     for (int row = 0; row < picture.height; ++row) {
         for (int column = 0; column < picture.width; ++column) {
-            const Pixel pixel = PixelAt(picture, kind.rightToLeft ? picture.width - 1 - column : column,
-                                        kind.topLeft ? row : picture.height - 1 - row);
+            const int x = kind.rightToLeft ? picture.width - 1 - column : column;
+            const int y = kind.topLeft ? row : picture.height - 1 - row;
+            Pixel pixel;
+            std::copy_n(picture.rgba.begin() + (y * picture.width + x) * 4, 4, pixel.begin());
             if (!colourMapped) {
                 pixels.push_back(StoredColour(pixel, kind.bits, grey));
                 continue;
@@ -229,19 +167,15 @@ double Psnr(const Picture& a, const Picture& b) {
 }
 
 Picture TestCard(int width, int height) {
-    static constexpr std::array<Pixel, 6> kColours{{{255, 0, 0, 255},
-                                                    {0, 255, 0, 255},
-                                                    {0, 0, 255, 255},
-                                                    {255, 255, 255, 255},
-                                                    {96, 160, 32, 255},
-                                                    {200, 100, 8, 255}}};
+    static constexpr std::uint8_t kColours[6][4] = {{255, 0, 0, 255},   {0, 255, 0, 255},
+                                                    {0, 0, 255, 255},   {255, 255, 255, 255},
+                                                    {96, 160, 32, 255}, {200, 100, 8, 255}};
     Picture picture{width, height, {}};
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             // Runs of four pixels on even rows, a new colour every pixel on odd rows.
             const int index = y % 2 == 0 ? (x / 4 + y) % 6 : (x + 2 * y) % 6;
-            const Pixel& colour = kColours[static_cast<std::size_t>(index)];
-            picture.rgba.insert(picture.rgba.end(), colour.begin(), colour.end());
+            picture.rgba.insert(picture.rgba.end(), kColours[index], kColours[index] + 4);
         }
     }
     return picture;

@@ -18,10 +18,8 @@ struct TgaKind {
     std::string Name() const;
 };
 
-// Writes a little-endian 16-bit field at `at`.
+// Write a little-endian 16-bit or a big-endian 32-bit field at `at`.
 void PutU16(std::vector<std::uint8_t>& file, std::size_t at, int value);
-
-// Writes a big-endian 32-bit field at `at`.
 void PutU32BigEndian(std::vector<std::uint8_t>& file, std::size_t at, std::uint32_t value);
 
 // The TGA kinds a picture can be stored in.
@@ -30,9 +28,6 @@ std::vector<TgaKind> AllTgaKinds();
 // The picture as a TGA file of that kind. Colour-mapped kinds need at most 256 colours; grey kinds
 // store the red channel; 15- and 16-bit kinds keep 5 bits a channel.
 std::vector<std::uint8_t> EncodeTga(const Picture& picture, const TgaKind& kind);
-
-// The picture as an 8-bit RGBA PNG file, its pixels stored without compression.
-std::vector<std::uint8_t> EncodePng(const Picture& picture);
 
 // One hue graded in light across the picture, with a wave and a bright disc with a hard edge: each mipmap
 // level looks unlike its neighbours, and a texture made of it decodes close to it.

@@ -1,10 +1,12 @@
 #include "core/advanced/ConnectionPresets.h"
 #include "core/advanced/GraphicsSwitches.h"
+#include "core/advanced/SubstituteRegistry.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -24,41 +26,32 @@ constexpr const char* kSettings[] = {
     "rate",      "cl_rate",       "cl_cmdrate", "cl_cmdbackup",   "cl_updaterate",
     "cl_smooth", "cl_smoothtime", "cl_interp",  "cl_interpolate", "cl_lagcomp_errorcheck"};
 
-struct PresetCase {
-    ConnectionPreset preset;
-    std::uint32_t defaultTtl;
-    std::uint32_t windowSize;
-    const char* values; // of the ten settings, blank-separated
-};
-
 // Another preset's lines are replaced where they stand, ahead of a bind stored after them.
 TEST(ConnectionPresets, TenSettingsByNameAndThreeRegistryValues) {
-    for (const PresetCase& expected :
-         {PresetCase{ConnectionPreset::Modem56k, 64, 8192, "6400 6400 10 5 20 0 0.2 1 1 1"},
-          PresetCase{ConnectionPreset::Adsl, 128, 101452, "20000 10000 45 5 85 0 0.1 0.05 1 1"},
-          PresetCase{ConnectionPreset::Lan, 128, 255552, "25000 25000 150 5 150 0 0.1 0.05 1 1"}}) {
+    for (const auto& [preset, values, ttl, window] :
+         {std::tuple(ConnectionPreset::Modem56k, "6400 6400 10 5 20 0 0.2 1 1 1", 64u, 8192u),
+          std::tuple(ConnectionPreset::Adsl, "20000 10000 45 5 85 0 0.1 0.05 1 1", 128u, 101452u),
+          std::tuple(ConnectionPreset::Lan, "25000 25000 150 5 150 0 0.1 0.05 1 1", 128u, 255552u)}) {
         ConfigDocument document;
-        ApplyConnectionPreset(document, expected.preset == ConnectionPreset::Lan ? ConnectionPreset::Adsl
-                                                                                 : ConnectionPreset::Lan);
+        ApplyConnectionPreset(document, preset == ConnectionPreset::Lan ? ConnectionPreset::Adsl
+                                                                        : ConnectionPreset::Lan);
         document.Store("x", "bind \"x\" \"say rate\"");
-        ApplyConnectionPreset(document, expected.preset);
+        ApplyConnectionPreset(document, preset);
         std::vector<std::string> lines;
-        std::istringstream values(expected.values);
-        for (const char* setting : kSettings) {
-            std::string value;
-            values >> value;
+        std::istringstream words(values);
+        for (std::string value; const char* setting : kSettings) {
+            words >> value;
             lines.push_back(std::string(setting) + " \"" + value + '"');
         }
         lines.push_back("bind \"x\" \"say rate\"");
         EXPECT_EQ(Lines(document), lines);
-
-        std::string registry;
-        for (const TcpipValue& value : TcpipValuesOf(expected.preset)) {
-            registry += std::string(value.name) + '=' + std::to_string(value.value) + ' ';
+        std::vector<std::pair<std::string, std::uint32_t>> registry;
+        for (const TcpipValue& value : TcpipValuesOf(preset)) {
+            registry.emplace_back(value.name, value.value);
         }
-        EXPECT_EQ(registry, "DefaultTTL=" + std::to_string(expected.defaultTtl) +
-                                " GlobalMaxTcpWindowSize=" + std::to_string(expected.windowSize) +
-                                " TcpWindowSize=" + std::to_string(expected.windowSize) + ' ');
+        EXPECT_EQ(registry,
+                  (decltype(registry){
+                      {"DefaultTTL", ttl}, {"GlobalMaxTcpWindowSize", window}, {"TcpWindowSize", window}}));
     }
 }
 
@@ -86,9 +79,8 @@ TEST(DirectXLevel, EachButtonReplacesTheLevelAndDefaultRemovesIt) {
     EXPECT_EQ(Lines(document), std::vector<std::string>{"mat_dxlevel_fallback \"1\""});
 }
 
-// Every box whole, in one document that also holds a say bind naming some of the settings: unchecking
-// stores the box's lines in order, each keyed by itself, and a second uncheck rewrites them in place;
-// checking the boxes one by one then takes exactly each box's own lines.
+// Beside a say bind naming some settings: unchecking stores the box's lines in order, each keyed by
+// itself, a second uncheck rewrites them in place, and checking takes exactly the box's own lines.
 TEST(GraphicsSwitches, EveryBoxWritesItsLinesAndCheckingTakesOnlyThem) {
     const std::pair<int, const char*> boxes[] = {
         {1073, "r_rainalpha 0 r_rainalphapow 0 r_raindensity 0 r_rainlength 0 r_RainProfile 0 r_RainRadius 0 "
@@ -135,6 +127,45 @@ TEST(GraphicsSwitches, EveryBoxWritesItsLinesAndCheckingTakesOnlyThem) {
         EXPECT_EQ(Lines(document), expected) << boxes[box].first;
     }
     EXPECT_THROW(GraphicsSwitchOf(1078), std::out_of_range);
+}
+
+constexpr char kTcpip[] = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters";
+
+TEST(SubstituteRegistry, KeysAreSectionsAndValuesDecimal) {
+    SubstituteRegistry registry;
+    registry.CreateKey("Empty");
+    registry.SetValue(kTcpip, "DefaultTTL", 64);
+    registry.SetValue(kTcpip, "TcpWindowSize", 4294967295u);
+    registry.SetValue(kTcpip, "DefaultTTL", 128);
+    const std::string text = registry.Render();
+    EXPECT_EQ(text, "[Empty]\n[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n"
+                    "DefaultTTL=128\nTcpWindowSize=4294967295\n");
+
+    const SubstituteRegistry read = SubstituteRegistry::Parse(text);
+    EXPECT_EQ(read.Render(), text);
+    EXPECT_TRUE(read.HasKey("Empty"));
+    EXPECT_EQ(read.Value(kTcpip, "TcpWindowSize"), 4294967295u);
+
+    // Deleting keeps the key; a missing value or key is no error.
+    registry.DeleteValue(kTcpip, "DefaultTTL");
+    registry.DeleteValue(kTcpip, "DefaultTTL");
+    registry.DeleteValue("Missing", "DefaultTTL");
+    EXPECT_EQ(registry.Render(), "[Empty]\n[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n"
+                                 "TcpWindowSize=4294967295\n");
+}
+
+// Lines it cannot read stay where they were; names and paths are found whatever their case.
+TEST(SubstituteRegistry, KeepsWhatItCannotReadAndIgnoresCase) {
+    SubstituteRegistry read =
+        SubstituteRegistry::Parse("orphan=1\r\n[Key]\r\nA=12\r\nB=-3\r\nC=1e3\r\n"
+                                  "D=99999999999\r\n=5\r\nno value\r\nE=7\r\n[KEY]\r\na=13");
+    EXPECT_EQ(read.Render(), "orphan=1\n[Key]\nA=13\nB=-3\nC=1e3\nD=99999999999\n=5\nno value\nE=7\n");
+    EXPECT_EQ(read.Value("kEY", "a"), 13u);
+    EXPECT_EQ(read.Value("Key", "B"), std::nullopt);
+    read.SetValue("key", "b", 5);
+    read.DeleteValue("KEY", "e");
+    read.SetValue("key", "F", 6);
+    EXPECT_EQ(read.Render(), "orphan=1\n[Key]\nA=13\nB=5\nC=1e3\nD=99999999999\n=5\nno value\nF=6\n");
 }
 
 } // namespace

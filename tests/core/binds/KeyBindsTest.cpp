@@ -1,11 +1,14 @@
 #include "core/binds/BindLine.h"
+#include "core/binds/BuyScript.h"
 #include "core/binds/KeyCatalogue.h"
+#include "core/binds/WeaponLists.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace cssbinder {
@@ -39,9 +42,8 @@ TEST(KeyCatalogue, EveryListWithTheGamesNameOfEachKey) {
          "Escape|Pause|)|=|^|$|*|\xC3\xB9|!|:|;|,|Backspace|ENTER|TAB|SHIFT|CTRL|ALT|Ins|Del|Home|End|PGUP|"
          "PGDN|Capslock|Space|Uparrow|Downarrow|Leftarrow|Rightarrow"},
         {KeyPadCombo, "Key Pad Keys|Touches du pav\xC3\xA9 num\xC3\xA9rique",
-         "Key Pad 1|Key Pad 2|Key Pad 3|Key Pad 4|Key Pad 5|Key Pad 6|Key Pad 7|Key Pad 8|Key Pad 9|Key Pad "
-         "0|"
-         "Key Pad Enter|Key Pad Delete|Key Pad Slash|Key Pad Minus|Key Pad Plus",
+         "Key Pad 1|Key Pad 2|Key Pad 3|Key Pad 4|Key Pad 5|Key Pad 6|Key Pad 7|Key Pad 8|Key Pad 9|"
+         "Key Pad 0|Key Pad Enter|Key Pad Delete|Key Pad Slash|Key Pad Minus|Key Pad Plus",
          "kp_end|kp_downarrow|kp_pgdn|kp_leftarrow|kp_5|kp_rightarrow|kp_home|kp_uparrow|kp_pgup|kp_ins|"
          "kp_enter|kp_del|kp_slash|kp_minus|kp_plus"},
         {MouseButtonsCombo, "Mouse Buttons|Boutons de la souris",
@@ -83,11 +85,9 @@ TEST(BindLine, QuotesKeyAndCommandInSmallLetters) {
 TEST(BindLine, SayCommandKeepsTheTextButMendsWhatTheConsoleWouldCutAndFitsTheChat) {
     const std::string x126(126, 'x');
     const std::tuple<int, std::string, std::string> cases[] = {
-        {0, "Hello", "say Hello"},
         {1, "GG All", "say_team GG All"},
         {2, "rush B", "say_team rush B"},
         {0, "  two  blanks ", "say   two  blanks "},
-        {0, "he said \"go\"; now", "say he said 'go', now"},
         {0, "d\xC3\xA9j\xC3\xA0 vu; \"ok\"", "say d\xC3\xA9j\xC3\xA0 vu, 'ok'"},
         {0, "gl\r\nhf\nwp\r", "say gl hf wp "},
         {0, "see http://x ///", "say see http:/ /x / / /"},
@@ -99,6 +99,64 @@ TEST(BindLine, SayCommandKeepsTheTextButMendsWhatTheConsoleWouldCutAndFitsTheCha
         EXPECT_EQ(SayCommand(target, text), command) << text;
         EXPECT_EQ(SayCommand(target, FitSayText(text)), command) << text;
     }
+}
+
+// Outside the items and separators: nothing; most weapons named from their text, some by a fixed
+// name; the last two switch to any weapon of a family.
+TEST(WeaponLists, QuickWeaponCommandOfEachKindOfPosition) {
+    for (const int nothing : {0, -1, 39, 1, 8, 11, 17, 28, 30, 34}) {
+        EXPECT_EQ(QuickWeaponCommand(nothing), std::nullopt) << nothing;
+    }
+    const std::pair<int, const char*> cases[] = {
+        {2, "use weapon_Glock"},         {12, "use weapon_MAC10"},     {25, "use weapon_SG550"},
+        {27, "use weapon_AWP"},          {29, "use weapon_M249"},      {35, "use weapon_Knife"},
+        {36, "use weapon_C4"},           {5, "use weapon_deagle"},     {6, "use weapon_elite"},
+        {7, "use weapon_fiveseven"},     {31, "use weapon_hegrenade"}, {32, "use weapon_flashbang"},
+        {33, "use weapon_smokegrenade"},
+    };
+    for (const auto& [position, command] : cases) {
+        EXPECT_EQ(QuickWeaponCommand(position), command) << position;
+    }
+    EXPECT_EQ(QuickWeaponCommand(37), "use weapon_deagle; use weapon_usp; use weapon_glock; use weapon_p228; "
+                                      "use weapon_elite; use weapon_fiveseven");
+    EXPECT_EQ(QuickWeaponCommand(38),
+              "use weapon_ak47; use weapon_aug; use weapon_g3sg1; use weapon_m249; use weapon_m4a1; "
+              "use weapon_m3; use weapon_mac10; use weapon_mp5navy; use weapon_p90; use weapon_scout; "
+              "use weapon_sg552; use weapon_sg550; use weapon_ump45; use weapon_tmp; use weapon_xm1014; "
+              "use weapon_awp; use weapon_galil; use weapon_famas");
+}
+
+TEST(WeaponLists, DerivedNameEndsBeforeTheBlankAheadOfTheFirstBracket) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"MAC10 (T)", "MAC10"}, {"Five Seven (CT)", "Five Seven"},
+        {"Scout", "Scout"},     {"A (x) (y)", "A"},
+        {"(T)", "(T)"},         {"", ""},
+    };
+    for (const auto& [item, name] : cases) {
+        EXPECT_EQ(DerivedWeaponName(item), name) << item;
+    }
+}
+
+// Rows: what is chosen (positions in the weapon lists, armour radio index 0 Kevlar), the command.
+TEST(BuyScript, ChainsTheChosenPiecesInBuyOrderWithoutATrailingSemicolon) {
+    const std::pair<BuyChoices, const char*> cases[] = {
+        {{}, ""},
+        {{.secondary = -1, .primary1 = 0, .primary2 = -1, .armor = -1}, ""},
+        {{.secondary = 7, .primary1 = 23, .primary2 = 99, .armor = 3}, ""},
+        {{.primary1 = 1, .primary2 = 21}, ""},
+        {{.armor = 0}, "buy vest"},
+        {{.secondary = 6}, "buy fiveseven"},
+        {{.primary1 = 10, .primary2 = 19}, "buy Scout"},
+        {{.secondary = 5, .primary2 = 5}, "buy elite;buy MAC10"},
+        {{.primary1 = 13, .primary2 = 13}, "buy AK47;buy AK47"}};
+    for (const auto& [choices, command] : cases) {
+        EXPECT_EQ(BuyCommand(choices), command) << command;
+    }
+    BuyChoices all{.secondary = 1, .primary1 = 2, .primary2 = 22, .armor = 0};
+    all.defuser = all.heGrenade = all.flashbang1 = all.flashbang2 = all.smokeGrenade = all.primaryAmmo =
+        all.secondaryAmmo = all.nightVision = true;
+    EXPECT_EQ(BuyCommand(all), "buy Glock;buy M3;buy M249;buy defuser;buy vest;buy hegrenade;buy flashbang;"
+                               "buy flashbang;buy smokegrenade;buy primammo;buy secammo;buy nvgs");
 }
 
 } // namespace

@@ -35,106 +35,90 @@ std::string_view Part(std::string_view texts, int language) {
 constexpr std::pair<int, int> kLanguages[] = {{English, English}, {French, French},   {German, German},
                                               {Italian, Italian}, {Spanish, Spanish}, {99, English}};
 
-// Every caption of the main window in the order it is set, the Dynamic button (1072) and the
-// transparency button (1070) as the crosshair's state names them, and every message.
+// Captions in the order they are set; the Dynamic (1072) and transparency (1070) buttons follow state.
 TEST(MainWindowLabels, EveryCaptionAndMessageOfEveryLanguage) {
-    enum When { Always, Static, Dynamic, NoAlpha, Alpha };
-    const std::tuple<int, When, const char*> rows[] = {
-        {1, Always, "Exit|Fermer|Schließen|Fine|Salir"},
-        {1027, Always, "Save|Sauvegarder|Laden|Salva|Guardar"},
-        {1034, Always,
-         "Bind console|Associer touche pour console|Taste mit Konsole verbinden|Associarsi tasti con "
-         "console|Asociarse tecla para consola"},
-        {1032, Always,
-         "Bind \"Say\"|Ajouter bind pour parler|Taste um zu sprechen|Aggiunga tasti per parlare|Pulse botón "
-         "para hablar"},
-        {1033, Always,
-         "Add quick pick bind|Associer sélection rapide|Schnelles selection waffen|Selezione rapida del "
-         "socio|Añadir selección rapida"},
-        {1020, Always,
-         "Add \"Buy\" script|Ajouter bind d'achat|Kauftaste hinzufügen|Tasti per comprare|Pulse tecla para "
-         "comprar"},
-        {1035, Always, "Set|Appliquer|Speichern|Applicare|Aplicar"},
-        {1048, Always, "Weapons|Armes|Waffen|Armi|Armas"},
-        {1052, Always, "Say|Parler|Sprechen|Per parlare|Hablar"},
-        {1053, Always, "Quick pick|Sélection rapide|Schnelles selection|Selezione rapida|Selección rápida"},
-        {1047, Always, "Keys / Buttons|Touches / Boutons|Tasten|Tasti|Teclas / Botón"},
-        {1050, Always,
-         "Grenades / Misc.|Grenades / Divers|Granaten / Verschiedenes|Granate / Tuffatori|Granadas / Otros"},
-        {1051, Always, "Armor|Armure|Rustung|Armatura|Armadura"},
-        {1049, Always, "Ammos|Munitions|Munitionen|Munizioni|Municiones"},
-        {1012, Always, "Smoke Grenade|Grenade fumigène|Rauchgranate|Granata fumogena|Granadas de Humo"},
-        {1015, Always,
-         "Secondary ammo|Munitions secondaires|Sekundäre Munitionen|Munizioni secondarie|Municiones "
-         "secundarias"},
-        {1016, Always,
-         "Primary ammo|Munitions primaires|Prim. Munitionen|Munizioni primarie|Municiones primarias"},
-        {1013, Always, "Night vision|Vision nocturne|Nachtsicht|Visione notturna|Visión nocturna"},
-        {1002, Always, "Explosive Grenade|Grenade explosive|HE granate|Granate AE|Granada HE"},
-        {1011, Always, "Flashbang 1|Grenade aveuglante 1|Blendgranate 1|Flashbang 1|Bengala 1"},
-        {1010, Always, "Flashbang 2|Grenade aveuglante 2|Blengranate 2|Flashbang 2|Bengala 2"},
-        {1014, Always,
-         "Difusal kit|Kit de désarmorçage|Entschärfungs Kit|Kit Disinnesco|Equipo de deactivation"},
-        {1030, Always, "To all|A tous|An Allen|A tutti|A todos"},
-        {1018, Always, "Helmet + Kevlar|Casque + Kevlar|Helm + Kevlar|Casco + Kevlar|Casco + Kevlar"},
-        {1019, Always, "No armor|Pas d'armure|Keine Rustung|Nessun'armatura|Ninguna armadura"},
-        {1031, Always, "To team|A l'équipe|Am Team|Alla squadra|Al equipo"},
-        {1066, Always,
-         "Crosshair Adjustments|Ajustements du crosshair|Fadenkreuz einrichten|Regola il mirino|Ajusta "
-         "Crosshair"},
-        {1058, Always, "Green|Vert|Grün|Verde|Verde"},
-        {1057, Always, "Blue|Bleu|Blau|Blu|Azul"},
-        {1059, Always, "Red|Rouge|Rot|Rosso|Rojo"},
-        {1056, Always, "Yellow|Jaune|Gelb|Giallo|Amarillo"},
-        {1060, Always, "Lightblue|Bleu clair|Hellblau|Blu-chiaro|Azul claro"},
-        {1065, Always,
-         "Crosshair transparency -|Transparence crosshair -|Fadenkreuz Transparenz -|Acetato di mirino "
-         "-|Transparencia del crosshair -"},
-        {1064, Always,
-         "Crosshair transparency +|Transparence crosshair +|Fadenkreuz Transparenz +|Acetato di mirino "
-         "+|Transparencia del crosshair +"},
-        {1063, Always,
-         "Crosshair size -|Taille crosshair -|Fadenkreuzes Größe -|Formato di mirino -|Tamaño del crosshair "
-         "-"},
-        {1062, Always,
-         "Crosshair size +|Taille crosshair +|Fadenkreuzes Größe +|Formato di mirino +|Tamaño del crosshair "
-         "+"},
-        {1073, Always, "Set|Appliquer|Speichern|Applicare|Aplicar tamaño"},
-        {1072, Static, "Dynamic|Dynamique|Dynamik|Dinamico|Dinámico"},
-        {1072, Dynamic, "Fixed|Fixe|Fest|Fisso|Fijo"},
-        {1070, Alpha,
-         "No transparency|Pas de transparence|Keine Transparenz|Nessun acetato|Ninguna transparencia"},
-        {1070, NoAlpha,
-         "Set transparency|Appliquer transparence|Transparenz speichern|Regoli l'acetato|Aplicar "
-         "transparencia"},
-        {1071, Always, "Set colour|Appliquer|Speichern|Applicare|Aplicar"},
-        {1040, Always, "Preview|Prévue|Vorbetrachtung|Previsione|Inspección previa"},
-        {1022, Always,
-         "Advanced parameters|Paramètres avancés|Fortgeschrittene parameters|Parametri avanzati|Parámetros "
-         "avanzados"},
+    const std::pair<int, const char*> rows[] = {
+        {1, "Exit|Fermer|Schließen|Fine|Salir"},
+        {1027, "Save|Sauvegarder|Laden|Salva|Guardar"},
+        {1034, "Bind console|Associer touche pour console|Taste mit Konsole verbinden|Associarsi tasti con "
+               "console|Asociarse tecla para consola"},
+        {1032, "Bind \"Say\"|Ajouter bind pour parler|Taste um zu sprechen|Aggiunga tasti per parlare|Pulse "
+               "botón para hablar"},
+        {1033, "Add quick pick bind|Associer sélection rapide|Schnelles selection waffen|Selezione rapida "
+               "del socio|Añadir selección rapida"},
+        {1020, "Add \"Buy\" script|Ajouter bind d'achat|Kauftaste hinzufügen|Tasti per comprare|Pulse tecla "
+               "para comprar"},
+        {1035, "Set|Appliquer|Speichern|Applicare|Aplicar"},
+        {1048, "Weapons|Armes|Waffen|Armi|Armas"},
+        {1052, "Say|Parler|Sprechen|Per parlare|Hablar"},
+        {1053, "Quick pick|Sélection rapide|Schnelles selection|Selezione rapida|Selección rápida"},
+        {1047, "Keys / Buttons|Touches / Boutons|Tasten|Tasti|Teclas / Botón"},
+        {1050, "Grenades / Misc.|Grenades / Divers|Granaten / Verschiedenes|Granate / Tuffatori|Granadas / "
+               "Otros"},
+        {1051, "Armor|Armure|Rustung|Armatura|Armadura"},
+        {1049, "Ammos|Munitions|Munitionen|Munizioni|Municiones"},
+        {1012, "Smoke Grenade|Grenade fumigène|Rauchgranate|Granata fumogena|Granadas de Humo"},
+        {1015, "Secondary ammo|Munitions secondaires|Sekundäre Munitionen|Munizioni secondarie|Municiones "
+               "secundarias"},
+        {1016, "Primary ammo|Munitions primaires|Prim. Munitionen|Munizioni primarie|Municiones primarias"},
+        {1013, "Night vision|Vision nocturne|Nachtsicht|Visione notturna|Visión nocturna"},
+        {1002, "Explosive Grenade|Grenade explosive|HE granate|Granate AE|Granada HE"},
+        {1011, "Flashbang 1|Grenade aveuglante 1|Blendgranate 1|Flashbang 1|Bengala 1"},
+        {1010, "Flashbang 2|Grenade aveuglante 2|Blengranate 2|Flashbang 2|Bengala 2"},
+        {1014, "Difusal kit|Kit de désarmorçage|Entschärfungs Kit|Kit Disinnesco|Equipo de deactivation"},
+        {1030, "To all|A tous|An Allen|A tutti|A todos"},
+        {1018, "Helmet + Kevlar|Casque + Kevlar|Helm + Kevlar|Casco + Kevlar|Casco + Kevlar"},
+        {1019, "No armor|Pas d'armure|Keine Rustung|Nessun'armatura|Ninguna armadura"},
+        {1031, "To team|A l'équipe|Am Team|Alla squadra|Al equipo"},
+        {1066, "Crosshair Adjustments|Ajustements du crosshair|Fadenkreuz einrichten|Regola il mirino|Ajusta "
+               "Crosshair"},
+        {1058, "Green|Vert|Grün|Verde|Verde"},
+        {1057, "Blue|Bleu|Blau|Blu|Azul"},
+        {1059, "Red|Rouge|Rot|Rosso|Rojo"},
+        {1056, "Yellow|Jaune|Gelb|Giallo|Amarillo"},
+        {1060, "Lightblue|Bleu clair|Hellblau|Blu-chiaro|Azul claro"},
+        {1065, "Crosshair transparency -|Transparence crosshair -|Fadenkreuz Transparenz -|Acetato di mirino "
+               "-|Transparencia del crosshair -"},
+        {1064, "Crosshair transparency +|Transparence crosshair +|Fadenkreuz Transparenz +|Acetato di mirino "
+               "+|Transparencia del crosshair +"},
+        {1063, "Crosshair size -|Taille crosshair -|Fadenkreuzes Größe -|Formato di mirino -|Tamaño del "
+               "crosshair -"},
+        {1062, "Crosshair size +|Taille crosshair +|Fadenkreuzes Größe +|Formato di mirino +|Tamaño del "
+               "crosshair +"},
+        {1073, "Set|Appliquer|Speichern|Applicare|Aplicar tamaño"},
+        {1072, nullptr},
+        {1070, nullptr},
+        {1071, "Set colour|Appliquer|Speichern|Applicare|Aplicar"},
+        {1040, "Preview|Prévue|Vorbetrachtung|Previsione|Inspección previa"},
+        {1022, "Advanced parameters|Paramètres avancés|Fortgeschrittene parameters|Parametri avanzati|"
+               "Parámetros avanzados"},
     };
+    using enum Message;
     const std::pair<Message, const char*> messages[] = {
-        {Message::NothingToAdd,
-         "Nothing to add|Rien à ajouter|Nichts hinzuzufügen|Niente aggiungere|Nada agregar"},
-        {Message::NothingToSay, "Nothing to say|Rien à dire|Nichts zu sagen|Niente dire|Nada decir"},
-        {Message::SelectKey, "Select a key|Pas de touche sélectionnée|Keine Taste Auswahlen|Nessuna tasti "
-                             "selezionata|Ningunos tecla seleccionado"},
-        {Message::NothingToSave,
-         "Nothing to save|rien à sauvegarder|Nichts zu laden|Niente a salva|Nada guardar"},
-        {Message::CannotWrite, "Cannot write %1: %2|Impossible d'écrire %1 : %2|%1 kann nicht geschrieben "
-                               "werden: %2|Impossibile scrivere %1: %2|No se puede escribir %1: %2"},
-        {Message::CannotRead, "Cannot read %1: %2|Impossible de lire %1 : %2|%1 kann nicht gelesen werden: "
-                              "%2|Impossibile leggere %1: %2|No se puede leer %1: %2"},
+        {NothingToAdd, "Nothing to add|Rien à ajouter|Nichts hinzuzufügen|Niente aggiungere|Nada agregar"},
+        {NothingToSay, "Nothing to say|Rien à dire|Nichts zu sagen|Niente dire|Nada decir"},
+        {SelectKey, "Select a key|Pas de touche sélectionnée|Keine Taste Auswahlen|Nessuna tasti "
+                    "selezionata|Ningunos tecla seleccionado"},
+        {NothingToSave, "Nothing to save|rien à sauvegarder|Nichts zu laden|Niente a salva|Nada guardar"},
+        {CannotWrite, "Cannot write %1: %2|Impossible d'écrire %1 : %2|%1 kann nicht geschrieben werden: "
+                      "%2|Impossibile scrivere %1: %2|No se puede escribir %1: %2"},
+        {CannotRead, "Cannot read %1: %2|Impossible de lire %1 : %2|%1 kann nicht gelesen werden: %2|"
+                     "Impossibile leggere %1: %2|No se puede leer %1: %2"},
     };
+    // 1072 when static and when dynamic, 1070 without and with the transparency set.
+    const char* stateTexts[2][2] = {
+        {"Dynamic|Dynamique|Dynamik|Dinamico|Dinámico", "Fixed|Fixe|Fest|Fisso|Fijo"},
+        {"Set transparency|Appliquer transparence|Transparenz speichern|Regoli l'acetato|Aplicar "
+         "transparencia",
+         "No transparency|Pas de transparence|Keine Transparenz|Nessun acetato|Ninguna transparencia"}};
     for (const auto& [language, readAs] : kLanguages) {
         for (const bool dynamic : {false, true}) {
             const bool useAlpha = !dynamic;
             Captions expected;
-            for (const auto& [controlId, when, texts] : rows) {
-                if (when == Always || when == (dynamic ? Dynamic : Static) ||
-                    when == (useAlpha ? Alpha : NoAlpha)) {
-                    expected.emplace_back(controlId, Part(texts, readAs));
-                }
+            for (const auto& [controlId, texts] : rows) {
+                const char* shown =
+                    texts ? texts : stateTexts[controlId == 1070][controlId == 1070 ? useAlpha : dynamic];
+                expected.emplace_back(controlId, Part(shown, readAs));
             }
             EXPECT_EQ(Pairs(MainWindowCaptions(language, dynamic, useAlpha)), expected) << language;
             EXPECT_EQ(SetAlphaCaption(language, useAlpha),
@@ -144,16 +128,11 @@ TEST(MainWindowLabels, EveryCaptionAndMessageOfEveryLanguage) {
             EXPECT_EQ(MessageText(message, language), Part(texts, readAs)) << language;
         }
     }
+    EXPECT_EQ(std::tuple(LanguageFromIndex(-1), LanguageFromIndex(4), LanguageFromIndex(5)),
+              std::tuple(English, Spanish, English));
 }
 
-TEST(MainWindowLabels, LanguagesOutsideTheFiveAreEnglish) {
-    EXPECT_EQ(LanguageFromIndex(-1), English);
-    EXPECT_EQ(LanguageFromIndex(5), English);
-    EXPECT_EQ(LanguageFromIndex(4), Spanish);
-}
-
-// Every caption of the Advanced Parameters dialog in the order it is set, both Default buttons alike,
-// and every tool-tip: French for French, English for every other language.
+// Both Default buttons alike; tool-tips are French for French, English for every other language.
 TEST(AdvancedDialogLabels, EveryCaptionAndToolTipOfEveryLanguage) {
     const std::pair<int, const char*> captions[] = {
         {1073, "Rain|Pluie|Regen|Pioggia|Lluvia"},
@@ -208,9 +187,9 @@ TEST(AdvancedDialogLabels, EveryCaptionAndToolTipOfEveryLanguage) {
 
 TEST(GammaDialogLabels, TheTwoNotesDifferInEveryLanguage) {
     for (int language = English; language <= Spanish; ++language) {
-        EXPECT_NE(GammaNoteText(GammaNote::ScreenCannotChange, language),
-                  GammaNoteText(GammaNote::RampUnreadable, language));
-        EXPECT_FALSE(GammaNoteText(GammaNote::RampUnreadable, language).empty());
+        const std::string_view unreadable = GammaNoteText(GammaNote::RampUnreadable, language);
+        EXPECT_TRUE(!unreadable.empty() &&
+                    unreadable != GammaNoteText(GammaNote::ScreenCannotChange, language));
     }
     EXPECT_NE(GammaNoteText(GammaNote::ScreenCannotChange, French),
               GammaNoteText(GammaNote::ScreenCannotChange, English));

@@ -9,6 +9,8 @@
 namespace cssbinder {
 namespace {
 
+using namespace std::string_literals;
+
 TEST(KeyValues, ReadsNestedBlocksOfQuotedAndBareTexts) {
     // Some tools start the file with a UTF-8 byte-order mark.
     const auto root = ParseKeyValues("\xEF\xBB\xBF\"libraryfolders\" // written by Steam\n{\n"
@@ -16,11 +18,9 @@ TEST(KeyValues, ReadsNestedBlocksOfQuotedAndBareTexts) {
                                      "\t\t\"apps\" { \"240\" \"4\" } }\n"
                                      "\tcontentstatsid -42 [$LINUX]\n"
                                      "}\n");
-    ASSERT_TRUE(root);
-    ASSERT_EQ(root->children.size(), 1u);
+    ASSERT_TRUE(root && root->children.size() == 1);
     const KeyValues* folders = root->Find("LibraryFolders");
-    ASSERT_NE(folders, nullptr);
-    ASSERT_EQ(folders->children.size(), 2u);
+    ASSERT_TRUE(folders && folders->children.size() == 2);
     const KeyValues& library = folders->children[0];
     EXPECT_EQ(library.key, "0");
     EXPECT_EQ(library.Find("path")->value, "/home/a/Steam");
@@ -39,23 +39,18 @@ TEST(KeyValues, UnescapesQuotedTexts) {
 }
 
 TEST(KeyValues, BrokenTextGivesNothing) {
-    const std::string deep = std::string(10000, '{');
     for (const std::string& text :
-         {std::string("\"a\" { \"b\" \"c\""), std::string("\"a\" \"b\" }"), std::string("\"a\""),
-          std::string("\"a\" \"unterminated"), std::string("\"a\" \"ends in \\"),
-          std::string("{ \"a\" \"b\" }"), std::string("\"a\" [$WIN32"), "\"a\" " + deep}) {
+         {R"("a" { "b" "c")"s, R"("a" "b" })"s, R"("a")"s, R"("a" "unterminated)"s, R"("a" "ends in \)"s,
+          R"({ "a" "b" })"s, R"("a" [$WIN32)"s, "\"a\" " + std::string(10000, '{')}) {
         EXPECT_FALSE(ParseKeyValues(text)) << text.substr(0, 40);
     }
     const auto empty = ParseKeyValues(" // nothing but a comment");
-    ASSERT_TRUE(empty);
-    EXPECT_TRUE(empty->children.empty());
+    EXPECT_TRUE(empty && empty->children.empty());
 }
 
-// A made-up home where ~/.steam/steam links to ~/.local/share/Steam and one more library is /games. Each
-// row gives the Steam folder's libraryfolders.vdf (nothing: no file), the library whose manifest names
-// the game (empty: a folder of no name), and whether the game's cstrike folder is there. The Steam folder
-// itself is searched first, then each listed library, each once; nothing outside these folders is ever asked
-// for.
+// A made-up home where ~/.steam/steam links to ~/.local/share/Steam and one more library is /games. Rows:
+// the Steam folder's libraryfolders.vdf (nothing: no file), the library whose manifest names the game
+// (empty: a folder of no name), whether its cstrike folder is there. Nothing outside is ever asked for.
 TEST(SteamLibrary, SearchesTheSteamFolderThenEachListedLibraryOnce) {
     const std::string steam = "/home/u/.local/share/Steam";
     const std::string link = "/home/u/.steam/steam";
