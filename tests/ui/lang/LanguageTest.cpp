@@ -5,11 +5,9 @@
 #include "ui/advanced/CAdvancedDlg.h"
 #include "ui/app/QtText.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include <tuple>
@@ -31,8 +29,8 @@ bool CaptionFits(const QWidget& control) {
         const QRect area = button->rect().adjusted(3, 2, -3, -2);
         return area.contains(metrics.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, button->text()));
     }
-    const bool box = qobject_cast<const QCheckBox*>(&control) || qobject_cast<const QRadioButton*>(&control);
-    return !box || control.sizeHint().boundedTo(control.size()) == control.sizeHint();
+    return !qobject_cast<const QAbstractButton*>(&control) ||
+           control.sizeHint().boundedTo(control.size()) == control.sizeHint();
 }
 
 // Every caption of the table on its control, and every caption of the window fitting its control.
@@ -44,10 +42,8 @@ void VerifyCaptions(const QWidget& window, const std::vector<ControlCaption>& ca
                  ToQString(caption.text));
     }
     for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        QVERIFY2(
-            !control->isVisible() || CaptionFits(*control),
-            qPrintable(
-                u"%1, language %2: %3"_s.arg(window.windowTitle()).arg(language).arg(control->objectName())));
+        QVERIFY2(!control->isVisible() || CaptionFits(*control),
+                 qPrintable(u"%1 %2"_s.arg(control->objectName()).arg(language)));
     }
 }
 
