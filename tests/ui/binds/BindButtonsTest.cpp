@@ -11,16 +11,13 @@
 #include <utility>
 
 namespace cssbinder::test {
-namespace {
 
 using namespace Qt::StringLiterals;
 
-constexpr int kSmoke = 1012;
-
-} // namespace
-
 class BindButtonsTest : public QObject {
     Q_OBJECT
+    static constexpr int kSmoke = 1012;
+
 private slots:
     // Each list shows and binds its own key, and a pick in one puts the others back on their titles.
     void keyListsBindTheirOwnKeys() {
@@ -47,9 +44,8 @@ private slots:
         QCOMPARE(Committed(*window), document);
     }
 
-    // A refused bind (a title picked as the key, or a key with no piece to buy) leaves the document, the
-    // preview box and the key alone; the messages of the bind buttons are proven in the language test. A
-    // bound key is asked about; either answer shows the document again and resets the form.
+    // A refused bind (a title as the key, no piece to buy) leaves the document, the preview box and the key
+    // alone. A bound key is asked about; either answer shows the document again and resets the form.
     void refusalKeepsTheFormAndABoundKeyIsAskedAbout() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
@@ -81,9 +77,8 @@ private slots:
         }
     }
 
-    // Every control of the buy part reaches the command through its own piece. A bind puts the key,
-    // weapon and buy choices back, but keeps the say text (cut to the chat's 127 bytes), its target and
-    // the quick weapon.
+    // Every buy control reaches the command through its own piece. A bind puts the key, weapon and buy
+    // choices back, but keeps the say text (cut to the chat's 127 bytes), its target and the quick weapon.
     void buyBindReadsEachControlThenResetsTheForm() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
