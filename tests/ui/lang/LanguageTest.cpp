@@ -49,10 +49,8 @@ void VerifyCaptions(const QWidget& window, const std::vector<ControlCaption>& ca
 
 } // namespace
 
-// The texts themselves are proven in the core tests; this proves that a flag brings them all to both
-// windows, after any other language, in both states of the crosshair buttons, and that every caption
-// fits (the messages need the empty document of the first round). English and French also refill the
-// bind form's lists; a flag leaves the preview box alone.
+// A flag brings every text of the core tables to both windows, after any other language, in both states
+// of the crosshair buttons, every caption fitting; English and French also refill the bind form's lists.
 class LanguageTest : public QObject {
     Q_OBJECT
 private slots:
@@ -90,8 +88,7 @@ private slots:
                              QStringList{ToQString(MessageText(message, language))});
                 }
             }
-            // Set Alpha's caption follows the language of the lists; a mode change applies the shown one
-            // again, the refill included.
+            // Set Alpha's caption follows the language of the lists; a mode change applies the shown one.
             Click(window->m_btnSetAlpha);
             QCOMPARE(window->m_btnSetAlpha->text(),
                      crosshairOn ? u"Appliquer transparence"_s : u"Pas de transparence"_s);
