@@ -19,7 +19,6 @@
 
 #include <sys/stat.h>
 
-#include <functional>
 #include <memory>
 
 namespace cssbinder::test {
@@ -40,23 +39,6 @@ constexpr char kFakeConvert[] = R"(pwd > ran-in.txt && cd hl2 && picture=materia
 case $(cat $picture) in FAIL*) echo "truncated pixel data" >&2; exit 1 ;; NOTHING*) exit 0 ;; esac
 sleep 0.2 && cp $picture materials/animated/spray.vtf
 { echo wide; cat $picture; } > materials/animated/spray_widescreen.vtf)";
-
-// Opens the dialog with the main window's button and runs the step, which closes it, in its modal loop.
-void WithDialog(CBinderDlg& window, const std::function<void(CAdvancedDlg&)>& step) {
-    ModalScript script;
-    script.Then([&step](QWidget& modal) {
-        auto* dialog = qobject_cast<CAdvancedDlg*>(&modal);
-        QVERIFY(dialog != nullptr);
-        step(*dialog);
-    });
-    Click(ControlOf<QWidget>(window, 1022));
-    QVERIFY(script.Unexpected().isEmpty() && script.Pending() == 0);
-}
-
-QByteArray StoreFile() {
-    return ReadFile(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                    u"/cssbinder-registry.ini"_s);
-}
 
 } // namespace
 
@@ -82,6 +64,8 @@ private slots:
     // Each click refreshes both preview boxes on its own: they are made stale before it. Escape keeps the
     // boxes in the main window's flags for the next opening, made by its button; the groups open on Default.
     void boxesAndPresetsLastUntilTheNextOpening() {
+        const QString store = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                              u"/cssbinder-registry.ini"_s;
         g_configEntries.Store("f", "bind \"f\" \"say gg\"");
         for (const QCheckBox* box : m_dialog->findChildren<QCheckBox*>()) {
             QVERIFY(box->isChecked());
@@ -97,21 +81,26 @@ private slots:
         QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
         QCOMPARE(std::pair(m_window->m_bRain, *g_configEntries.Find("mat_dxlevel")),
                  std::pair(0, std::string("mat_dxlevel \"81\"")));
-        QCOMPARE(StoreFile(), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n"
-                              "DefaultTTL=128\nGlobalMaxTcpWindowSize=101452\nTcpWindowSize=101452\n");
-        WithDialog(*m_window, [](CAdvancedDlg& dialog) {
-            QVERIFY(!Button(dialog, kRain)->isChecked() && Button(dialog, kConnectionDefault)->isChecked() &&
-                    Button(dialog, kDirectXDefault)->isChecked());
-            QCOMPARE(std::pair(dialog.m_editPreview->toPlainText(), g_configEntries.GetCount()),
+        QCOMPARE(ReadFile(store), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n"
+                                  "DefaultTTL=128\nGlobalMaxTcpWindowSize=101452\nTcpWindowSize=101452\n");
+        ModalScript script;
+        script.Then([](QWidget& modal) {
+            auto* dialog = qobject_cast<CAdvancedDlg*>(&modal);
+            QVERIFY(dialog != nullptr && !Button(*dialog, kRain)->isChecked() &&
+                    Button(*dialog, kConnectionDefault)->isChecked() &&
+                    Button(*dialog, kDirectXDefault)->isChecked());
+            QCOMPARE(std::pair(dialog->m_editPreview->toPlainText(), g_configEntries.GetCount()),
                      std::pair(DocumentText(), std::size_t{24}));
             for (const int button : {kRain, kConnectionDefault, kDirectXDefault, 1}) {
-                Click(Button(dialog, button));
+                Click(Button(*dialog, button));
             }
         });
+        Click(ControlOf<QWidget>(*m_window, 1022));
+        QVERIFY(script.Unexpected().isEmpty() && script.Pending() == 0);
         QCOMPARE(m_window->m_bRain, 1);
         QCOMPARE(m_window->m_editPreview->toPlainText(),
                  u"bind \"f\" \"say gg\"\nmat_reducefillrate \"1\"\n"_s);
-        QCOMPARE(StoreFile(), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n");
+        QCOMPARE(ReadFile(store), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n");
     }
 
     // The banners of both windows open the maker's page, which they show as their tool-tip, with a hand
