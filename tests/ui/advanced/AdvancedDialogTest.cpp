@@ -6,134 +6,249 @@
 #include "ui/app/Credits.h"
 #include "ui/app/Globals.h"
 
-#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
-#include <functional>
+#include <sys/stat.h>
+
+#include <memory>
 
 namespace cssbinder::test {
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
-constexpr int kRain = 1073, kVertex = 1083, kAdsl = 1085, kLan = 1086, kConnectionDefault = 1095,
-              kDirectX81 = 1090, kDirectXDefault = 1094, kReportBug = 1093, kBanner = 1061;
-constexpr int kCheckedAtFirst[] = {
-    1073, 1074, 1075, 1076, 1077, 1079, 1080, 1081, 1082, 1083, 1084, kConnectionDefault, kDirectXDefault};
-// Every preset, ADSL and DirectX 8.1 last, then every box off and back on but Rain and Vertex.
-constexpr int kClickedInTurn[] = {1087, 1086, 1095, 1085, 1088, 1089, 1091, 1094, 1090, 1073,
-                                  1074, 1075, 1076, 1077, 1079, 1080, 1081, 1082, 1083, 1084,
-                                  1074, 1075, 1076, 1077, 1079, 1080, 1081, 1082, 1084};
-
-// Opens the dialog with the main window's button, runs the step inside its modal loop and waits for
-// the loop to end; the step closes the dialog.
-void WithDialog(CBinderDlg& window, const std::function<void(CAdvancedDlg&)>& step) {
-    ModalScript script;
-    script.Then([&step](QWidget& modal) {
-        auto* dialog = qobject_cast<CAdvancedDlg*>(&modal);
-        QVERIFY(dialog != nullptr);
-        step(*dialog);
-    });
-    Click(ControlOf<QWidget>(window, 1022));
-    QVERIFY(script.Unexpected().isEmpty());
-    QCOMPARE(script.Pending(), std::size_t{0});
-}
+constexpr int kRain = 1073, kAdsl = 1085, kLan = 1086, kConnectionDefault = 1095, kDirectXDefault = 1094,
+              kReportBug = 1093, kBanner = 1061, kChangeMenuBackground = 1092;
 
 QString StorePath() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            u"/cssbinder-registry.ini"_s;
 }
+// Every preset, ADSL and DirectX 8.1 last, then every box off and back on but Rain and Vertex.
+constexpr int kClickedInTurn[] = {1087, 1086, 1095, 1085, 1088, 1089, 1091, 1094, 1090, 1073,
+                                  1074, 1075, 1076, 1077, 1079, 1080, 1081, 1082, 1083, 1084,
+                                  1074, 1075, 1076, 1077, 1079, 1080, 1081, 1082, 1084};
+
+// A kit that notes the folder it ran in and copies the picture as both textures, unless the picture
+// asks for a failure.
+constexpr char kFakeConvert[] = R"(pwd > ran-in.txt && cd hl2 && picture=materialsrc/animated/spray001.tga
+case $(cat $picture) in FAIL*) echo "truncated pixel data" >&2; exit 1 ;; NOTHING*) exit 0 ;; esac
+sleep 0.2 && cp $picture materials/animated/spray.vtf
+{ echo wide; cat $picture; } > materials/animated/spray_widescreen.vtf)";
 
 } // namespace
 
 class AdvancedDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    // The first opening shows every box checked, both groups on Default and the document; a click
-    // refreshes both preview boxes at once. Escape keeps a box's state in the main window's flag, which
-    // the next opening shows; the presets write the substitute store, and the groups open on Default.
-    void boxesAndPresetsLastUntilTheNextOpening() {
-        MainWindowFixture fixture;
-        const auto window = fixture.OpenWithGameFolder();
-        g_configEntries.Store("f", "bind \"f\" \"say gg\"");
-        WithDialog(*window, [&window](CAdvancedDlg& dialog) {
-            for (const int button : kCheckedAtFirst) {
-                QVERIFY2(Button(dialog, button)->isChecked(), qPrintable(QString::number(button)));
-            }
-            QCOMPARE(dialog.m_editPreview->toPlainText(), DocumentText());
-            // Each handler refreshes both preview boxes on its own: they are made stale before each click.
-            // The presets come first, since their Default also takes Vertex's "mat_reducefillrate".
-            for (const int button : kClickedInTurn) {
-                dialog.m_editPreview->setPlainText(u"stale"_s);
-                window->m_editPreview->setPlainText(u"stale"_s);
-                QAbstractButton* box = Button(dialog, button);
-                QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); // on the mark
-                QCOMPARE(dialog.m_editPreview->toPlainText(), DocumentText());
-                QCOMPARE(Committed(*window), DocumentText());
-            }
-            QTest::keyClick(&dialog, Qt::Key_Escape);
-        });
-        QCOMPARE(window->m_bRain, 0);
-        QCOMPARE(*g_configEntries.Find("mat_dxlevel"), "mat_dxlevel \"81\"");
-        QCOMPARE(ReadFile(StorePath()),
-                 "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n"
-                 "DefaultTTL=128\nGlobalMaxTcpWindowSize=101452\nTcpWindowSize=101452\n");
-        WithDialog(*window, [](CAdvancedDlg& dialog) {
-            QVERIFY(!Button(dialog, kRain)->isChecked() && Button(dialog, kConnectionDefault)->isChecked() &&
-                    Button(dialog, kDirectXDefault)->isChecked());
-            QCOMPARE(g_configEntries.GetCount(), std::size_t{24});
-            for (const int button : {kRain, kConnectionDefault, kDirectXDefault}) {
-                Click(Button(dialog, button));
-            }
-            Click(Button(dialog, 1));
-        });
-        QCOMPARE(window->m_bRain, 1);
-        QCOMPARE(window->m_editPreview->toPlainText(),
-                 u"bind \"f\" \"say gg\"\nmat_reducefillrate \"1\"\n"_s);
-        QCOMPARE(ReadFile(StorePath()), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n");
+    void init() {
+        m_fixture = std::make_unique<MainWindowFixture>();
+        // No per-user copy of an installed kit stands in for the one beside the program.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_fixture->GameFolder() + u"/../data"_s));
+        m_window = m_fixture->OpenWithGameFolder();
+        m_dialog = std::make_unique<CAdvancedDlg>(m_window.get());
+        m_dialog->show();
+        QDir(m_kit).removeRecursively();
+        QVERIFY(WriteFile(Kit(u"convert.sh"_s), kFakeConvert));
+    }
+    void cleanup() {
+        m_dialog.reset();
+        m_window.reset();
+        QDir(m_kit).removeRecursively();
     }
 
-    // A store that cannot be written (the disk full) keeps what it held, and the click that would have
-    // changed it says so with the file and the system's reason.
-    void aPresetTheStoreCannotKeepIsSaid() {
-        MainWindowFixture fixture;
-        const auto window = fixture.OpenWithGameFolder();
-        CAdvancedDlg dialog(window.get());
-        dialog.show();
-        Click(Button(dialog, kAdsl));
-        const QByteArray stored = ReadFile(StorePath());
-        const QString message =
-            u"Impossible d'écrire %1 : %2"_s.arg(QDir::toNativeSeparators(StorePath()), FileTooLarge());
-        for (const int button : {kLan, kConnectionDefault}) {
-            QCOMPARE(WithFileSizeLimit(16, [&] { return Press(Button(dialog, button), {QMessageBox::Ok}); }),
-                     QStringList{message});
-            QCOMPARE(ReadFile(StorePath()), stored);
+    // Each click refreshes both preview boxes on its own: they are made stale before it. Escape keeps the
+    // boxes in the main window's flags for the next opening, made by its button; the groups open on Default.
+    void boxesAndPresetsLastUntilTheNextOpening() {
+        const QString store = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                              u"/cssbinder-registry.ini"_s;
+        g_configEntries.Store("f", "bind \"f\" \"say gg\"");
+        for (const QCheckBox* box : m_dialog->findChildren<QCheckBox*>()) {
+            QVERIFY(box->isChecked());
         }
+        for (const int button : kClickedInTurn) {
+            m_dialog->m_editPreview->setPlainText(u"stale"_s);
+            m_window->m_editPreview->setPlainText(u"stale"_s);
+            QAbstractButton* box = Button(*m_dialog, button);
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2)); // on the mark
+            QCOMPARE(m_dialog->m_editPreview->toPlainText(), DocumentText());
+            QCOMPARE(Committed(*m_window), DocumentText());
+        }
+        QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
+        QCOMPARE(std::pair(m_window->m_bRain, *g_configEntries.Find("mat_dxlevel")),
+                 std::pair(0, std::string("mat_dxlevel \"81\"")));
+        QCOMPARE(ReadFile(store), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n"
+                                  "DefaultTTL=128\nGlobalMaxTcpWindowSize=101452\nTcpWindowSize=101452\n");
+        ModalScript script;
+        script.Then([](QWidget& modal) {
+            auto* dialog = qobject_cast<CAdvancedDlg*>(&modal);
+            QVERIFY(dialog != nullptr && !Button(*dialog, kRain)->isChecked() &&
+                    Button(*dialog, kConnectionDefault)->isChecked() &&
+                    Button(*dialog, kDirectXDefault)->isChecked());
+            QCOMPARE(std::pair(dialog->m_editPreview->toPlainText(), g_configEntries.GetCount()),
+                     std::pair(DocumentText(), std::size_t{24}));
+            for (const int button : {kRain, kConnectionDefault, kDirectXDefault, 1}) {
+                Click(Button(*dialog, button));
+            }
+        });
+        Click(ControlOf<QWidget>(*m_window, 1022));
+        QVERIFY(script.Unexpected().isEmpty() && script.Pending() == 0);
+        QCOMPARE(m_window->m_bRain, 1);
+        QCOMPARE(m_window->m_editPreview->toPlainText(),
+                 u"bind \"f\" \"say gg\"\nmat_reducefillrate \"1\"\n"_s);
+        QCOMPARE(ReadFile(store), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n");
     }
 
     // The banners of both windows open the maker's page, which they show as their tool-tip, with a hand
     // over them and an arrow over the preview boxes; Report bug opens the mail program.
+    // A preset the substitute store cannot keep is said, and the store keeps its bytes.
+    void aPresetTheStoreCannotKeepIsSaid() {
+        m_dialog->show();
+        Click(Button(*m_dialog, kAdsl));
+        const QByteArray stored = ReadFile(StorePath());
+        const QString message =
+            u"Impossible d'écrire %1 : %2"_s.arg(QDir::toNativeSeparators(StorePath()), FileTooLarge());
+        for (const int button : {kLan, kConnectionDefault}) {
+            QCOMPARE(
+                WithFileSizeLimit(16, [&] { return Press(Button(*m_dialog, button), {QMessageBox::Ok}); }),
+                QStringList{message});
+            QCOMPARE(ReadFile(StorePath()), stored);
+        }
+    }
+
     void bannersAndReportBugOpenTheirLinks() {
-        MainWindowFixture fixture;
-        const auto main = fixture.OpenWithGameFolder();
         const LinkCatcher catcher;
-        CAdvancedDlg dialog(main.get());
-        dialog.show();
         const QString maker = u"https://github.com/cssbinder/cssbinder"_s;
-        for (const QWidget* window : std::initializer_list<const QWidget*>{main.get(), &dialog}) {
+        for (const QWidget* window : std::initializer_list<const QWidget*>{m_window.get(), m_dialog.get()}) {
             auto* banner = ControlOf<QWidget>(*window, kBanner);
             Click(banner);
-            QCOMPARE(banner->toolTip(), maker);
-            QCOMPARE(banner->cursor().shape(), Qt::PointingHandCursor);
+            QCOMPARE(std::pair(banner->toolTip(), banner->cursor().shape()),
+                     std::pair(maker, Qt::PointingHandCursor));
             QCOMPARE(window->findChild<QPlainTextEdit*>()->viewport()->cursor().shape(), Qt::ArrowCursor);
         }
-        Click(Button(dialog, kReportBug));
+        Click(Button(*m_dialog, kReportBug));
         QCOMPARE(catcher.links, (QStringList{maker, maker, QString::fromUtf8(kReportBugLink)}));
-        QVERIFY(catcher.links.constLast().startsWith(u"mailto:"_s) && dialog.isVisible());
+        QVERIFY(catcher.links.constLast().startsWith(u"mailto:"_s) && m_dialog->isVisible());
     }
+
+    // The menu background's picture: TGA files first, then all files.
+    void fileDialogAsksForAnExistingPictureAndCancelTouchesNothing() {
+        ModalScript script;
+        script.Then([](QWidget& window) {
+            window.close();
+            auto* dialog = qobject_cast<QFileDialog*>(&window);
+            QVERIFY(dialog != nullptr);
+            QCOMPARE(dialog->nameFilters(), (QStringList{u"TGA files (*.tga)"_s, u"All Files (*.*)"_s}));
+            QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
+        });
+        Click(ControlOf<QWidget>(*m_dialog, kChangeMenuBackground));
+        QVERIFY(script.Unexpected().isEmpty() && !QFileInfo::exists(Console()));
+        QCOMPARE(QDir(m_kit).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{u"convert.sh"_s});
+    }
+
+    // The kit runs in its folder under the busy cursor, the dialog still painting; both textures go to the
+    // custom folder, the only place the game takes them from, and the old place stays as it was.
+    void bothTexturesAreInstalledAndASecondRunReplacesThem() {
+        const QString old = m_fixture->GameFolder() + u"/cstrike/materials/console/background01.vtf"_s;
+        QVERIFY(WriteFile(old, "OLD"));
+        bool busy = false;
+        QTimer sampler;
+        connect(&sampler, &QTimer::timeout, this, [&busy] {
+            busy = busy || (QApplication::overrideCursor() &&
+                            QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+        });
+        sampler.start(20);
+        for (const QByteArray picture : {"PICTURE-1", "PICTURE-2"}) {
+            QCOMPARE(Change(QString::fromLatin1(picture)), QStringList());
+            QVERIFY(busy && !QApplication::overrideCursor());
+            QCOMPARE(ReadFile(Kit(u"ran-in.txt"_s)).trimmed(), QFileInfo(m_kit).canonicalFilePath().toUtf8());
+            QCOMPARE(ReadFile(Console(u"background01.vtf"_s)), picture);
+            QCOMPARE(ReadFile(Console(u"background01_widescreen.vtf"_s)), "wide\n" + picture);
+        }
+        QCOMPARE(QDir(Console()).entryList(QDir::Files),
+                 (QStringList{u"background01.vtf"_s, u"background01_widescreen.vtf"_s}));
+        QCOMPARE(QFileInfo(old).dir().entryList(QDir::Files), QStringList{u"background01.vtf"_s});
+        QCOMPARE(ReadFile(old), "OLD");
+    }
+
+    // Each failure is said, naming the file and the reason, and the installed background stays.
+    void failuresAreSaidAndKeepTheOldBackground_data() {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("expected"); // %1 the picture, %2 the kit folder, %3 the game folder
+        QTest::newRow("conversion fails")
+            << u"FAIL"_s << u"Impossible de convertir %1 : truncated pixel data"_s;
+        QTest::newRow("a pipe as the picture")
+            << u"<pipe>"_s << u"Impossible de convertir %1 : not a regular file (a device or a pipe)"_s;
+        // A texture left by an earlier run is never installed.
+        QTest::newRow("no texture made")
+            << u"NOTHING"_s << u"Le kit de conversion n'a pas créé %2/hl2/materials/animated/spray.vtf."_s;
+        QTest::newRow("kit missing") << u"no kit"_s
+                                     << u"Le kit de conversion est introuvable : %2/convert.sh"_s;
+        QTest::newRow("no cstrike folder")
+            << u"no cstrike"_s << u"Le dossier du jeu %3 n'a pas de dossier cstrike."_s;
+        QTest::newRow("widescreen cannot be written")
+            << u"blocked"_s
+            << u"Impossible d'écrire %3/cstrike/custom/cssbinder/materials/console/"
+               u"background01_widescreen.vtf : "_s;
+    }
+    void failuresAreSaidAndKeepTheOldBackground() {
+        QFETCH(QString, picture);
+        QFETCH(QString, expected);
+        QVERIFY(WriteFile(Console(u"background01.vtf"_s), "OLD") &&
+                WriteFile(Kit(u"hl2/materials/animated/spray.vtf"_s), "EARLIER RUN"));
+        if (picture == u"no kit"_s) {
+            QVERIFY(QFile::remove(Kit(u"convert.sh"_s)));
+        } else if (picture == u"no cstrike"_s) {
+            g_gamePath = m_fixture->GameFolder() + u"/elsewhere"_s;
+        } else if (picture == u"blocked"_s) {
+            QVERIFY(QDir().mkpath(Console(u"background01_widescreen.vtf"_s)));
+        }
+        const QStringList messages = Change(picture);
+        const QString text = QString(expected)
+                                 .replace(u"%1"_s, QDir::toNativeSeparators(m_picture))
+                                 .replace(u"%2"_s, QDir::toNativeSeparators(m_kit))
+                                 .replace(u"%3"_s, QDir::toNativeSeparators(g_gamePath));
+        QVERIFY2(messages.size() == 1 && messages.constFirst().startsWith(text),
+                 qPrintable(messages.join(u'\n')));
+        QCOMPARE(ReadFile(Console(u"background01.vtf"_s)), "OLD");
+    }
+
+private:
+    QString Kit(const QString& path) const { return m_kit + u'/' + path; }
+    QString Console(const QString& name = {}) const {
+        return m_fixture->GameFolder() + u"/cstrike/custom/cssbinder/materials/console/"_s + name;
+    }
+
+    // Chooses a picture holding the text (or a pipe) as the menu background; returns the messages shown.
+    QStringList Change(const QString& contents) {
+        m_picture = QDir::cleanPath(m_fixture->GameFolder() + u"/../pics/menu.tga"_s);
+        if (contents == u"<pipe>"_s ? !QDir().mkpath(QFileInfo(m_picture).path()) ||
+                                          ::mkfifo(QFile::encodeName(m_picture).constData(), 0600) != 0
+                                    : !WriteFile(m_picture, contents.toUtf8())) {
+            return {u"the picture cannot be written"_s};
+        }
+        ModalScript script;
+        script.ChooseFile(m_picture);
+        script.AnswerMessage();
+        Click(ControlOf<QWidget>(*m_dialog, kChangeMenuBackground));
+        return script.Messages();
+    }
+
+    const QString m_kit = QCoreApplication::applicationDirPath() + u"/background"_s;
+    QString m_picture;
+    std::unique_ptr<MainWindowFixture> m_fixture;
+    std::unique_ptr<CBinderDlg> m_window;
+    std::unique_ptr<CAdvancedDlg> m_dialog;
 };
 
 } // namespace cssbinder::test

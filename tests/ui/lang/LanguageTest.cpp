@@ -5,11 +5,13 @@
 #include "ui/advanced/CAdvancedDlg.h"
 #include "ui/app/QtText.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
+
+#include <tuple>
+#include <utility>
 
 namespace cssbinder::test {
 namespace {
@@ -27,8 +29,8 @@ bool CaptionFits(const QWidget& control) {
         const QRect area = button->rect().adjusted(3, 2, -3, -2);
         return area.contains(metrics.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, button->text()));
     }
-    const bool box = qobject_cast<const QCheckBox*>(&control) || qobject_cast<const QRadioButton*>(&control);
-    return !box || control.sizeHint().boundedTo(control.size()) == control.sizeHint();
+    return !qobject_cast<const QAbstractButton*>(&control) ||
+           control.sizeHint().boundedTo(control.size()) == control.sizeHint();
 }
 
 // Every caption of the table on its control, and every caption of the window fitting its control.
@@ -40,27 +42,37 @@ void VerifyCaptions(const QWidget& window, const std::vector<ControlCaption>& ca
                  ToQString(caption.text));
     }
     for (const QWidget* control : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        QVERIFY2(
-            !control->isVisible() || CaptionFits(*control),
-            qPrintable(
-                u"%1, language %2: %3"_s.arg(window.windowTitle()).arg(language).arg(control->objectName())));
+        QVERIFY2(!control->isVisible() || CaptionFits(*control),
+                 qPrintable(u"%1 %2"_s.arg(control->objectName()).arg(language)));
     }
 }
 
 } // namespace
 
-// The texts themselves are proven in the core tests; this proves that a flag brings them all to both
-// windows, after any other language, and that every caption fits, in both states of the two buttons
-// whose captions follow the crosshair (the messages need the empty document of the first round).
+// A flag brings every text of the core tables to both windows, after any other language, in both states
+// of the crosshair buttons, every caption fitting; English and French also refill the bind form's lists.
 class LanguageTest : public QObject {
     Q_OBJECT
 private slots:
     void flagsSwitchEveryCaptionAndMessage() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
+        const std::pair<QPushButton*, Message> messages[] = {{window->m_btnAddSay, Message::NothingToSay},
+                                                             {window->m_btnAddQuick, Message::NothingToAdd},
+                                                             {window->m_btnAddBuy, Message::SelectKey},
+                                                             {window->m_btnSave, Message::NothingToSave}};
+        int lists = French;
         for (const bool crosshairOn : {false, true}) {
             for (const int language : {German, English, Italian, French, Spanish}) {
+                Pick(window->m_cbPrimary1, 2);
+                window->m_editPreview->setPlainText(u"typed"_s);
                 ClickFlag(*window, language);
+                const bool refills = language == English || language == French;
+                lists = refills ? language : lists;
+                QCOMPARE(
+                    std::tuple(window->m_cbPrimary1->currentIndex(), window->m_cbLetters->itemText(0),
+                               window->m_editPreview->toPlainText()),
+                    std::tuple(refills ? 0 : 2, lists == French ? u"Lettres"_s : u"Letters"_s, u"typed"_s));
                 VerifyCaptions(*window, MainWindowCaptions(language, crosshairOn, crosshairOn), language);
                 CAdvancedDlg advanced(window.get());
                 advanced.show();
@@ -71,16 +83,17 @@ private slots:
                 if (crosshairOn) {
                     continue;
                 }
-                for (const auto& [button, message] : {std::pair(window->m_btnAddSay, Message::NothingToSay),
-                                                      std::pair(window->m_btnAddQuick, Message::NothingToAdd),
-                                                      std::pair(window->m_btnAddBuy, Message::SelectKey),
-                                                      std::pair(window->m_btnSave, Message::NothingToSave)}) {
+                for (const auto& [button, message] : messages) {
                     QCOMPARE(Press(button, {QMessageBox::Ok}),
                              QStringList{ToQString(MessageText(message, language))});
                 }
             }
-            Click(window->m_btnDynamic);
+            // Set Alpha's caption follows the language of the lists; a mode change applies the shown one.
             Click(window->m_btnSetAlpha);
+            QCOMPARE(window->m_btnSetAlpha->text(),
+                     crosshairOn ? u"Appliquer transparence"_s : u"Pas de transparence"_s);
+            Click(crosshairOn ? Button(*window, 1073) : window->m_btnDynamic);
+            VerifyCaptions(*window, MainWindowCaptions(Spanish, !crosshairOn, !crosshairOn), Spanish);
         }
     }
 };
