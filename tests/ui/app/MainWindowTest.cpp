@@ -87,15 +87,11 @@ void OpenContextMenu(CBinderDlg& window) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    // The question comes before the window shows, and the folder browser opens where the program was
-    // started, or on the game when Steam (here the Flatpak's) installed it. A cancelled browser stores
-    // nothing, so the next start asks again; a chosen folder is kept, for the next start that every other
-    // test makes.
+    // The question comes before the window shows, alone, and the folder browser opens on the game that
+    // Steam (here the Flatpak's) installed. A cancelled browser stores nothing; a chosen folder is kept.
+    // A profile that cannot be written is said instead: the answer could not be kept.
     void firstStartAsksForTheGameFolder() {
         MainWindowFixture fixture;
-        const QDir steam(fixture.HomeFolder() + u"/.var/app/com.valvesoftware.Steam/.local/share/Steam"_s);
-        const QString steamGame = steam.filePath(u"steamapps/common/Counter-Strike Source"_s);
-        // A profile that cannot be written is said instead: the answer could not be kept.
         QVERIFY(QDir().mkpath(ProfilePath()));
         {
             ModalScript script;
@@ -105,6 +101,13 @@ private slots:
                      QStringList{u"Cannot write %1: Filename refers to a directory"_s.arg(ProfilePath())});
         }
         QVERIFY(QDir().rmdir(ProfilePath()));
+        const QDir steam(fixture.HomeFolder() + u"/.var/app/com.valvesoftware.Steam/.local/share/Steam"_s);
+        const QString steamGame = steam.filePath(u"steamapps/common/Counter-Strike Source"_s);
+        QVERIFY(QDir().mkpath(steamGame + u"/cstrike"_s));
+        QVERIFY(WriteFile(steam.filePath(u"steamapps/libraryfolders.vdf"_s),
+                          u"\"libraryfolders\" { \"0\" { \"path\" \"%1\" } }"_s.arg(steam.path()).toUtf8()));
+        QVERIFY(WriteFile(steam.filePath(u"steamapps/appmanifest_240.acf"_s),
+                          "\"AppState\" { \"installdir\" \"Counter-Strike Source\" }"));
         for (const bool cancel : {true, false}) {
             ModalScript script;
             qsizetype windowsShown = 0;
@@ -114,29 +117,18 @@ private slots:
             });
             script.ChooseFile(cancel ? QString() : fixture.GameFolder());
             const auto window = fixture.Open();
-            QCOMPARE(script.Messages() + script.DialogFolders(),
-                     (QStringList{u"Select the location of your \"counter-strike source\" folder"_s,
-                                  cancel ? QDir::currentPath() : steamGame}));
-            // The question's box was the only window shown; the main window came after it.
+            QCOMPARE(
+                script.Messages() + script.DialogFolders(),
+                (QStringList{u"Select the location of your \"counter-strike source\" folder"_s, steamGame}));
             QVERIFY(windowsShown == 1 && window->isVisible());
             QCOMPARE(fixture.ProfileValue(), cancel ? QString() : fixture.GameFolder());
             QCOMPARE(g_gamePath, fixture.ProfileValue());
-            if (cancel) {
-                // The next start finds the game that Steam installed.
-                QVERIFY(QDir().mkpath(steamGame + u"/cstrike"_s));
-                QVERIFY(WriteFile(
-                    steam.filePath(u"steamapps/libraryfolders.vdf"_s),
-                    u"\"libraryfolders\" { \"0\" { \"path\" \"%1\" } }"_s.arg(steam.path()).toUtf8()));
-                QVERIFY(WriteFile(steam.filePath(u"steamapps/appmanifest_240.acf"_s),
-                                  "\"AppState\" { \"installdir\" \"Counter-Strike Source\" }"));
-            }
         }
     }
 
-    // A stored game folder that lost its cstrike folder is asked for again at the next start. A folder
-    // without cstrike is refused, named in the current language, and the browser opens again on it; the
-    // game's own cstrike folder stands for the game folder above it. "Game folder..." asks the same,
-    // opening on the current folder; the window's menu also offers About and Open.
+    // A stored game folder that lost its cstrike folder is asked for again. A folder without cstrike is
+    // refused, named in the current language, and the browser opens again on it; a cstrike folder stands
+    // for the game folder. The menu's "Game folder..." asks the same, opening on the current folder.
     void wrongGameFoldersAreRefusedAndAskedForAgain() {
         MainWindowFixture fixture;
         fixture.OpenWithGameFolder();
@@ -305,10 +297,9 @@ private slots:
         QCOMPARE(Committed(*window), u"bind \"a\" \"buy glock;buy vesthelm;buy hegrenade\"\n"_s);
     }
 
-    // The box's text, rendered or typed, replaces the file in the game's config folder, in UTF-8 with
-    // CR LF line ends; a cancelled dialog writes nothing. The hand-written file replaced is kept as
-    // autoexec.cfg.bak, and saving again in the same run replaces only what this run wrote, so that
-    // backup survives. The dialog opens in the config folder (where else is the core's rule).
+    // The box's text, rendered or typed, replaces the file in UTF-8 with CR LF line ends; a cancelled
+    // dialog writes nothing. The hand-written file is kept as autoexec.cfg.bak, and a second save in the
+    // same run keeps that backup.
     void saveWritesTheBoxAndKeepsTheHandWrittenFile() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
