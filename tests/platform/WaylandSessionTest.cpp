@@ -86,41 +86,35 @@ private slots:
         if (QGuiApplication::platformName() == u"xcb"_s) {
             // Whatever this XWayland calls its outputs, its marks tell it from a real X server.
             const XServerFacts facts = ReadXServerFacts();
-            qInfo("XWayland outputs: %s", facts.outputNames.empty() ? "none" : facts.outputNames[0].c_str());
             QVERIFY(!facts.gammaSizes.empty());
             QCOMPARE(AccessOfXServer(
                          {{"HEADLESS-1"}, facts.gammaSizes, facts.randrEmulation, facts.xwaylandExtension}),
                      GammaAccess::NotChangeable);
         }
-        const auto window = m_fixture.OpenWithGameFolder();
+        MainWindowFixture fixture;
+        const auto window = fixture.OpenWithGameFolder();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         ModalScript script;
-        script.Then([&](QWidget& dialog) {
-            CheckDialog(*qobject_cast<CGammaDlg*>(&dialog), *window);
+        script.Then([&](QWidget& shown) {
+            auto& dialog = *qobject_cast<CGammaDlg*>(&shown);
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QCOMPARE(dialog.windowHandle()->transientParent(), window->windowHandle());
+            auto* note = dialog.findChild<QLabel*>(u"1114"_s);
+            QVERIFY(note->isVisible());
+            QCOMPARE(note->text(), ToQString(GammaNoteText(GammaNote::ScreenCannotChange, French)));
+            // Nothing was read from the screen, so nothing is kept to put back.
+            QVERIFY(!QFile::exists(GammaRecoveryPath()));
+            auto* picture = dialog.findChild<PictureControl*>(u"-1"_s);
+            const QRgb before = picture->Image().pixel(200, 10);
+            QTest::keyClick(dialog.m_slider, Qt::Key_Home);
+            QCOMPARE(dialog.m_slider->value(), 100);
+            QVERIFY(qGray(picture->Image().pixel(200, 10)) < qGray(before));
             dialog.close();
         });
         Click(window->m_btnPreview);
         QTRY_COMPARE(script.Pending(), 0u);
         QVERIFY(script.Unexpected().isEmpty());
     }
-
-private:
-    void CheckDialog(CGammaDlg& dialog, const CBinderDlg& window) {
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QCOMPARE(dialog.windowHandle()->transientParent(), window.windowHandle());
-        auto* note = dialog.findChild<QLabel*>(u"1114"_s);
-        QVERIFY(note->isVisible());
-        QCOMPARE(note->text(), ToQString(GammaNoteText(GammaNote::ScreenCannotChange, French)));
-        // Nothing was read from the screen, so nothing is kept to put back.
-        QVERIFY(!QFile::exists(GammaRecoveryPath()));
-        auto* picture = dialog.findChild<PictureControl*>(u"-1"_s);
-        const QRgb before = picture->Image().pixel(200, 10);
-        QTest::keyClick(dialog.m_slider, Qt::Key_Home);
-        QCOMPARE(dialog.m_slider->value(), 100);
-        QVERIFY(qGray(picture->Image().pixel(200, 10)) < qGray(before));
-    }
-
-    MainWindowFixture m_fixture;
 };
 
 } // namespace cssbinder::test

@@ -25,13 +25,13 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <tuple>
+#include <utility>
 
 namespace cssbinder::test {
 namespace {
 
 using namespace Qt::StringLiterals;
-
-constexpr int kExit = 1, kRed = 1059;
 
 // Every control of the template at its place inside the window (where the units are not scaled down),
 // hidden buttons hidden, and no two controls on top of each other (frames aside).
@@ -87,15 +87,11 @@ void OpenContextMenu(CBinderDlg& window) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    // The question comes before the window shows, and the folder browser opens where the program was
-    // started, or on the game when Steam (here the Flatpak's) installed it. A cancelled browser stores
-    // nothing, so the next start asks again; a chosen folder is kept, for the next start that every other
-    // test makes.
+    // The question comes before the window shows, alone, and the folder browser opens on the game that
+    // Steam (here the Flatpak's) installed. A cancelled browser stores nothing; a chosen folder is kept.
+    // A profile that cannot be written is said instead: the answer could not be kept.
     void firstStartAsksForTheGameFolder() {
         MainWindowFixture fixture;
-        const QDir steam(fixture.HomeFolder() + u"/.var/app/com.valvesoftware.Steam/.local/share/Steam"_s);
-        const QString steamGame = steam.filePath(u"steamapps/common/Counter-Strike Source"_s);
-        // A profile that cannot be written is said instead: the answer could not be kept.
         QVERIFY(QDir().mkpath(ProfilePath()));
         {
             ModalScript script;
@@ -105,6 +101,13 @@ private slots:
                      QStringList{u"Cannot write %1: Filename refers to a directory"_s.arg(ProfilePath())});
         }
         QVERIFY(QDir().rmdir(ProfilePath()));
+        const QDir steam(fixture.HomeFolder() + u"/.var/app/com.valvesoftware.Steam/.local/share/Steam"_s);
+        const QString steamGame = steam.filePath(u"steamapps/common/Counter-Strike Source"_s);
+        QVERIFY(QDir().mkpath(steamGame + u"/cstrike"_s));
+        QVERIFY(WriteFile(steam.filePath(u"steamapps/libraryfolders.vdf"_s),
+                          u"\"libraryfolders\" { \"0\" { \"path\" \"%1\" } }"_s.arg(steam.path()).toUtf8()));
+        QVERIFY(WriteFile(steam.filePath(u"steamapps/appmanifest_240.acf"_s),
+                          "\"AppState\" { \"installdir\" \"Counter-Strike Source\" }"));
         for (const bool cancel : {true, false}) {
             ModalScript script;
             qsizetype windowsShown = 0;
@@ -114,60 +117,18 @@ private slots:
             });
             script.ChooseFile(cancel ? QString() : fixture.GameFolder());
             const auto window = fixture.Open();
-            QCOMPARE(script.Messages() + script.DialogFolders(),
-                     (QStringList{u"Select the location of your \"counter-strike source\" folder"_s,
-                                  cancel ? QDir::currentPath() : steamGame}));
-            // The question's box was the only window shown; the main window came after it.
+            QCOMPARE(
+                script.Messages() + script.DialogFolders(),
+                (QStringList{u"Select the location of your \"counter-strike source\" folder"_s, steamGame}));
             QVERIFY(windowsShown == 1 && window->isVisible());
             QCOMPARE(fixture.ProfileValue(), cancel ? QString() : fixture.GameFolder());
             QCOMPARE(g_gamePath, fixture.ProfileValue());
-            if (cancel) {
-                // The next start finds the game that Steam installed.
-                QVERIFY(QDir().mkpath(steamGame + u"/cstrike"_s));
-                QVERIFY(WriteFile(
-                    steam.filePath(u"steamapps/libraryfolders.vdf"_s),
-                    u"\"libraryfolders\" { \"0\" { \"path\" \"%1\" } }"_s.arg(steam.path()).toUtf8()));
-                QVERIFY(WriteFile(steam.filePath(u"steamapps/appmanifest_240.acf"_s),
-                                  "\"AppState\" { \"installdir\" \"Counter-Strike Source\" }"));
-            }
         }
     }
 
-    // The window at its template's size, the pictures at their bitmap's size (every window's layout
-    // is checked on every screen below); the window's menu ends with the About entry, the game folder's
-    // and Open.
-    void opensCentredAsItsTemplateLaysItOutWithTheAboutEntry() {
-        MainWindowFixture fixture;
-        const auto window = fixture.OpenWithGameFolder();
-        QCOMPARE(ControlOf<QWidget>(*window, 1061)->size(), QSize(600, 112));
-        QCOMPARE(ControlOf<QWidget>(*window, 1109)->size(), QSize(30, 20));
-        QCOMPARE(window->windowTitle(), u"CS:Source Binds/Scripts/Optimization by Zelvar_Brask"_s);
-        QCOMPARE(window->size(), QSize(621, 671));
-        QCOMPARE(window->minimumSize(), window->maximumSize());
-        // Frame included, give or take what the window system adds.
-        QVERIFY(qAbs(window->frameGeometry().center().x() -
-                     window->screen()->availableGeometry().center().x()) <= 4);
-        QCOMPARE(window->m_editGamma->text(), u"2.2"_s);
-        for (const QPushButton* button : window->findChildren<QPushButton*>()) {
-            QVERIFY2(!button->isDefault() && !button->autoDefault(), qPrintable(button->objectName()));
-        }
-        ModalScript script;
-        QStringList entries;
-        script.Then(ChooseEntry(entries, 1));
-        script.Then([&](QWidget& about) {
-            entries.append(about.windowTitle());
-            about.close();
-        });
-        OpenContextMenu(*window);
-        QCOMPARE(entries, (QStringList{u"-"_s, u"&A propos de Tarvik..."_s, u"Dossier du jeu..."_s,
-                                       u"Ouvrir..."_s, u"A propos de Tarvik"_s}));
-        QVERIFY(script.Unexpected().isEmpty());
-    }
-
-    // A stored game folder that lost its cstrike folder is asked for again at the next start. A folder
-    // without cstrike is refused, named in the current language, and the browser opens again on it; the
-    // game's own cstrike folder stands for the game folder above it. "Game folder..." asks the same,
-    // opening on the current folder.
+    // A stored game folder that lost its cstrike folder is asked for again. A folder without cstrike is
+    // refused, named in the current language, and the browser opens again on it; a cstrike folder stands
+    // for the game folder. The menu's "Game folder..." asks the same, opening on the current folder.
     void wrongGameFoldersAreRefusedAndAskedForAgain() {
         MainWindowFixture fixture;
         fixture.OpenWithGameFolder();
@@ -184,12 +145,19 @@ private slots:
 
         ClickFlag(*window, German);
         QStringList entries;
+        script.Then(ChooseEntry(entries, 1));
+        script.Then([&](QWidget& about) {
+            entries.append(about.windowTitle());
+            about.close();
+        });
+        OpenContextMenu(*window);
         script.Then(ChooseEntry(entries, 2));
         script.ChooseFile(fixture.HomeFolder());
         script.AnswerMessage();
         script.ChooseFile(again);
         OpenContextMenu(*window);
-        QCOMPARE(entries.sliced(2), (QStringList{u"Spielordner..."_s, u"Öffnen..."_s}));
+        QCOMPARE(entries.first(5), (QStringList{u"-"_s, u"&A propos de Tarvik..."_s, u"Spielordner..."_s,
+                                                u"Öffnen..."_s, u"A propos de Tarvik"_s}));
         QCOMPARE(script.Messages() + script.DialogFolders() + script.Unexpected(),
                  (QStringList{u"Select the location of your \"counter-strike source\" folder"_s,
                               u"%1 ne contient pas le dossier cstrike du jeu. Choisissez le dossier "
@@ -201,9 +169,12 @@ private slots:
     }
 
     // Escape, the close box and Exit close at once while the preview box holds the text last saved (none
-    // at the start); with any other text they ask first, and Cancel keeps the window and its text. A
-    // gamma value out of range still stops Exit before that.
+    // at the start); with any other text they ask first, and Cancel keeps the window and its text. Exit
+    // and the colour buttons refuse a gamma value out of 1 to 3 first, taking a number out of range and
+    // keeping the value before (2.2 at the start) a text that is no number; the French locale reads a comma
+    // as a decimal.
     void quittingWithUnsavedTextAsksFirst() {
+        QCOMPARE(*std::localeconv()->decimal_point, ',');
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
         const std::function<void()> escape = [&] {
@@ -222,11 +193,20 @@ private slots:
             QVERIFY(window->isVisible());
             QCOMPARE(Committed(*window), u"bind \"f1\" \"buy vest\"\n"_s);
         }
-        window->m_editGamma->setText(u"5"_s);
-        QCOMPARE(Press(window->m_btnExit, {QMessageBox::Ok}),
-                 QStringList{u"Please enter a number between 1 and 3."_s});
-        QCOMPARE(Answer(escape, {QMessageBox::Ok}), question);
+        for (const auto& [gamma, button, value] :
+             {std::tuple(u"abc"_s, 1, 2.2f), std::tuple(u"3.01"_s, 1, 3.01f),
+              std::tuple(u"5"_s, 1059, 5.0f)}) {
+            window->m_editGamma->setText(gamma);
+            QCOMPARE(Press(ControlOf<QWidget>(*window, button), {QMessageBox::Ok}),
+                     QStringList{u"Please enter a number between 1 and 3."_s});
+            QVERIFY(window->isVisible() && window->focusWidget() == window->m_editGamma);
+            QCOMPARE(window->m_fGamma, value);
+        }
+        QCOMPARE(window->m_nColor, 0);
+        window->m_editGamma->setText(u"1,5"_s);
+        QCOMPARE(Press(window->m_btnExit, {QMessageBox::Ok}), question);
         QVERIFY(!window->isVisible());
+        QCOMPARE(window->m_fGamma, 1.5f);
 
         window->show();
         QCOMPARE(Save(*window, QDir(fixture.ConfigFolder()).filePath(u"autoexec.cfg"_s)),
@@ -237,7 +217,7 @@ private slots:
 
     // Every window fits the free room of every screen the test has (1920 x 1080, 1280 x 800 and
     // 1366 x 768 at 100, 125, 150 and 200 %), frame included, with its controls inside it and apart;
-    // where it fits as laid out, it keeps its size.
+    // where it fits as laid out, it keeps its size, the main window centred, no button a default one.
     void everyWindowFitsItsScreen() {
         MainWindowFixture fixture;
         const MemoryDisplay display(GammaAccess::NotChangeable);
@@ -247,6 +227,19 @@ private slots:
             CGammaDlg gamma(French, window.get());
             CAboutDlg about(window.get());
             const bool roomy = screen == QGuiApplication::primaryScreen();
+            if (roomy) {
+                QCOMPARE(window->size(), QSize(621, 671));
+                // Frame included, give or take what the window system adds.
+                QVERIFY(qAbs(window->frameGeometry().center().x() -
+                             screen->availableGeometry().center().x()) <= 4);
+                QCOMPARE(ControlOf<QWidget>(*window, 1061)->size(), QSize(600, 112));
+                QCOMPARE(ControlOf<QWidget>(*window, 1109)->size(), QSize(30, 20));
+                for (const QPushButton* button :
+                     window->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly)) {
+                    QVERIFY2(!button->isDefault() && !button->autoDefault(),
+                             qPrintable(button->objectName()));
+                }
+            }
             for (QDialog* dialog : std::initializer_list<QDialog*>{window.get(), &advanced, &gamma, &about}) {
                 const QSize laidOut = dialog->size();
                 dialog->show();
@@ -289,55 +282,24 @@ private slots:
                  u"1072 1073 1064 1070 1040 1036 1035 1026 1109 1113 1110 1111 1112 1027 1 1004"_s);
         QCOMPARE(press(Qt::Key_Backtab), u"1"_s);
         // A letter, a secondary weapon, the grenade, the helmet: every pick by arrows or Space.
-        press(Qt::Key_Tab);
-        press(Qt::Key_Down);
-        press(Qt::Key_Tab, 6);
-        press(Qt::Key_Down);
-        press(Qt::Key_Tab, 5);
-        press(Qt::Key_Space);
-        press(Qt::Key_Tab, 6);
-        press(Qt::Key_Up);
+        for (const auto& [key, times] : {std::pair(Qt::Key_Tab, 1),
+                                         {Qt::Key_Down, 1},
+                                         {Qt::Key_Tab, 6},
+                                         {Qt::Key_Down, 1},
+                                         {Qt::Key_Tab, 5},
+                                         {Qt::Key_Space, 1},
+                                         {Qt::Key_Tab, 6},
+                                         {Qt::Key_Up, 1}}) {
+            press(key, times);
+        }
         QCOMPARE(press(Qt::Key_Tab, 2), u"1020"_s);
         press(Qt::Key_Space);
         QCOMPARE(Committed(*window), u"bind \"a\" \"buy glock;buy vesthelm;buy hegrenade\"\n"_s);
     }
 
-    // Exit and the colour buttons take gamma values from 1 to 3 and refuse the rest, keeping the window
-    // open and the colour before. A number out of range is taken before it is refused; a text that is no
-    // number keeps the value before it. The window tests run under a French locale: a typed comma is a
-    // decimal separator there.
-    void buttonsCheckTheGammaRange_data() {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<QString>("gamma");
-        QTest::addColumn<bool>("closes");
-        QTest::addColumn<float>("value");
-        QTest::newRow("too high") << kExit << u"3.01"_s << false << 3.01f;
-        QTest::newRow("no number") << kExit << u"abc"_s << false << 2.2f;
-        QTest::newRow("decimal comma") << kExit << u"1,5"_s << true << 1.5f;
-        QTest::newRow("red, too high") << kRed << u"5"_s << false << 5.0f;
-    }
-    void buttonsCheckTheGammaRange() {
-        QCOMPARE(*std::localeconv()->decimal_point, ',');
-        QFETCH(int, button);
-        QFETCH(QString, gamma);
-        QFETCH(bool, closes);
-        QFETCH(float, value);
-        MainWindowFixture fixture;
-        const auto window = fixture.OpenWithGameFolder();
-        window->m_editGamma->setText(gamma);
-        QWidget* control = ControlOf<QWidget>(*window, button);
-        const QStringList shown = closes ? Press(control) : Press(control, {QMessageBox::Ok});
-        QCOMPARE(shown, closes ? QStringList() : QStringList{u"Please enter a number between 1 and 3."_s});
-        QCOMPARE(window->isVisible(), !closes);
-        QCOMPARE(window->m_fGamma, value);
-        QCOMPARE(window->m_nColor, 0);
-        QCOMPARE(window->focusWidget() == window->m_editGamma, !closes);
-    }
-
-    // The box's text, rendered or typed, replaces the file in the game's config folder, in UTF-8 with
-    // CR LF line ends; a cancelled dialog writes nothing. The hand-written file replaced is kept as
-    // autoexec.cfg.bak, and saving again in the same run replaces only what this run wrote, so that
-    // backup survives. The dialog never opens where the program was started.
+    // The box's text, rendered or typed, replaces the file in UTF-8 with CR LF line ends; a cancelled
+    // dialog writes nothing. The hand-written file is kept as autoexec.cfg.bak, and a second save in the
+    // same run keeps that backup.
     void saveWritesTheBoxAndKeepsTheHandWrittenFile() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
@@ -357,13 +319,6 @@ private slots:
         QCOMPARE(ReadFile(target), "bind \"f1\" \"say h\xC3\xA9llo\"\r\n\xC3\xB9");
         QCOMPARE(g_configEntries.GetCount(), 1u);
         QCOMPARE(ReadFile(backup), "// mine\r\n");
-
-        // Without the config folder the dialogs open in the game folder; without that, at home.
-        QVERIFY(QDir(fixture.ConfigFolder()).removeRecursively());
-        QCOMPARE(Save(*window, QString()), QStringList{fixture.GameFolder()});
-        QVERIFY(QDir(fixture.GameFolder()).removeRecursively());
-        QCOMPARE(Save(*window, QString()), QStringList{fixture.HomeFolder()});
-        QVERIFY(QDir().mkpath(fixture.ConfigFolder()));
 
         // On a full disk (a real tiny file system where one can be mounted, and a file size limit), the
         // hand-written file and its backup keep their bytes and the message gives the system's reason.
