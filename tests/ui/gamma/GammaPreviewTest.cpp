@@ -195,7 +195,7 @@ private slots:
 
         for (const auto& [stored, position] :
              {std::pair(u"99999"_s, 300), std::pair(u"-2147483648"_s, 100)}) {
-            WriteProfileString(u"GammaSlider"_s, u"Settings"_s, stored);
+            QCOMPARE(WriteProfileString(u"GammaSlider"_s, u"Settings"_s, stored), QString());
             display.Screen().written.clear();
             Preview([](CGammaDlg& dialog) { dialog.reject(); });
             QCOMPARE(display.Screen().written.front(), display.RampsFor(position));
