@@ -1,6 +1,6 @@
 # make run: installs what is missing, builds only the program (and its conversion kit) and starts it.
-# make test: installs what is missing, builds and runs every test, then fuzzes the picture converter
-# for 30 seconds.
+# make test: installs what is missing, builds and runs every test, builds the Windows tree and runs
+# its tests under Wine, then fuzzes the picture converter for 30 seconds.
 # make package: builds the Debian package into the build folder.
 # make test-sanitize: the same tests in a second tree built with AddressSanitizer and UndefinedBehaviorSanitizer.
 # make fuzz: fuzzes the picture converter until stopped (or for FUZZ_TIME seconds).
@@ -12,8 +12,10 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_TIME ?= 0
 FUZZER = $(FUZZ_DIR)/tests/fuzz/picture_fuzzer -max_len=4096 -print_final_stats=1 -artifact_prefix=$(FUZZ_DIR)/
 FUZZ_CORPUS = $(FUZZ_DIR)/corpus $(FUZZ_DIR)/seeds
+# The Windows tree: the Qt-free core, the Windows back ends and the kit, cross-built, run by Wine.
+WINDOWS_DIR ?= build-windows
 
-.PHONY: all deps configure build run test package test-sanitize bench fuzz fuzz-build screenshot clean
+.PHONY: all deps configure build run test windows-build package test-sanitize bench fuzz fuzz-build screenshot clean
 
 all: build
 
@@ -30,15 +32,22 @@ run: configure
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target cssbinder
 	@$(BUILD_DIR)/src/ui/cssbinder
 
-test: build
+test: build windows-build
 	@cd $(BUILD_DIR) && ctest --output-on-failure --parallel $(JOBS)
+	@echo "The Windows tree under Wine:"
+	@cd $(WINDOWS_DIR) && ctest --output-on-failure --parallel $(JOBS)
 	@$(MAKE) --no-print-directory fuzz-build
 	@$(FUZZER) -max_total_time=30 $(FUZZ_CORPUS) 2>$(FUZZ_DIR)/fuzz.log || { tail -50 $(FUZZ_DIR)/fuzz.log; exit 1; }
 	@grep -E '^stat::number_of_executed_units' $(FUZZ_DIR)/fuzz.log
 
+windows-build: deps
+	@cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/windows/Toolchain.cmake \
+	  -DCSSBINDER_WITH_UI=OFF -DCSSBINDER_WITH_BENCHMARKS=OFF >/dev/null
+	@cmake --build $(WINDOWS_DIR) --parallel $(JOBS)
+
 # Only what the package installs is built; cpack then installs it into a package tree.
 package: configure
-	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target cssbinder program_icons
+	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target cssbinder program_icons package_documents
 	@cd $(BUILD_DIR) && cpack
 
 # Any finding fails the test that made it; leaks are checked at every exit of every test program.
@@ -74,4 +83,4 @@ screenshot: build
 	@scripts/screenshot $(BUILD_DIR)/src/ui/cssbinder docs/main-window.png
 
 clean:
-	@rm -rf $(BUILD_DIR) $(FUZZ_DIR)
+	@rm -rf $(BUILD_DIR) $(FUZZ_DIR) $(WINDOWS_DIR)

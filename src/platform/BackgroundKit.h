@@ -1,11 +1,10 @@
 #pragma once
 
+#include "platform/KitScript.h"
+
 #include <QString>
-#include <QStringList>
 
 #include <chrono>
-
-class QProcess;
 
 namespace cssbinder {
 
@@ -14,27 +13,19 @@ namespace cssbinder {
 // here, so this is the one place that decides it.
 QString BackgroundKitFolder();
 
-// How the kit's script is started, with the kit's folder as working folder; one per back end.
-struct KitCommand {
-    QString script; // the script's file name in the kit's folder
-    QString program;
-    QStringList arguments;
-};
-KitCommand BackgroundKitCommand();
-// Sets the kit's process up before it starts, so that StopKitProcess can end the converter the
-// script started along with the script itself; one per back end.
-void PrepareKitProcess(QProcess& process);
-void StopKitProcess(QProcess& process);
+// The kit's script in the folder.
+QString BackgroundKitScript(const QString& folder);
 
 struct KitRun {
-    enum class Outcome { Finished, NotStarted, Failed, TimedOut };
+    using Outcome = KitScriptRun::Outcome;
     Outcome outcome;
-    // What the kit wrote on its error output, or the system's reason when it did not start.
     QString reason;
 };
 
 // Runs the kit in its folder and waits for it at most the time limit. The windows go on painting
 // meanwhile; the user's input waits until the kit ends. A run still going at the limit is stopped.
+// An installed kit's converter lies apart from its scripts: the script is told where, through the
+// environment variable CSSBINDER_CONVERTER.
 KitRun RunBackgroundKit(const QString& folder, std::chrono::milliseconds timeLimit);
 
 } // namespace cssbinder

@@ -62,8 +62,7 @@ QString CannotWrite(const QString& path, const QString& reason, int language) {
 QString InstallMenuBackground(const QString& picture, int language) {
     const BusyCursor busy;
     const QDir kit(BackgroundKitFolder());
-    const KitCommand command = BackgroundKitCommand();
-    const QString script = kit.filePath(command.script);
+    const QString script = BackgroundKitScript(kit.path());
     if (!QFileInfo::exists(script)) {
         return FailureText(BackgroundFailure::KitMissing, language).arg(Native(script));
     }

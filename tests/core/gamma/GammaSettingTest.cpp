@@ -1,6 +1,8 @@
 #include "core/gamma/GammaSetting.h"
 #include "core/gamma/GammaAccess.h"
 
+#include "../CommaLocales.h"
+
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -12,7 +14,7 @@ namespace {
 
 // Six decimals and a dot under a comma locale; a bind that only names the variable stays.
 TEST(GammaSetting, TheDocumentKeepsOneGammaLineAndEverythingElse) {
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, kGermanLocale), nullptr);
     ConfigDocument document;
     document.Store("f1", "bind \"f1\" \"say mat_monitorgamma 3\"");
     StoreGamma(document, 2.2f);
