@@ -8,20 +8,17 @@
 #include "platform/Registry.h"
 #include "platform/SteamFolders.h"
 
+#include "KitCopy.h"
 #include "TextureSamples.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace cssbinder {
 namespace {
 
-namespace fs = std::filesystem;
 const std::string kTcpipKey(kTcpipKeyPath);
 
 // The value as the API gives it, or -1 when it is missing.
@@ -83,45 +80,29 @@ TEST(Registry, SteamFolderIsTheUsersSteamPath) {
     const std::wstring path = L"c:/program files (x86)/st\u00e9am";
     RegSetValueExW(steam, L"SteamPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(path.c_str()),
                    static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
-    EXPECT_EQ(SteamFolders(), std::vector<std::string>{"c:/program files (x86)/st\xc3\xa9"
-                                                       "am"});
+    EXPECT_EQ(SteamFolders(), std::vector<std::string>{"c:/program files (x86)/st\u00e9am"});
     RegDeleteValueW(steam, L"SteamPath");
     RegCloseKey(steam);
     EXPECT_TRUE(SteamFolders().empty());
 }
 
-class Kit : public testing::Test {
+class Kit : public KitCopy {
 protected:
-    void SetUp() override {
-        fs::remove_all(m_dir);
-        fs::copy(CSSBINDER_KIT_DIR, m_dir, fs::copy_options::recursive);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    void WritePicture(std::vector<std::uint8_t> bytes) {
-        std::ofstream(m_dir / "hl2/materialsrc/animated/spray001.tga", std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
     KitScriptRun Run() {
         return RunKitScript(reinterpret_cast<const char*>(m_dir.u8string().c_str()), std::chrono::seconds(60),
                             [this] { ++m_waits; });
     }
 
-    // A path with spaces, as under "Program Files".
-    const fs::path m_dir =
-        fs::temp_directory_path() / ("cssbinder kit " + std::to_string(GetCurrentProcessId()));
     int m_waits = 0;
 };
 
 TEST_F(Kit, ConvertBatMakesBothTexturesInAFolderWithSpaces) {
-    WritePicture(EncodeTga(GradedPicture(300, 200), {10, 24, false, false}));
+    WriteAll(m_picture, EncodeTga(GradedPicture(300, 200), {10, 24, false, false}));
     const KitScriptRun run = Run();
     ASSERT_EQ(run.outcome, KitScriptRun::Outcome::Finished) << run.reason;
     for (const auto& [name, width] :
          {std::pair("spray.vtf", 1024), std::pair("spray_widescreen.vtf", 2048)}) {
-        std::ifstream in(m_dir / "hl2/materials/animated" / name, std::ios::binary);
-        const std::vector<std::uint8_t> file{std::istreambuf_iterator<char>(in),
-                                             std::istreambuf_iterator<char>()};
+        const Bytes file = ReadAll(m_animated / name);
         ASSERT_FALSE(file.empty()) << name;
         EXPECT_EQ(ReadVtfHeader(file).width, width) << name;
     }
@@ -129,9 +110,9 @@ TEST_F(Kit, ConvertBatMakesBothTexturesInAFolderWithSpaces) {
 }
 
 TEST_F(Kit, ABrokenPictureFailsWithTheConvertersReason) {
-    std::vector<std::uint8_t> picture = EncodeTga(TestCard(9, 6), {2, 32, true, false});
+    Bytes picture = EncodeTga(TestCard(9, 6), {2, 32, true, false});
     picture.pop_back();
-    WritePicture(picture);
+    WriteAll(m_picture, picture);
     const KitScriptRun run = Run();
     EXPECT_EQ(run.outcome, KitScriptRun::Outcome::Failed);
     EXPECT_NE(run.reason.find("spray001.tga: truncated pixel data"), std::string::npos) << run.reason;

@@ -2,43 +2,23 @@
 #include "core/texture/VtfReader.h"
 #include "core/texture/VtfWriter.h"
 
+#include "KitCopy.h"
 #include "TextureSamples.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace cssbinder {
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
 
-// The file's bytes, as a byte vector or as text.
-template <typename Contents = Bytes> Contents ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteAll(const fs::path& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-class Kit : public testing::Test {
+class Kit : public KitCopy {
 protected:
-    void SetUp() override {
-        fs::remove_all(m_dir);
-        fs::copy(CSSBINDER_KIT_DIR, m_dir, fs::copy_options::recursive);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
     // Runs a command in the kit's folder; its exit status, with what it wrote in m_output and m_errors.
     int Run(const std::string& command) {
         const int status =
@@ -48,9 +28,6 @@ protected:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
-    const fs::path m_dir = fs::temp_directory_path() / ("cssbinder-kit-" + std::to_string(getpid()));
-    const fs::path m_picture = m_dir / "hl2/materialsrc/animated/spray001.tga";
-    const fs::path m_animated = m_dir / "hl2/materials/animated";
     std::string m_errors;
     std::string m_output;
 };
