@@ -31,9 +31,9 @@ long long ReadDword(const std::string& name) {
                : -1;
 }
 
-// What the system's own tool prints for the value.
-std::string RegQuery(const std::string& name) {
-    FILE* output = _popen(("reg query \"HKLM\\" + kTcpipKey + "\" /v " + name + " 2>NUL").c_str(), "r");
+// The key's values as the system's own tool lists them.
+std::string RegQuery() {
+    FILE* output = _popen(("reg query \"HKLM\\" + kTcpipKey + "\" 2>NUL").c_str(), "r");
     std::string text;
     for (int c = std::fgetc(output); c != EOF; c = std::fgetc(output)) {
         text += static_cast<char>(c);
@@ -42,6 +42,7 @@ std::string RegQuery(const std::string& name) {
     return text;
 }
 
+// Written, replaced by another preset, deleted, and deleted again when they are gone.
 TEST(Registry, TcpipValuesAreWrittenReplacedAndDeletedUnderTheLocalMachine) {
     for (const ConnectionPreset preset : {ConnectionPreset::Modem56k, ConnectionPreset::Lan}) {
         RegistryKey* key = CreateMachineKey(kTcpipKey);
@@ -50,13 +51,12 @@ TEST(Registry, TcpipValuesAreWrittenReplacedAndDeletedUnderTheLocalMachine) {
             SetDwordValue(*key, std::string(value.name), value.value);
         }
         CloseKey(key);
+        const std::string listed = RegQuery();
         for (const TcpipValue& value : TcpipValuesOf(preset)) {
-            const std::string name(value.name);
-            EXPECT_EQ(ReadDword(name), value.value) << name;
-            char hex[16];
-            std::snprintf(hex, sizeof hex, "0x%x", value.value);
-            EXPECT_NE(RegQuery(name).find("REG_DWORD    " + std::string(hex)), std::string::npos)
-                << RegQuery(name);
+            char line[64];
+            std::snprintf(line, sizeof line, "    %s    REG_DWORD    0x%x", value.name.data(), value.value);
+            EXPECT_EQ(ReadDword(std::string(value.name)), value.value) << line;
+            EXPECT_NE(listed.find(line), std::string::npos) << line << " not in\n" << listed;
         }
     }
     for (int round = 0; round < 2; ++round) {
@@ -66,9 +66,10 @@ TEST(Registry, TcpipValuesAreWrittenReplacedAndDeletedUnderTheLocalMachine) {
             DeleteValue(*key, std::string(name));
         }
         CloseKey(key);
+        const std::string listed = RegQuery();
         for (const std::string_view name : kTcpipValueNames) {
             EXPECT_EQ(ReadDword(std::string(name)), -1) << name;
-            EXPECT_EQ(RegQuery(std::string(name)).find("REG_DWORD"), std::string::npos) << name;
+            EXPECT_EQ(listed.find(name), std::string::npos) << name;
         }
     }
     EXPECT_EQ(OpenMachineKeyForSetting("SOFTWARE\\cssbinder\\never made"), nullptr);
