@@ -1,8 +1,6 @@
 #include "core/gamma/GammaSetting.h"
 #include "core/gamma/GammaAccess.h"
 
-#include "../CommaLocales.h"
-
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -14,7 +12,7 @@ namespace {
 
 // Six decimals and a dot under a comma locale; a bind that only names the variable stays.
 TEST(GammaSetting, TheDocumentKeepsOneGammaLineAndEverythingElse) {
-    ASSERT_NE(std::setlocale(LC_ALL, kGermanLocale), nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, CSSBINDER_GERMAN_LOCALE), nullptr);
     ConfigDocument document;
     document.Store("f1", "bind \"f1\" \"say mat_monitorgamma 3\"");
     StoreGamma(document, 2.2f);
