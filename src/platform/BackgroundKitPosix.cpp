@@ -30,12 +30,13 @@ KitScriptRun RunKitScript(const std::string& folder, std::chrono::milliseconds t
         if (deadline.hasExpired()) {
             ::kill(-static_cast<pid_t>(process.processId()), SIGKILL);
             process.waitForFinished(static_cast<int>(kKitStopLimit.count()));
-            return {KitScriptRun::Outcome::TimedOut, process.readAllStandardError().trimmed().toStdString()};
+            return KitScriptOutcome(KitScriptEnd::Stopped, 0, process.readAllStandardError().toStdString());
         }
         whileWaiting();
     }
-    return EndedKitScript(process.exitStatus() == QProcess::CrashExit, process.exitCode(),
-                          process.readAllStandardError().toStdString());
+    return KitScriptOutcome(process.exitStatus() == QProcess::CrashExit ? KitScriptEnd::Crashed
+                                                                        : KitScriptEnd::Exited,
+                            process.exitCode(), process.readAllStandardError().toStdString());
 }
 
 } // namespace cssbinder

@@ -28,7 +28,8 @@ std::string SystemReason(DWORD error) {
                                         nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
     std::string reason = length > 0 ? std::string(text, length) : "system error " + std::to_string(error);
     LocalFree(text);
-    return EndedKitScript(false, 0, reason).reason;
+    reason.erase(reason.find_last_not_of(" \r\n") + 1);
+    return reason;
 }
 
 // A job that ends every process in it once its last handle closes: the script, and each converter
@@ -113,12 +114,10 @@ KitScriptRun RunKitScript(const std::string& folder, std::chrono::milliseconds t
     TerminateJobObject(job.get(), 1);
     WaitForSingleObject(process.get(), static_cast<DWORD>(kKitStopLimit.count()));
     reader.join();
-    if (timedOut) {
-        return {KitScriptRun::Outcome::TimedOut, EndedKitScript(false, 0, errors).reason};
-    }
     DWORD exitCode = 1;
     GetExitCodeProcess(process.get(), &exitCode);
-    return EndedKitScript(false, static_cast<int>(exitCode), errors);
+    return KitScriptOutcome(timedOut ? KitScriptEnd::Stopped : KitScriptEnd::Exited,
+                            static_cast<int>(exitCode), errors);
 }
 
 } // namespace cssbinder

@@ -2,12 +2,16 @@
 
 namespace cssbinder {
 
-KitScriptRun EndedKitScript(bool crashed, int exitCode, std::string errors) {
-    const auto end = errors.find_last_not_of(" \t\r\n");
-    errors.erase(end == std::string::npos ? 0 : end + 1);
+KitScriptRun KitScriptOutcome(KitScriptEnd end, int exitCode, std::string errors) {
+    errors.erase(errors.find_last_not_of(" \t\r\n") + 1);
     errors.erase(0, errors.find_first_not_of(" \t\r\n"));
-    if (crashed) {
+    switch (end) {
+    case KitScriptEnd::Stopped:
+        return {KitScriptRun::Outcome::TimedOut, errors};
+    case KitScriptEnd::Crashed:
         return {KitScriptRun::Outcome::Failed, errors.empty() ? "the kit crashed" : errors};
+    case KitScriptEnd::Exited:
+        break;
     }
     if (exitCode != 0) {
         return {KitScriptRun::Outcome::Failed,

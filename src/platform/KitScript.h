@@ -29,7 +29,9 @@ KitScriptRun RunKitScript(const std::string& folder, std::chrono::milliseconds t
 constexpr std::chrono::milliseconds kKitPollInterval{20};
 constexpr std::chrono::milliseconds kKitStopLimit{2000};
 
-// The outcome of a script that ended by itself, shared by the back ends.
-KitScriptRun EndedKitScript(bool crashed, int exitCode, std::string errors);
+// How a started script ended, and what that means for the run, shared by the back ends; the error
+// output is trimmed.
+enum class KitScriptEnd { Exited, Crashed, Stopped };
+KitScriptRun KitScriptOutcome(KitScriptEnd end, int exitCode, std::string errors);
 
 } // namespace cssbinder
