@@ -1,6 +1,6 @@
 # make run: installs what is missing, builds only the program (and its conversion kit) and starts it.
 # make test: installs what is missing, builds and runs every test (none may take more than two minutes),
-# then runs each fuzzer for a few seconds.
+# builds the Windows tree and runs its tests under Wine, then runs each fuzzer for a few seconds.
 # make package: builds the Debian package into the build folder.
 # make test-sanitize: the same tests in a second tree built with AddressSanitizer and UndefinedBehaviorSanitizer.
 # make fuzz: runs every fuzzer (or those named in FUZZERS) at once until stopped, or for FUZZ_TIME seconds.
@@ -14,8 +14,10 @@ FUZZ_DIR ?= build-fuzz
 FUZZ_TIME ?= 0
 FUZZ_TEST_TIME ?= 20
 FUZZERS ?= $(patsubst tests/fuzz/%Fuzzer.cpp,%,$(wildcard tests/fuzz/*Fuzzer.cpp))
+# The Windows tree: the Qt-free core, the Windows back ends and the kit, cross-built, run by Wine.
+WINDOWS_DIR ?= build-windows
 
-.PHONY: all deps configure build run test package test-sanitize bench fuzz fuzz-build screenshot clean
+.PHONY: all deps configure build run test windows-build package test-sanitize bench fuzz fuzz-build screenshot clean
 
 all: build
 
@@ -32,13 +34,20 @@ run: configure
 	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target cssbinder
 	@$(BUILD_DIR)/src/ui/cssbinder
 
-test: build
+test: build windows-build
 	@cd $(BUILD_DIR) && ctest --output-on-failure --parallel $(JOBS) --timeout $(TEST_TIMEOUT)
+	@echo "The Windows tree under Wine:"
+	@cd $(WINDOWS_DIR) && ctest --output-on-failure --parallel $(JOBS) --timeout $(TEST_TIMEOUT)
 	@$(MAKE) --no-print-directory fuzz FUZZ_TIME=$(FUZZ_TEST_TIME)
+
+windows-build: deps
+	@cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/windows/Toolchain.cmake \
+	  -DCSSBINDER_WITH_UI=OFF -DCSSBINDER_WITH_BENCHMARKS=OFF >/dev/null
+	@cmake --build $(WINDOWS_DIR) --parallel $(JOBS)
 
 # Only what the package installs is built; cpack then installs it into a package tree.
 package: configure
-	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target cssbinder program_icons
+	@cmake --build $(BUILD_DIR) --parallel $(JOBS) --target cssbinder program_icons package_documents
 	@cd $(BUILD_DIR) && cpack
 
 # Any finding fails the test that made it; leaks are checked at every exit of every test program.
@@ -82,4 +91,4 @@ screenshot: build
 	@scripts/screenshot $(BUILD_DIR)/src/ui/cssbinder docs/main-window.png
 
 clean:
-	@rm -rf $(BUILD_DIR) $(FUZZ_DIR)
+	@rm -rf $(BUILD_DIR) $(FUZZ_DIR) $(WINDOWS_DIR)

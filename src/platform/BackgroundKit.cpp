@@ -3,67 +3,44 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QProcess>
+#include <QFileInfo>
 #include <QStandardPaths>
-#include <QTimer>
 
 namespace cssbinder {
 namespace {
 
-constexpr int kStartLimitMs = 5000;
-constexpr int kStopLimitMs = 2000;
-
-QString ErrorOutput(QProcess& process) {
-    return QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+QString ProgramRelative(const char* path) {
+    return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromUtf8(path)));
 }
 
 } // namespace
 
 KitChoice BackgroundKitFolder() {
-    const QDir program(QCoreApplication::applicationDirPath());
     return KitWorkingFolder({
-        program.filePath(QStringLiteral("background")),
-        QDir::cleanPath(program.filePath(QStringLiteral(CSSBINDER_INSTALLED_KIT_FROM_PROGRAM))),
+        ProgramRelative("background"),
+        ProgramRelative(CSSBINDER_INSTALLED_KIT_FROM_PROGRAM),
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
             QStringLiteral("/cssbinder/background"),
     });
 }
 
+QString BackgroundKitScript(const QString& folder) {
+    return QDir(folder).filePath(QString::fromLatin1(KitScriptName()));
+}
+
 KitRun RunBackgroundKit(const QString& folder, std::chrono::milliseconds timeLimit) {
-    const KitCommand command = BackgroundKitCommand();
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.setStandardInputFile(QProcess::nullDevice());
-    KitProcessTree tree(process);
-    process.start(command.program, command.arguments);
-    if (!process.waitForStarted(kStartLimitMs)) {
-        return {KitRun::Outcome::NotStarted, process.errorString()};
+    // The kit's child inherits the variable; without an installed converter the script takes the one
+    // beside it.
+    const QString installed = ProgramRelative(CSSBINDER_INSTALLED_CONVERTER_FROM_PROGRAM);
+    if (QFileInfo(installed).isExecutable()) {
+        qputenv("CSSBINDER_CONVERTER", QFile::encodeName(installed));
+    } else {
+        qunsetenv("CSSBINDER_CONVERTER");
     }
-
-    QEventLoop loop;
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    limit.start(timeLimit);
-    if (process.state() != QProcess::NotRunning) {
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-
-    if (process.state() != QProcess::NotRunning) {
-        tree.Stop();
-        process.waitForFinished(kStopLimitMs);
-        return {KitRun::Outcome::TimedOut, ErrorOutput(process)};
-    }
-    const QString errors = ErrorOutput(process);
-    if (process.exitStatus() == QProcess::CrashExit) {
-        return {KitRun::Outcome::Failed, errors.isEmpty() ? QStringLiteral("the kit crashed") : errors};
-    }
-    if (process.exitCode() != 0) {
-        return {KitRun::Outcome::Failed,
-                errors.isEmpty() ? QStringLiteral("exit code %1").arg(process.exitCode()) : errors};
-    }
-    return {KitRun::Outcome::Finished, errors};
+    const KitScriptRun run = RunKitScript(folder.toStdString(), timeLimit, [] {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    return {run.outcome, QString::fromStdString(run.reason)};
 }
 
 } // namespace cssbinder

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from an already built tree into a temporary folder and checks what it
-# installs, its dependencies, and that `cmake --install` into a prefix gives the same tree.
+# installs, its dependencies, that Debian's lintian finds nothing to say about it, and that
+# `cmake --install` into a prefix gives the same tree.
 set -euo pipefail
 build=$1
 app_id=io.github.cssbinder.cssbinder
@@ -18,12 +19,15 @@ expected=(
   bin/cssbinder
   "share/applications/$app_id.desktop"
   "share/metainfo/$app_id.metainfo.xml"
+  share/doc/cssbinder/copyright
+  share/doc/cssbinder/changelog.gz
+  share/man/man1/cssbinder.1.gz
 )
 for size in 16 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/$app_id.png")
 done
 if [ -e "$build/src/ui/background/convert.sh" ]; then
-  expected+=(share/cssbinder/background/convert.sh share/cssbinder/background/tga2vtf)
+  expected+=(share/cssbinder/background/convert.sh lib/cssbinder/tga2vtf)
 fi
 status=0
 for file in "${expected[@]}"; do
@@ -35,6 +39,12 @@ case "$depends" in
   *libqt6widgets6*) ;;
   *) echo "dependencies lack Qt Widgets: $depends"; status=1 ;;
 esac
+
+# Any error or warning fails.
+if ! lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1; then
+  cat "$work/lintian.log"
+  status=1
+fi
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 (cd "$work/prefix" && find . -type f -o -type l | sed 's|^\./||' | sort) >"$work/install.list"

@@ -87,7 +87,7 @@ private slots:
     // stopped, and a converter it started ends with it.
     void backgroundKitRunEndsWithItsOutcome() {
         QTemporaryDir kit;
-        const QString script = kit.filePath(BackgroundKitCommand().script);
+        const QString script = BackgroundKitScript(kit.path());
         QVERIFY(WriteFile(script, "exit 4"));
         const KitRun failed = RunBackgroundKit(kit.path(), std::chrono::seconds(5));
         QCOMPARE(int(failed.outcome), int(KitRun::Outcome::Failed));

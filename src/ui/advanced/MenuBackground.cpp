@@ -59,8 +59,7 @@ QString InstallMenuBackground(const QString& picture, int language) {
     const BusyCursor busy;
     const KitChoice choice = BackgroundKitFolder();
     const QDir kit(choice.folder);
-    const KitCommand command = BackgroundKitCommand();
-    const QString script = kit.filePath(command.script);
+    const QString script = BackgroundKitScript(kit.path());
     if (!QFileInfo::exists(script)) {
         return choice.copyFailure
                    ? CannotWriteText(choice.copyFailure->path, choice.copyFailure->reason, language)

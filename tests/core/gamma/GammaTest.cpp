@@ -89,7 +89,7 @@ TEST(RampFile, KeepsEveryOutputAndRefusesWhatIsNotOneWholeFile) {
 
 // Six decimals and a dot under a comma locale; a bind that only names the variable stays.
 TEST(GammaSetting, TheDocumentKeepsOneGammaLineAndEverythingElse) {
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, CSSBINDER_GERMAN_LOCALE), nullptr);
     ConfigDocument document;
     document.Store("f1", "bind \"f1\" \"say mat_monitorgamma 3\"");
     StoreGamma(document, 2.2f);

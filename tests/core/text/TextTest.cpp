@@ -25,7 +25,7 @@ protected:
     void TearDown() override { std::setlocale(LC_ALL, "C"); }
 };
 
-INSTANTIATE_TEST_SUITE_P(Locales, DialogNumber, testing::Values("C", "fr_FR.UTF-8"));
+INSTANTIATE_TEST_SUITE_P(Locales, DialogNumber, testing::Values("C", CSSBINDER_FRENCH_LOCALE));
 
 // Every value of two decimals up to 3000, the edges of six digits and random values of every kind
 // read as the general formatter with six significant digits writes them, with a dot.
