@@ -1,5 +1,5 @@
 // One slider move of the gamma preview: the ramp of every output is built and written.
-#include "platform/DisplayGammaX11.h"
+#include "platform/gamma/DisplayGammaX11.h"
 
 #include <benchmark/benchmark.h>
 

@@ -9,7 +9,7 @@
 #include "ui/gamma/CGammaDlg.h"
 
 #include "core/lang/Language.h"
-#include "platform/Profile.h"
+#include "platform/profile/Profile.h"
 
 #include <QAbstractButton>
 #include <QApplication>

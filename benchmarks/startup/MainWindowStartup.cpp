@@ -2,7 +2,7 @@
 // folder. Run once with --store-game-folder FOLDER to write that profile.
 #include "FirstPaint.h"
 
-#include "platform/Profile.h"
+#include "platform/profile/Profile.h"
 #include "ui/app/Program.h"
 
 #include <QCoreApplication>

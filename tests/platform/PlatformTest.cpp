@@ -1,11 +1,11 @@
 #include "TestFiles.h"
 
-#include "platform/BackgroundKit.h"
-#include "platform/KitWorkingCopy.h"
-#include "platform/Profile.h"
-#include "platform/Registry.h"
-#include "platform/SafeFile.h"
-#include "platform/SteamGame.h"
+#include "platform/files/SafeFile.h"
+#include "platform/kit/BackgroundKit.h"
+#include "platform/kit/KitWorkingCopy.h"
+#include "platform/profile/Profile.h"
+#include "platform/registry/Registry.h"
+#include "platform/steam/SteamGame.h"
 
 #include <QDateTime>
 #include <QDir>

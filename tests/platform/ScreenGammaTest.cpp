@@ -2,8 +2,8 @@
 
 #include "TestFiles.h"
 
-#include "platform/DisplayGamma.h"
-#include "platform/GammaRecovery.h"
+#include "platform/gamma/DisplayGamma.h"
+#include "platform/gamma/GammaRecovery.h"
 #include "ui/app/MainDialogTemplate.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 
 #include "core/lang/GammaDialogLabels.h"
 #include "core/lang/Language.h"
-#include "platform/DisplayGammaX11.h"
-#include "platform/GammaRecovery.h"
+#include "platform/gamma/DisplayGammaX11.h"
+#include "platform/gamma/GammaRecovery.h"
 #include "ui/app/PictureControl.h"
 #include "ui/app/QtText.h"
 #include "ui/gamma/CGammaDlg.h"

@@ -18,6 +18,8 @@ constexpr Language LanguageFromIndex(int index) {
     return index >= English && index <= Spanish ? static_cast<Language>(index) : English;
 }
 
-constexpr std::string_view TextIn(const Texts& texts, int language) { return texts[LanguageFromIndex(language)]; }
+constexpr std::string_view TextIn(const Texts& texts, int language) {
+    return texts[LanguageFromIndex(language)];
+}
 
 } // namespace cssbinder

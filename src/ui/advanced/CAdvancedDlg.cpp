@@ -2,8 +2,8 @@
 
 #include "core/advanced/AdvancedDialogLabels.h"
 #include "core/advanced/GraphicsSwitches.h"
-#include "platform/Registry.h"
-#include "platform/Shell.h"
+#include "platform/registry/Registry.h"
+#include "platform/shell/Shell.h"
 #include "ui/advanced/AdvancedDialogTemplate.h"
 #include "ui/app/BannerLink.h"
 #include "ui/app/CBinderDlg.h"

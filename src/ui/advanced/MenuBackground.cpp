@@ -2,9 +2,9 @@
 // conversion kit, and the textures it makes replace the game's menu background.
 #include "core/advanced/MenuBackgroundFiles.h"
 #include "core/advanced/MenuBackgroundMessages.h"
-#include "platform/BackgroundKit.h"
-#include "platform/SafeFile.h"
 #include "platform/files/RegularFiles.h"
+#include "platform/files/SafeFile.h"
+#include "platform/kit/BackgroundKit.h"
 #include "ui/advanced/CAdvancedDlg.h"
 #include "ui/app/CBinderDlg.h"
 #include "ui/app/Globals.h"

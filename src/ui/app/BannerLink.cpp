@@ -1,6 +1,6 @@
 #include "ui/app/BannerLink.h"
 
-#include "platform/Shell.h"
+#include "platform/shell/Shell.h"
 #include "ui/app/ClickablePicture.h"
 #include "ui/app/Credits.h"
 

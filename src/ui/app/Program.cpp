@@ -1,8 +1,8 @@
 #include "ui/app/Program.h"
 
-#include "platform/ExitSignals.h"
-#include "platform/GammaPreviewSession.h"
-#include "platform/GammaRecovery.h"
+#include "platform/gamma/GammaPreviewSession.h"
+#include "platform/gamma/GammaRecovery.h"
+#include "platform/shell/ExitSignals.h"
 #include "ui/app/CBinderDlg.h"
 #include "ui/app/MessageBoxes.h"
 #include "ui/gamma/CGammaDlg.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/gamma/GammaRamp.h"
-#include "platform/GammaRecovery.h"
+#include "platform/gamma/GammaRecovery.h"
 #include "ui/app/CDialog.h"
 
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "ui/gamma/CGammaSliderCtrl.h"
 
-#include "platform/GammaPreviewSession.h"
-#include "platform/Profile.h"
+#include "platform/gamma/GammaPreviewSession.h"
+#include "platform/profile/Profile.h"
 
 #include <algorithm>
 

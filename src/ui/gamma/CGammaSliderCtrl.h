@@ -2,7 +2,7 @@
 
 #include "core/gamma/GammaAccess.h"
 #include "core/gamma/GammaRamp.h"
-#include "platform/GammaRecovery.h"
+#include "platform/gamma/GammaRecovery.h"
 
 #include <QSlider>
 

@@ -4,7 +4,7 @@
 #include "TestFiles.h"
 
 #include "core/lang/Language.h"
-#include "platform/Profile.h"
+#include "platform/profile/Profile.h"
 #include "ui/advanced/AdvancedDialogTemplate.h"
 #include "ui/advanced/CAdvancedDlg.h"
 #include "ui/app/CAboutDlg.h"

@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 #include "ModalScript.h"
 
-#include "platform/Profile.h"
+#include "platform/profile/Profile.h"
 #include "ui/app/Globals.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/DisplayGamma.h"
+#include "platform/gamma/DisplayGamma.h"
 
 #include <memory>
 #include <vector>
