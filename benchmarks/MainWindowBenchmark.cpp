@@ -135,9 +135,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // A game folder holds cstrike; the window asks for another one otherwise.
     QDir(profile.path()).mkdir(QStringLiteral("cstrike"));
-    if (!cssbinder::WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"),
-                                       profile.path())
-             .isEmpty()) {
+    if (!cssbinder::WriteProfile(cssbinder::ProfileKey::GamePath, profile.path()).isEmpty()) {
         return 1;
     }
     benchmark::Initialize(&argc, argv);

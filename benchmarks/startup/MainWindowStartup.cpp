@@ -13,8 +13,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication application(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("cssbinder"));
         const QString failure =
-            cssbinder::WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"),
-                                          QString::fromLocal8Bit(argv[2]));
+            cssbinder::WriteProfile(cssbinder::ProfileKey::GamePath, QString::fromLocal8Bit(argv[2]));
         return failure.isEmpty() ? 0 : 1;
     }
     return cssbinder::RunProgram(

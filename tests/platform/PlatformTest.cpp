@@ -49,38 +49,37 @@ private slots:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(u"config"_s)));
         const QString store = home.filePath(u"config/cssbinder-registry.ini"_s);
         QCOMPARE(OpenMachineKeyForSetting("A\\B"), nullptr);
-        RegistryKey* key = CreateMachineKey("A\\B");
+        const OpenRegistryKey key = CreateMachineKey("A\\B");
         QVERIFY(!QFileInfo::exists(store));
         QVERIFY(!SetDwordValue(*key, "V", 7));
         QCOMPARE(ReadFile(store), QByteArray("[A\\B]\nV=7\n"));
         QVERIFY(QFile::remove(store) && QDir().mkpath(store));
         const std::optional<RegistryStoreFailure> failure = DeleteValue(*key, "V");
-        CloseKey(key);
         QVERIFY(failure && failure->file == store.toStdString() && !failure->reason.empty());
 
-        const QString section = u"zelvar_team_binder"_s, name = u"css_path"_s;
-        QCOMPARE(WriteProfileString(section, name, u"/games/Counter-Strike Source"_s), QString());
+        QCOMPARE(WriteProfile(ProfileKey::GamePath, u"/games/Counter-Strike Source"_s), QString());
         QCOMPARE(ProfilePath(), home.filePath(u"config/cssbinder.ini"_s));
         QCOMPARE(ReadFile(ProfilePath()),
                  QByteArray("[zelvar_team_binder]\ncss_path=/games/Counter-Strike Source\n"));
         QVERIFY(WriteFile(ProfilePath(), ReadFile(ProfilePath()) + "[Mine]\nlist=a, b\nkey%20x=\"v;w\"\n"));
         for (const QString& value : {u"C:\\Games\\\"CSS\", a=b; c"_s, u"@Variant(x)"_s, u" é \u4e2d "_s,
                                      u"a\nb\t\u00019"_s, u""_s}) {
-            QCOMPARE(WriteProfileString(section, name, value), QString());
-            QCOMPARE(GetProfileString(section, name), value);
+            QCOMPARE(WriteProfile(ProfileKey::GamePath, value), QString());
+            QCOMPARE(ReadProfile(ProfileKey::GamePath), value);
         }
-        QCOMPARE(QSettings(ProfilePath(), QSettings::IniFormat).value(u"Mine/list"_s).toStringList(),
-                 (QStringList{u"a"_s, u"b"_s}));
-        QCOMPARE(GetProfileString(u"Mine"_s, u"key x"_s), u"v;w"_s);
+        const QSettings mine(ProfilePath(), QSettings::IniFormat);
+        QCOMPARE(mine.value(u"Mine/list"_s).toStringList(), (QStringList{u"a"_s, u"b"_s}));
+        QCOMPARE(mine.value(u"Mine/key x"_s).toString(), u"v;w"_s);
 
         const QByteArray profile = ReadFile(ProfilePath());
-        QCOMPARE(WithFileSizeLimit(profile.size(), [&] { return WriteProfileInt(section, u"longer"_s, 1); }),
+        QCOMPARE(WithFileSizeLimit(profile.size(),
+                                   [] { return WriteProfile(ProfileKey::GammaSliderPosition, 1); }),
                  FileTooLarge());
         QCOMPARE(ReadFile(ProfilePath()), profile);
         // A pipe in the profile's place is no profile: reading it would wait for good.
         QVERIFY(QFile::remove(ProfilePath()) &&
                 ::mkfifo(QFile::encodeName(ProfilePath()).constData(), 0600) == 0);
-        QCOMPARE(GetProfileString(section, name, u"none"_s), u"none"_s);
+        QCOMPARE(ReadProfileNumber(ProfileKey::GammaSliderPosition), std::nullopt);
     }
 
     // A kit that fails silently is named by its exit code; a kit still running at the time limit is

@@ -45,12 +45,12 @@ std::string RegQuery() {
 // Written, replaced by another preset, deleted, and deleted again when they are gone.
 TEST(Registry, TcpipValuesAreWrittenReplacedAndDeletedUnderTheLocalMachine) {
     for (const ConnectionPreset preset : {ConnectionPreset::Modem56k, ConnectionPreset::Lan}) {
-        RegistryKey* key = CreateMachineKey(kTcpipKey);
+        const OpenRegistryKey key = CreateMachineKey(kTcpipKey);
         ASSERT_NE(key, nullptr);
         for (const TcpipValue& value : TcpipValuesOf(preset)) {
             EXPECT_FALSE(SetDwordValue(*key, std::string(value.name), value.value));
         }
-        CloseKey(key);
+
         const std::string listed = RegQuery();
         for (const TcpipValue& value : TcpipValuesOf(preset)) {
             char line[64];
@@ -60,12 +60,12 @@ TEST(Registry, TcpipValuesAreWrittenReplacedAndDeletedUnderTheLocalMachine) {
         }
     }
     for (int round = 0; round < 2; ++round) {
-        RegistryKey* key = OpenMachineKeyForSetting(kTcpipKey);
+        const OpenRegistryKey key = OpenMachineKeyForSetting(kTcpipKey);
         ASSERT_NE(key, nullptr) << "round " << round;
         for (const std::string_view name : kTcpipValueNames) {
             EXPECT_FALSE(DeleteValue(*key, std::string(name)));
         }
-        CloseKey(key);
+
         const std::string listed = RegQuery();
         for (const std::string_view name : kTcpipValueNames) {
             EXPECT_EQ(ReadDword(std::string(name)), -1) << name;

@@ -14,94 +14,133 @@ int U16(std::span<const std::uint8_t> file, std::size_t at) {
     return file[at] | file[at + 1] << 8;
 }
 
-} // namespace
+struct TgaHeader {
+    int idLength;
+    int colourMapType;
+    int imageType;
+    int mapFirst;
+    int mapLength;
+    int mapEntryBits;
+    int width;
+    int height;
+    int depth;
+    int descriptor;
 
-TgaFacts CheckTga(std::span<const std::uint8_t> file, int maxSide) {
+    bool ColourMapped() const { return imageType == 1 || imageType == 9; }
+    bool Grey() const { return imageType == 3 || imageType == 11; }
+    bool TrueColour() const { return imageType == 2 || imageType == 10; }
+    bool RunLength() const { return imageType >= 8; }
+    std::size_t PixelBytes() const { return static_cast<std::size_t>((depth + 7) / 8); }
+    std::size_t Pixels() const { return static_cast<std::size_t>(width) * static_cast<std::size_t>(height); }
+    std::size_t ColourMapBytes() const {
+        return ColourMapped()
+                   ? static_cast<std::size_t>(mapLength) * static_cast<std::size_t>((mapEntryBits + 7) / 8)
+                   : 0;
+    }
+};
+
+TgaHeader ReadHeader(std::span<const std::uint8_t> file) {
     if (file.size() < kHeaderSize) {
         throw TextureError("truncated header");
     }
-    const int idLength = file[0];
-    const int colourMapType = file[1];
-    const int imageType = file[2];
-    const int mapFirst = U16(file, 3);
-    const int mapLength = U16(file, 5);
-    const int mapEntryBits = file[7];
-    const int width = U16(file, 12);
-    const int height = U16(file, 14);
-    const int depth = file[16];
-    const int descriptor = file[17];
+    return TgaHeader{file[0], file[1],       file[2],       U16(file, 3), U16(file, 5),
+                     file[7], U16(file, 12), U16(file, 14), file[16],     file[17]};
+}
 
-    const bool colourMapped = imageType == 1 || imageType == 9;
-    const bool grey = imageType == 3 || imageType == 11;
-    const bool trueColour = imageType == 2 || imageType == 10;
-    if (!(colourMapped || grey || trueColour) || colourMapType > 1) {
+// The kinds of picture, sides, colour maps and depths the decoder reads right.
+void CheckFormat(const TgaHeader& header, int maxSide) {
+    if (!(header.ColourMapped() || header.Grey() || header.TrueColour()) || header.colourMapType > 1) {
         throw TextureError("not a TGA, PNG, JPEG or BMP picture");
     }
-    CheckSides(width, height, maxSide);
-
-    std::size_t mapBytes = 0;
-    if (colourMapped) {
+    CheckSides(header.width, header.height, maxSide);
+    bool mapFits = header.colourMapType == 0;
+    bool depthFits = header.Grey() ? IsOneOf(header.depth, {8, 16}) : IsOneOf(header.depth, {15, 16, 24, 32});
+    if (header.ColourMapped()) {
         // The decoder reads indexes from the map's first entry, so a map that starts elsewhere would
         // give the wrong colours.
-        if (colourMapType != 1 || mapLength == 0 || mapFirst != 0 ||
-            !IsOneOf(mapEntryBits, {15, 16, 24, 32})) {
-            throw TextureError("bad colour map");
-        }
-        if (!IsOneOf(depth, {8, 16})) {
-            throw TextureError("unsupported pixel depth");
-        }
-        mapBytes = static_cast<std::size_t>(mapLength) * static_cast<std::size_t>((mapEntryBits + 7) / 8);
-    } else {
-        if (colourMapType != 0) {
-            throw TextureError("bad colour map");
-        }
-        if (!(grey ? IsOneOf(depth, {8, 16}) : IsOneOf(depth, {15, 16, 24, 32}))) {
-            throw TextureError("unsupported pixel depth");
-        }
+        mapFits = header.colourMapType == 1 && header.mapLength != 0 && header.mapFirst == 0 &&
+                  IsOneOf(header.mapEntryBits, {15, 16, 24, 32});
+        depthFits = IsOneOf(header.depth, {8, 16});
     }
+    if (!mapFits) {
+        throw TextureError("bad colour map");
+    }
+    if (!depthFits) {
+        throw TextureError("unsupported pixel depth");
+    }
+}
 
-    if (file.size() - kHeaderSize < static_cast<std::size_t>(idLength)) {
+// Where the pixels start, past the picture's identification and its colour map.
+std::size_t PixelDataStart(std::span<const std::uint8_t> file, const TgaHeader& header) {
+    if (file.size() - kHeaderSize < static_cast<std::size_t>(header.idLength)) {
         throw TextureError("truncated header");
     }
-    std::size_t at = kHeaderSize + static_cast<std::size_t>(idLength);
-    if (file.size() - at < mapBytes) {
+    const std::size_t mapStart = kHeaderSize + static_cast<std::size_t>(header.idLength);
+    if (file.size() - mapStart < header.ColourMapBytes()) {
         throw TextureError("truncated colour map");
     }
-    at += mapBytes;
+    return mapStart + header.ColourMapBytes();
+}
 
-    const std::size_t pixelBytes = static_cast<std::size_t>((depth + 7) / 8);
-    // Checks `count` stored pixels from `at` and steps over them.
-    const auto takePixels = [&](std::size_t count) {
-        if (file.size() - at < count * pixelBytes) {
-            throw TextureError("truncated pixel data");
-        }
-        for (std::size_t i = 0; colourMapped && i < count; ++i) {
-            const std::size_t index = at + i * pixelBytes;
-            if ((depth == 8 ? file[index] : U16(file, index)) >= mapLength) {
-                throw TextureError("colour index outside the colour map");
-            }
-        }
-        at += count * pixelBytes;
-    };
+// Steps over the stored pixels, checking that every one is there and that each colour index is in
+// the map.
+class PixelWalk {
+public:
+    PixelWalk(std::span<const std::uint8_t> file, const TgaHeader& header)
+        : m_file(file), m_header(header), m_at(PixelDataStart(file, header)) {}
 
-    const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    if (imageType < 8) {
-        takePixels(pixels);
-    } else {
+    void Walk() {
+        if (m_header.RunLength()) {
+            WalkPackets();
+        } else {
+            Take(m_header.Pixels());
+        }
+    }
+
+private:
+    // A packet is one byte, then either one pixel repeated or as many stored pixels as it counts.
+    void WalkPackets() {
+        const std::size_t pixels = m_header.Pixels();
         for (std::size_t done = 0; done < pixels;) {
-            if (at == file.size()) {
+            if (m_at == m_file.size()) {
                 throw TextureError("truncated pixel data");
             }
-            const int packet = file[at++];
+            const int packet = m_file[m_at++];
             const std::size_t count = static_cast<std::size_t>((packet & 0x7F) + 1);
             if (count > pixels - done) {
                 throw TextureError("run-length packet past the end of the picture");
             }
-            takePixels((packet & 0x80) != 0 ? 1 : count);
+            Take((packet & 0x80) != 0 ? 1 : count);
             done += count;
         }
     }
-    return TgaFacts{(descriptor & 0x10) != 0};
+
+    void Take(std::size_t count) {
+        const std::size_t pixelBytes = m_header.PixelBytes();
+        if (m_file.size() - m_at < count * pixelBytes) {
+            throw TextureError("truncated pixel data");
+        }
+        for (std::size_t i = 0; m_header.ColourMapped() && i < count; ++i) {
+            const std::size_t index = m_at + i * pixelBytes;
+            if ((m_header.depth == 8 ? m_file[index] : U16(m_file, index)) >= m_header.mapLength) {
+                throw TextureError("colour index outside the colour map");
+            }
+        }
+        m_at += count * pixelBytes;
+    }
+
+    std::span<const std::uint8_t> m_file;
+    const TgaHeader& m_header;
+    std::size_t m_at;
+};
+
+} // namespace
+
+TgaFacts CheckTga(std::span<const std::uint8_t> file, int maxSide) {
+    const TgaHeader header = ReadHeader(file);
+    CheckFormat(header, maxSide);
+    PixelWalk(file, header).Walk();
+    return TgaFacts{(header.descriptor & 0x10) != 0};
 }
 
 } // namespace cssbinder

@@ -3,11 +3,11 @@
 #include "core/gamma/RampFile.h"
 #include "platform/files/RegularFiles.h"
 #include "platform/files/SafeFile.h"
+#include "platform/profile/UserConfigFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace cssbinder {
 namespace {
@@ -29,8 +29,7 @@ RecoveryNote SetAside(const QString& path) {
 } // namespace
 
 QString GammaRecoveryPath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/cssbinder-gamma-recovery.txt");
+    return UserConfigFile(QStringLiteral("cssbinder-gamma-recovery.txt"));
 }
 
 GammaRecoveryFile::GammaRecoveryFile() : m_lock(GammaRecoveryPath() + QStringLiteral(".lock")) {
@@ -39,7 +38,7 @@ GammaRecoveryFile::GammaRecoveryFile() : m_lock(GammaRecoveryPath() + QStringLit
 }
 
 bool GammaRecoveryFile::Take() {
-    QDir().mkpath(QFileInfo(GammaRecoveryPath()).path());
+    MakeUserConfigFolder();
     return m_lock.tryLock(0);
 }
 

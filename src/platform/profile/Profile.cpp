@@ -2,69 +2,38 @@
 
 #include "platform/files/RegularFiles.h"
 #include "platform/files/SafeFile.h"
+#include "platform/profile/UserConfigFile.h"
 
-#include <QDir>
+#include <QMap>
 #include <QSettings>
-#include <QStandardPaths>
 
-#include <optional>
+#include <algorithm>
+#include <cctype>
 
 namespace cssbinder {
 namespace {
 
-QString ProfileKey(const QString& section, const QString& key) {
-    return section + u'/' + key;
+struct ProfileEntry {
+    ProfileKey key;
+    const char* section;
+    const char* name;
+    const char* defaultValue;
+};
+
+// The names are those the tool has always written, so that an old profile is read as it was.
+constexpr ProfileEntry kProfileEntries[] = {
+    {ProfileKey::GamePath, "zelvar_team_binder", "css_path", ""},
+    // No default: the slider starts where the screen's own ramp is.
+    {ProfileKey::GammaSliderPosition, "GammaSlider", "Settings", ""},
+};
+
+const ProfileEntry& EntryOf(ProfileKey key) {
+    return *std::ranges::find(kProfileEntries, key, &ProfileEntry::key);
 }
 
-bool IsPlainKeyCharacter(char16_t ch) {
-    return (ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z') || (ch >= u'0' && ch <= u'9') ||
-           ch == u'_' || ch == u'-' || ch == u'.';
-}
-
-bool IsHexDigit(char16_t ch) {
-    return (ch >= u'0' && ch <= u'9') || (ch >= u'a' && ch <= u'f') || (ch >= u'A' && ch <= u'F');
-}
-
-// Keys and values are escaped as QSettings reads them back.
-void AppendKey(QByteArray& out, QStringView key) {
-    for (const QChar ch : key) {
-        const char16_t code = ch.unicode();
-        if (code == u'/') {
-            out += '\\';
-        } else if (IsPlainKeyCharacter(code)) {
-            out += char(code);
-        } else if (code <= 0xFF) {
-            out += '%' + QByteArray::number(code, 16).rightJustified(2, '0').toUpper();
-        } else {
-            out += "%U" + QByteArray::number(code, 16).rightJustified(4, '0').toUpper();
-        }
-    }
-}
-
-void AppendValue(QByteArray& out, const QString& value) {
-    QByteArray text;
-    bool hexBefore = false;
-    for (const char ch : value.toUtf8()) {
-        const auto byte = static_cast<unsigned char>(ch);
-        // A hexadecimal escape goes on as long as hexadecimal digits follow it.
-        if (byte < 0x20 || byte == 0x7F || (hexBefore && IsHexDigit(byte))) {
-            text += "\\x" + QByteArray::number(byte, 16);
-            hexBefore = true;
-            continue;
-        }
-        hexBefore = false;
-        if (ch == '"' || ch == '\\') {
-            text += '\\';
-        }
-        text += ch;
-    }
-    // A leading @ would announce a typed value.
-    if (text.startsWith('@')) {
-        text.prepend('@');
-    }
-    const bool quoted = text.contains(';') || text.contains(',') || text.contains('=') ||
-                        text.startsWith(' ') || text.endsWith(' ');
-    out += quoted ? '"' + text + '"' : text;
+// The key as QSettings names it: section/name.
+QString SettingsKey(ProfileKey key) {
+    return QString::fromUtf8(EntryOf(key).section) + u'/' + QString::fromUtf8(EntryOf(key).name);
 }
 
 // QSettings reads the profile whole and waits on it: a pipe or a device in its place would hang or
@@ -74,44 +43,75 @@ bool ProfileIsReadable() {
     return profile || profile.missing;
 }
 
-// The whole profile with the value set, in the INI form QSettings reads: a value QSettings reads as
-// a list of texts is written back as one.
-QByteArray RenderedProfile(const QString& changedKey, const QString& changedValue) {
-    std::optional<QSettings> profile;
-    if (ProfileIsReadable()) {
-        profile.emplace(ProfilePath(), QSettings::IniFormat);
-    }
-    QStringList keys = profile ? profile->allKeys() : QStringList();
-    if (!keys.contains(changedKey)) {
-        keys.append(changedKey);
-    }
-    QStringList sections;
-    for (const QString& key : keys) {
-        const QString section = key.contains(u'/') ? key.section(u'/', 0, 0) : QStringLiteral("General");
-        if (!sections.contains(section)) {
-            sections.append(section);
-        }
-    }
+// A section or key name as QSettings reads it back: a slash as a backslash, any character but a
+// letter, digit, _, - or . as %XX or %UXXXX.
+QByteArray EscapedName(QStringView name) {
     QByteArray out;
-    for (const QString& section : sections) {
-        out += (out.isEmpty() ? "[" : "\n[");
-        AppendKey(out, section);
-        out += "]\n";
-        for (const QString& key : keys) {
-            const qsizetype slash = key.indexOf(u'/');
-            if ((slash < 0 ? QStringLiteral("General") : key.left(slash)) != section) {
-                continue;
-            }
-            AppendKey(out, QStringView(key).mid(slash + 1));
-            out += '=';
-            const QStringList items =
-                key == changedKey ? QStringList{changedValue} : profile->value(key).toStringList();
-            for (qsizetype i = 0; i < items.size(); ++i) {
-                out += i == 0 ? "" : ", ";
-                AppendValue(out, items[i]);
-            }
-            out += '\n';
+    for (const QChar ch : name) {
+        const char16_t code = ch.unicode();
+        if (code == u'/') {
+            out += '\\';
+        } else if (code < 0x80 && (std::isalnum(code) || code == u'_' || code == u'-' || code == u'.')) {
+            out += char(code);
+        } else {
+            out += QString::asprintf(code <= 0xFF ? "%%%02X" : "%%U%04X", unsigned(code)).toLatin1();
         }
+    }
+    return out;
+}
+
+// A text value as QSettings reads it back (UTF-8): control characters as \x escapes, and so the
+// hexadecimal digits right after one, which would lengthen it; a backslash before " and \; a leading
+// @ doubled, as it would announce a typed value; quotes around a text that ; , = or an edge space
+// would cut.
+QByteArray EscapedValue(const QString& value) {
+    QByteArray text;
+    bool afterHex = false;
+    for (const char ch : value.toUtf8()) {
+        const auto byte = static_cast<unsigned char>(ch);
+        afterHex = byte < 0x20 || byte == 0x7F || (afterHex && std::isxdigit(byte));
+        if (afterHex) {
+            text += "\\x" + QByteArray::number(byte, 16);
+            continue;
+        }
+        if (ch == '"' || ch == '\\') {
+            text += '\\';
+        }
+        text += ch;
+    }
+    if (text.startsWith('@')) {
+        text.prepend('@');
+    }
+    const bool quoted = text.contains(';') || text.contains(',') || text.contains('=') ||
+                        text.startsWith(' ') || text.endsWith(' ');
+    return quoted ? '"' + text + '"' : text;
+}
+
+// The whole profile with the value set, every other key kept as it was: a value QSettings reads as a
+// list of texts is written back as one. QSettings writes keys without a section under [General].
+QByteArray RenderedProfile(const QString& changedKey, const QString& changedValue) {
+    QMap<QString, QByteArray> sections;
+    const auto add = [&sections](const QString& key, const QStringList& items) {
+        const qsizetype slash = key.indexOf(u'/');
+        QByteArray& lines = sections[slash < 0 ? QStringLiteral("General") : key.left(slash)];
+        lines += EscapedName(QStringView(key).mid(slash + 1)) + '=';
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            lines += (i == 0 ? "" : ", ") + EscapedValue(items[i]);
+        }
+        lines += '\n';
+    };
+    if (ProfileIsReadable()) {
+        const QSettings profile(ProfilePath(), QSettings::IniFormat);
+        for (const QString& key : profile.allKeys()) {
+            if (key != changedKey) {
+                add(key, profile.value(key).toStringList());
+            }
+        }
+    }
+    add(changedKey, {changedValue});
+    QByteArray out;
+    for (auto section = sections.cbegin(); section != sections.cend(); ++section) {
+        out += (out.isEmpty() ? "[" : "\n[") + EscapedName(section.key()) + "]\n" + section.value();
     }
     return out;
 }
@@ -119,38 +119,37 @@ QByteArray RenderedProfile(const QString& changedKey, const QString& changedValu
 } // namespace
 
 QString ProfilePath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/cssbinder.ini");
+    return UserConfigFile(QStringLiteral("cssbinder.ini"));
 }
 
-QString GetProfileString(const QString& section, const QString& key, const QString& defaultValue) {
+QString ReadProfile(ProfileKey key) {
+    const QString defaultValue = QString::fromUtf8(EntryOf(key).defaultValue);
     if (!ProfileIsReadable()) {
         return defaultValue;
     }
-    const QSettings profile(ProfilePath(), QSettings::IniFormat);
-    return profile.value(ProfileKey(section, key), defaultValue).toString();
+    return QSettings(ProfilePath(), QSettings::IniFormat).value(SettingsKey(key), defaultValue).toString();
+}
+
+std::optional<int> ReadProfileNumber(ProfileKey key) {
+    bool isNumber = false;
+    const int value = ReadProfile(key).toInt(&isNumber);
+    return isNumber ? std::optional(value) : std::nullopt;
 }
 
 // QSettings writes the file itself through a buffered QSaveFile, which replaces the profile with a
 // file cut short when the disk is full and still reports success; the profile is rendered here and
 // written with the checked write instead.
-QString WriteProfileString(const QString& section, const QString& key, const QString& value) {
-    QDir().mkpath(QFileInfo(ProfilePath()).path());
-    return WriteFileSafely(ProfilePath(), RenderedProfile(ProfileKey(section, key), value));
+QString WriteProfile(ProfileKey key, const QString& value) {
+    MakeUserConfigFolder();
+    return WriteFileSafely(ProfilePath(), RenderedProfile(SettingsKey(key), value));
 }
 
-int GetProfileInt(const QString& section, const QString& key, int defaultValue) {
-    bool isNumber = false;
-    const int value = GetProfileString(section, key).toInt(&isNumber);
-    return isNumber ? value : defaultValue;
-}
-
-QString WriteProfileInt(const QString& section, const QString& key, int value) {
-    return WriteProfileString(section, key, QString::number(value));
+QString WriteProfile(ProfileKey key, int value) {
+    return WriteProfile(key, QString::number(value));
 }
 
 QString ProfileWriteRefusal() {
-    QDir().mkpath(QFileInfo(ProfilePath()).path());
+    MakeUserConfigFolder();
     return WriteRefusal(ProfilePath());
 }
 

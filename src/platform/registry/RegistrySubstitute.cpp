@@ -5,9 +5,7 @@
 #include "core/advanced/SubstituteRegistry.h"
 #include "platform/files/RegularFiles.h"
 #include "platform/files/SafeFile.h"
-
-#include <QDir>
-#include <QStandardPaths>
+#include "platform/profile/UserConfigFile.h"
 
 namespace cssbinder {
 
@@ -18,8 +16,7 @@ struct RegistryKey {
 namespace {
 
 QString StorePath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/cssbinder-registry.ini");
+    return UserConfigFile(QStringLiteral("cssbinder-registry.ini"));
 }
 
 SubstituteRegistry Load() {
@@ -28,7 +25,7 @@ SubstituteRegistry Load() {
 }
 
 std::optional<RegistryStoreFailure> Save(const SubstituteRegistry& registry) {
-    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    MakeUserConfigFolder();
     const QString reason = WriteFileSafely(StorePath(), QByteArray::fromStdString(registry.Render()));
     if (reason.isEmpty()) {
         return std::nullopt;
@@ -40,12 +37,12 @@ std::optional<RegistryStoreFailure> Save(const SubstituteRegistry& registry) {
 
 // The key is stored with its first value, so that a store that cannot be written is said by the
 // write that would have changed it.
-RegistryKey* CreateMachineKey(const std::string& path) {
-    return new RegistryKey{path};
+OpenRegistryKey CreateMachineKey(const std::string& path) {
+    return OpenRegistryKey(new RegistryKey{path});
 }
 
-RegistryKey* OpenMachineKeyForSetting(const std::string& path) {
-    return Load().HasKey(path) ? new RegistryKey{path} : nullptr;
+OpenRegistryKey OpenMachineKeyForSetting(const std::string& path) {
+    return Load().HasKey(path) ? CreateMachineKey(path) : nullptr;
 }
 
 std::optional<RegistryStoreFailure> SetDwordValue(RegistryKey& key, const std::string& name,
@@ -61,7 +58,7 @@ std::optional<RegistryStoreFailure> DeleteValue(RegistryKey& key, const std::str
     return Save(registry);
 }
 
-void CloseKey(RegistryKey* key) {
+void RegistryKeyCloser::operator()(RegistryKey* key) const {
     delete key;
 }
 

@@ -8,20 +8,20 @@ struct RegistryKey {
     HKEY handle;
 };
 
-RegistryKey* CreateMachineKey(const std::string& path) {
+OpenRegistryKey CreateMachineKey(const std::string& path) {
     HKEY handle = nullptr;
     if (RegCreateKeyA(HKEY_LOCAL_MACHINE, path.c_str(), &handle) != ERROR_SUCCESS) {
         return nullptr;
     }
-    return new RegistryKey{handle};
+    return OpenRegistryKey(new RegistryKey{handle});
 }
 
-RegistryKey* OpenMachineKeyForSetting(const std::string& path) {
+OpenRegistryKey OpenMachineKeyForSetting(const std::string& path) {
     HKEY handle = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_SET_VALUE, &handle) != ERROR_SUCCESS) {
         return nullptr;
     }
-    return new RegistryKey{handle};
+    return OpenRegistryKey(new RegistryKey{handle});
 }
 
 std::optional<RegistryStoreFailure> SetDwordValue(RegistryKey& key, const std::string& name,
@@ -36,11 +36,9 @@ std::optional<RegistryStoreFailure> DeleteValue(RegistryKey& key, const std::str
     return std::nullopt;
 }
 
-void CloseKey(RegistryKey* key) {
-    if (key != nullptr) {
-        RegCloseKey(key->handle);
-        delete key;
-    }
+void RegistryKeyCloser::operator()(RegistryKey* key) const {
+    RegCloseKey(key->handle);
+    delete key;
 }
 
 } // namespace cssbinder

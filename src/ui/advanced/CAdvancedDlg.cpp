@@ -63,13 +63,8 @@ QButtonGroup& RadioGroupOf(const QWidget& dialog, int firstControlId) {
 // administrator rights) leaves the value as it was, and nothing is said.
 std::optional<RegistryStoreFailure> WriteTcpipDword(const std::string& keyPath, const std::string& name,
                                                     std::uint32_t value) {
-    RegistryKey* key = CreateMachineKey(keyPath);
-    if (key == nullptr) {
-        return std::nullopt;
-    }
-    std::optional<RegistryStoreFailure> failure = SetDwordValue(*key, name, value);
-    CloseKey(key);
-    return failure;
+    const OpenRegistryKey key = CreateMachineKey(keyPath);
+    return key ? SetDwordValue(*key, name, value) : std::nullopt;
 }
 
 void ShowStoreFailure(QWidget* parent, const RegistryStoreFailure& failure, int language) {
@@ -191,7 +186,7 @@ void CAdvancedDlg::OnConnectionDefault() {
     RemoveConnectionSettings(g_configEntries);
     RefreshPreview();
     // The key is not created when missing: then there is nothing to delete.
-    if (RegistryKey* key = OpenMachineKeyForSetting(std::string(kTcpipKeyPath))) {
+    if (const OpenRegistryKey key = OpenMachineKeyForSetting(std::string(kTcpipKeyPath))) {
         std::optional<RegistryStoreFailure> failure;
         for (const std::string_view name : kTcpipValueNames) {
             failure = DeleteValue(*key, std::string(name));
@@ -199,7 +194,6 @@ void CAdvancedDlg::OnConnectionDefault() {
                 break;
             }
         }
-        CloseKey(key);
         if (failure) {
             ShowStoreFailure(this, *failure, m_pMainDlg->m_nLanguage);
         }

@@ -51,8 +51,6 @@ constexpr unsigned kIdmAboutBox = 16;
 constexpr unsigned kIdmGameFolder = 32;
 constexpr unsigned kIdmOpen = 48;
 constexpr char kAboutEntry[] = "&A propos de Tarvik...";
-constexpr char kProfileSection[] = "zelvar_team_binder";
-constexpr char kGamePathKey[] = "css_path";
 constexpr char kGameFolderQuestion[] = "Select the location of your \"counter-strike source\" folder";
 constexpr char kGammaRangeMessage[] = "Please enter a number between 1 and 3.";
 
@@ -169,7 +167,7 @@ CBinderDlg::CBinderDlg(QWidget* parent)
 CBinderDlg::~CBinderDlg() = default;
 
 void CBinderDlg::OnInitDialog() {
-    g_gamePath = GetProfileString(QString::fromUtf8(kProfileSection), QString::fromUtf8(kGamePathKey));
+    g_gamePath = ReadProfile(ProfileKey::GamePath);
     // A game moved or removed since it was chosen is asked for again, as on the first start.
     if (!HoldsGame(g_gamePath.toStdString(), NativeSeparator(), IsExistingFolder)) {
         g_gamePath.clear();
@@ -227,9 +225,7 @@ void CBinderDlg::AskForGameFolder(QWidget* parent, const QString& startFolder, i
             GameFolderForPick(folder.toStdString(), NativeSeparator(), IsExistingFolder);
         if (gameFolder) {
             g_gamePath = QString::fromStdString(*gameFolder);
-            if (const QString failure = WriteProfileString(QString::fromUtf8(kProfileSection),
-                                                           QString::fromUtf8(kGamePathKey), g_gamePath);
-                !failure.isEmpty()) {
+            if (const QString failure = WriteProfile(ProfileKey::GamePath, g_gamePath); !failure.isEmpty()) {
                 ShowMessage(parent, CannotWriteText(ProfilePath(), failure, language));
             }
             return;

@@ -8,8 +8,6 @@
 namespace cssbinder {
 namespace {
 
-constexpr char kProfileSection[] = "GammaSlider";
-constexpr char kPositionKey[] = "Settings";
 constexpr int kTickFrequency = 5;
 
 } // namespace
@@ -66,9 +64,9 @@ void CGammaSliderCtrl::SetPositionAndApply(int position) {
 
 void CGammaSliderCtrl::InitFromProfile() {
     // The profile is a file anyone can edit: a position beyond the slider would flash the screen white.
-    SetPositionAndApply(std::clamp(
-        GetProfileInt(QString::fromUtf8(kProfileSection), QString::fromUtf8(kPositionKey), OwnRampPosition()),
-        kGammaSliderMin, kGammaSliderMax));
+    SetPositionAndApply(
+        std::clamp(ReadProfileNumber(ProfileKey::GammaSliderPosition).value_or(OwnRampPosition()),
+                   kGammaSliderMin, kGammaSliderMax));
 }
 
 void CGammaSliderCtrl::RestoreRamp() {
@@ -91,9 +89,7 @@ void CGammaSliderCtrl::SavePosition() {
     }
     // It runs as the dialog goes, where no message can be shown; a profile that cannot be written is
     // said when the game folder is asked for.
-    if (const QString failure =
-            WriteProfileInt(QString::fromUtf8(kProfileSection), QString::fromUtf8(kPositionKey), value());
-        !failure.isEmpty()) {
+    if (const QString failure = WriteProfile(ProfileKey::GammaSliderPosition, value()); !failure.isEmpty()) {
         qWarning("Cannot write %s: %s", qUtf8Printable(ProfilePath()), qUtf8Printable(failure));
     }
 }

@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(m_window->m_editGamma->text(), field);
         QCOMPARE(Committed(*m_window), u"mat_monitorgamma \"%1\"\n"_s.arg(line));
         // The slider was put back on the own ramp's estimate before the profile took its position.
-        QCOMPARE(GetProfileInt(u"GammaSlider"_s, u"Settings"_s, 0),
+        QCOMPARE(ReadProfileNumber(ProfileKey::GammaSliderPosition).value_or(0),
                  EstimatePosition(display.OwnRamps().front()));
         Preview([&](CGammaDlg& dialog) {
             QCOMPARE(dialog.m_slider->value(), way == 0 ? position : 220);
@@ -195,7 +195,7 @@ private slots:
 
         for (const auto& [stored, position] :
              {std::pair(u"99999"_s, 300), std::pair(u"-2147483648"_s, 100)}) {
-            QCOMPARE(WriteProfileString(u"GammaSlider"_s, u"Settings"_s, stored), QString());
+            QCOMPARE(WriteProfile(ProfileKey::GammaSliderPosition, stored), QString());
             display.Screen().written.clear();
             Preview([](CGammaDlg& dialog) { dialog.reject(); });
             QCOMPARE(display.Screen().written.front(), display.RampsFor(position));

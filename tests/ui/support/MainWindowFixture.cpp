@@ -26,7 +26,7 @@ MainWindowFixture::MainWindowFixture() {
 }
 
 QString MainWindowFixture::ProfileValue() const {
-    return GetProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"));
+    return ReadProfile(ProfileKey::GamePath);
 }
 
 std::unique_ptr<CBinderDlg> MainWindowFixture::Open(QScreen* screen) const {
@@ -39,10 +39,8 @@ std::unique_ptr<CBinderDlg> MainWindowFixture::Open(QScreen* screen) const {
 }
 
 std::unique_ptr<CBinderDlg> MainWindowFixture::OpenWithGameFolder(QScreen* screen) const {
-    QTest::qVerify(
-        WriteProfileString(QStringLiteral("zelvar_team_binder"), QStringLiteral("css_path"), GameFolder())
-            .isEmpty(),
-        "WriteProfileString", "the profile", __FILE__, __LINE__);
+    QTest::qVerify(WriteProfile(ProfileKey::GamePath, GameFolder()).isEmpty(), "WriteProfile", "the profile",
+                   __FILE__, __LINE__);
     return Open(screen);
 }
 
