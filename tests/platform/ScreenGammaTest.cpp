@@ -1,5 +1,3 @@
-#include "XvfbScreen.h"
-
 #include "TestFiles.h"
 
 #include "platform/gamma/DisplayGamma.h"
@@ -9,8 +7,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/Xrandr.h>
 
 #include <algorithm>
 #include <csignal>
@@ -18,6 +20,55 @@
 namespace cssbinder::test {
 
 using namespace Qt::StringLiterals;
+
+// A virtual X screen of the test's own. It runs with -noreset: without it the server resets when its
+// last client leaves, and a ramp set by a client that has gone reads back as garbage.
+class XvfbScreen {
+public:
+    XvfbScreen() {
+        m_server.start(u"Xvfb"_s,
+                       {u"-noreset"_s, u"-displayfd"_s, u"1"_s, u"-screen"_s, u"0"_s, u"1024x768x24"_s});
+        // The server writes its display number once it accepts clients.
+        while (m_server.waitForReadyRead(10000)) {
+            if (m_server.canReadLine()) {
+                m_display = u':' + QString::fromLatin1(m_server.readLine()).trimmed();
+                return;
+            }
+        }
+    }
+    ~XvfbScreen() {
+        m_server.terminate();
+        m_server.waitForFinished(5000);
+    }
+    Q_DISABLE_COPY(XvfbScreen)
+
+    // ":N", or empty when the server did not start.
+    const QString& DisplayName() const { return m_display; }
+
+    // The ramps of every CRTC, read through XRandR without the tool's own code.
+    std::vector<GammaRamp> Ramps() const {
+        std::vector<GammaRamp> ramps;
+        Display* display = XOpenDisplay(m_display.toLocal8Bit().constData());
+        XRRScreenResources* resources = XRRGetScreenResourcesCurrent(display, DefaultRootWindow(display));
+        for (int i = 0; i < resources->ncrtc; ++i) {
+            if (XRRGetCrtcGammaSize(display, resources->crtcs[i]) > 0) {
+                XRRCrtcGamma* gamma = XRRGetCrtcGamma(display, resources->crtcs[i]);
+                const auto size = static_cast<std::size_t>(gamma->size);
+                ramps.push_back({{gamma->red, gamma->red + size},
+                                 {gamma->green, gamma->green + size},
+                                 {gamma->blue, gamma->blue + size}});
+                XRRFreeGamma(gamma);
+            }
+        }
+        XRRFreeScreenResources(resources);
+        XCloseDisplay(display);
+        return ramps;
+    }
+
+private:
+    QProcess m_server;
+    QString m_display;
+};
 
 // The gamma preview of the real program on a real X server, its ramps read back through XRandR; the
 // dialog's ways out are proven on a display in memory.
@@ -76,22 +127,24 @@ private:
 
     // Waits until the copy's main window shows: its start-up is done.
     static void ShowsItsWindow(const QProcess& tool) {
-        QProcess xdotool;
-        xdotool.start(u"xdotool"_s, {u"search"_s, u"--sync"_s, u"--all"_s, u"--pid"_s,
-                                     QString::number(tool.processId()), u"--name"_s, u"^CS:Source Binds"_s});
-        QVERIFY(xdotool.waitForFinished(15000) && xdotool.exitCode() == 0);
+        Xdotool(
+            {u"--all"_s, u"--pid"_s, QString::number(tool.processId()), u"--name"_s, u"^CS:Source Binds"_s});
     }
 
     // Clicks the middle of the main window's Preview button as a user would.
-    void OpenPreview() const {
+    static void OpenPreview() {
         const auto controls = MainDialogControls();
         const auto button = std::ranges::find(controls, 1040, &ControlTemplate::id);
         const QPoint centre =
             DialogUnitsToPixels(button->x, button->y, button->width, button->height).center();
+        Xdotool({u"--name"_s, u"^CS:Source Binds"_s, u"mousemove"_s, u"--window"_s, u"%1"_s,
+                 QString::number(centre.x()), QString::number(centre.y()), u"click"_s, u"1"_s});
+    }
+
+    // Waits for a window the search finds, then runs the commands that follow it.
+    static void Xdotool(const QStringList& search) {
         QProcess xdotool;
-        xdotool.start(u"xdotool"_s, {u"search"_s, u"--sync"_s, u"--name"_s, u"^CS:Source Binds"_s,
-                                     u"mousemove"_s, u"--window"_s, u"%1"_s, QString::number(centre.x()),
-                                     QString::number(centre.y()), u"click"_s, u"1"_s});
+        xdotool.start(u"xdotool"_s, QStringList{u"search"_s, u"--sync"_s} + search);
         QVERIFY(xdotool.waitForFinished(15000) && xdotool.exitCode() == 0);
     }
 

@@ -55,28 +55,24 @@ TEST(ConnectionPresets, TenSettingsByNameAndThreeRegistryValues) {
     }
 }
 
-TEST(ConnectionPresets, DefaultRemovesTheTenSettingsAndNothingThatOnlyContainsTheirNames) {
+// Each DirectX button replaces the level; the Default buttons remove the level and the ten settings,
+// and nothing that only contains their names.
+TEST(DirectXLevel, EachButtonReplacesTheLevelAndDefaultsRemoveOnlyTheirSettings) {
     ConfigDocument document;
     document.Store("x", "bind \"x\" \"say accurate rate cl_smooth\"");
     ApplyGraphicsSwitch(document, GraphicsSwitchOf(1083), false);
     document.Store("cl_smoothing", "cl_smoothing \"1\"");
-    ApplyConnectionPreset(document, ConnectionPreset::Adsl);
-    RemoveConnectionSettings(document);
-    EXPECT_EQ(Lines(document), (std::vector<std::string>{"bind \"x\" \"say accurate rate cl_smooth\"",
-                                                         "mat_reducefillrate \"1\"", "cl_smoothing \"1\""}));
-}
-
-TEST(DirectXLevel, EachButtonReplacesTheLevelAndDefaultRemovesIt) {
-    ConfigDocument document;
     document.Store("mat_dxlevel_fallback", "mat_dxlevel_fallback \"1\"");
-    ApplyDirectXLevel(document, 2);
-    ApplyDirectXLevel(document, 3);
-    EXPECT_EQ(Lines(document),
-              (std::vector<std::string>{"mat_dxlevel_fallback \"1\"", "mat_dxlevel \"90\""}));
-    ApplyDirectXLevel(document, 0);
-    EXPECT_EQ(*document.Find("mat_dxlevel"), "mat_dxlevel \"70\"");
+    ApplyConnectionPreset(document, ConnectionPreset::Adsl);
+    for (const auto& [button, level] : {std::pair(2, "81"), std::pair(3, "90"), std::pair(0, "70")}) {
+        ApplyDirectXLevel(document, button);
+        EXPECT_EQ(*document.Find("mat_dxlevel"), "mat_dxlevel \"" + std::string(level) + '"');
+    }
+    RemoveConnectionSettings(document);
     RemoveDirectXLevel(document);
-    EXPECT_EQ(Lines(document), std::vector<std::string>{"mat_dxlevel_fallback \"1\""});
+    EXPECT_EQ(Lines(document), (std::vector<std::string>{"bind \"x\" \"say accurate rate cl_smooth\"",
+                                                         "mat_reducefillrate \"1\"", "cl_smoothing \"1\"",
+                                                         "mat_dxlevel_fallback \"1\""}));
 }
 
 // Beside a say bind naming some settings: unchecking stores the box's lines in order, each keyed by
@@ -131,41 +127,29 @@ TEST(GraphicsSwitches, EveryBoxWritesItsLinesAndCheckingTakesOnlyThem) {
 
 constexpr char kTcpip[] = "SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters";
 
-TEST(SubstituteRegistry, KeysAreSectionsAndValuesDecimal) {
-    SubstituteRegistry registry;
+// Keys are sections and values decimal. Lines it cannot read stay where they were; names and paths are
+// found whatever their case; a missing value or key is no error to delete.
+TEST(SubstituteRegistry, KeepsWhatItCannotReadAndIgnoresCase) {
+    SubstituteRegistry registry =
+        SubstituteRegistry::Parse("orphan=1\r\n[Key]\r\nA=12\r\nB=-3\r\nC=1e3\r\n"
+                                  "D=99999999999\r\n=5\r\nno value\r\nE=7\r\n[KEY]\r\na=13");
+    EXPECT_EQ(registry.Render(), "orphan=1\n[Key]\nA=13\nB=-3\nC=1e3\nD=99999999999\n=5\nno value\nE=7\n");
+    EXPECT_EQ(registry.Value("kEY", "a"), 13u);
+    EXPECT_EQ(registry.Value("Key", "B"), std::nullopt);
+    registry.SetValue("key", "b", 5);
+    registry.DeleteValue("KEY", "e");
+    registry.DeleteValue("KEY", "e");
+    registry.DeleteValue("Missing", "e");
+    registry.SetValue("key", "F", 6);
     registry.CreateKey("Empty");
-    registry.SetValue(kTcpip, "DefaultTTL", 64);
     registry.SetValue(kTcpip, "TcpWindowSize", 4294967295u);
-    registry.SetValue(kTcpip, "DefaultTTL", 128);
     const std::string text = registry.Render();
-    EXPECT_EQ(text, "[Empty]\n[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n"
-                    "DefaultTTL=128\nTcpWindowSize=4294967295\n");
-
+    EXPECT_EQ(text, "orphan=1\n[Key]\nA=13\nB=5\nC=1e3\nD=99999999999\n=5\nno value\nF=6\n[Empty]\n"
+                    "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\nTcpWindowSize=4294967295\n");
     const SubstituteRegistry read = SubstituteRegistry::Parse(text);
     EXPECT_EQ(read.Render(), text);
     EXPECT_TRUE(read.HasKey("Empty"));
     EXPECT_EQ(read.Value(kTcpip, "TcpWindowSize"), 4294967295u);
-
-    // Deleting keeps the key; a missing value or key is no error.
-    registry.DeleteValue(kTcpip, "DefaultTTL");
-    registry.DeleteValue(kTcpip, "DefaultTTL");
-    registry.DeleteValue("Missing", "DefaultTTL");
-    EXPECT_EQ(registry.Render(), "[Empty]\n[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n"
-                                 "TcpWindowSize=4294967295\n");
-}
-
-// Lines it cannot read stay where they were; names and paths are found whatever their case.
-TEST(SubstituteRegistry, KeepsWhatItCannotReadAndIgnoresCase) {
-    SubstituteRegistry read =
-        SubstituteRegistry::Parse("orphan=1\r\n[Key]\r\nA=12\r\nB=-3\r\nC=1e3\r\n"
-                                  "D=99999999999\r\n=5\r\nno value\r\nE=7\r\n[KEY]\r\na=13");
-    EXPECT_EQ(read.Render(), "orphan=1\n[Key]\nA=13\nB=-3\nC=1e3\nD=99999999999\n=5\nno value\nE=7\n");
-    EXPECT_EQ(read.Value("kEY", "a"), 13u);
-    EXPECT_EQ(read.Value("Key", "B"), std::nullopt);
-    read.SetValue("key", "b", 5);
-    read.DeleteValue("KEY", "e");
-    read.SetValue("key", "F", 6);
-    EXPECT_EQ(read.Render(), "orphan=1\n[Key]\nA=13\nB=5\nC=1e3\nD=99999999999\n=5\nno value\nF=6\n");
 }
 
 } // namespace

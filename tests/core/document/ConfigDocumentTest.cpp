@@ -15,39 +15,25 @@ namespace cssbinder {
 namespace {
 
 // Lines render in the order their keys first came, each with CR LF; a stored key replaces only its
-// own line, in place; keys compare case-sensitively.
-TEST(ConfigDocument, StoresOneLineAKeyInFirstStoredOrder) {
-    ConfigDocument document;
-    EXPECT_TRUE(document.IsEmpty());
-    EXPECT_EQ(document.Render(), "");
-    document.Store("rate", "rate \"6400\"");
-    document.Store("A", "bind \"a\" \"say a\"");
-    document.Store("cl_cmdrate", "cl_cmdrate \"30\"");
-    document.Store("A", "bind \"a\" \"buy vest\"");
-    EXPECT_EQ(document.GetCount(), 3u);
-    EXPECT_EQ(document.Render(), "rate \"6400\"\r\nbind \"a\" \"buy vest\"\r\ncl_cmdrate \"30\"\r\n");
-    EXPECT_TRUE(document.LookupKey("A"));
-    EXPECT_FALSE(document.LookupKey("a"));
-    EXPECT_EQ(document.Find("a"), nullptr);
-    ASSERT_NE(document.Find("A"), nullptr);
-    EXPECT_EQ(*document.Find("A"), "bind \"a\" \"buy vest\"");
-}
-
-// Whatever their key and the variable's case; binds that only mention it and other variables stay.
-TEST(ConfigDocument, RemoveSettingTakesOnlyLinesSettingThatVariable) {
+// own line, in place; keys compare case-sensitively. Removing a setting takes the lines that set that
+// variable whatever their key and the variable's case; binds that only mention it and other variables stay.
+TEST(ConfigDocument, StoresOneLineAKeyAndRemovesOnlyLinesSettingAVariable) {
     ConfigDocument document;
     document.RemoveSetting("rate");
-    EXPECT_TRUE(document.IsEmpty());
+    EXPECT_TRUE(document.IsEmpty() && document.Render().empty());
+    document.Store("rate", "rate \"6400\"");
+    document.Store("A", "bind \"a\" \"say a\"");
     document.Store("cl_crosshairalpha \"799\"", "cl_crosshairalpha \"799\"");
-    document.Store("cl_crosshairusealpha \"1\"", "cl_crosshairusealpha \"1\"");
-    document.Store("F2", "bind \"f2\" \"say cl_crosshairalpha is set\"");
     document.Store("x", "con_enable 1\r\nbind \"x\" \"toggleconsole\"");
+    document.Store("A", "bind \"a\" \"say cl_crosshairalpha is set\"");
+    document.Store("cl_crosshairusealpha \"1\"", "cl_crosshairusealpha \"1\"");
     document.Store("cl_crosshairalpha \"47\"", "cl_crosshairalpha \"47\"");
-    document.RemoveSetting("cl_crosshairalpha");
-    document.RemoveSetting("Cl_crosshairusealpha");
-    document.RemoveSetting("");
-    document.RemoveSetting("con_enable 1");
-    EXPECT_EQ(document.Render(), "bind \"f2\" \"say cl_crosshairalpha is set\"\r\n"
+    EXPECT_EQ(document.GetCount(), 6u);
+    EXPECT_TRUE(document.LookupKey("A") && !document.LookupKey("a") && document.Find("a") == nullptr);
+    for (const char* variable : {"cl_crosshairalpha", "Cl_crosshairusealpha", "", "con_enable 1"}) {
+        document.RemoveSetting(variable);
+    }
+    EXPECT_EQ(document.Render(), "rate \"6400\"\r\nbind \"a\" \"say cl_crosshairalpha is set\"\r\n"
                                  "con_enable 1\r\nbind \"x\" \"toggleconsole\"\r\n");
 }
 

@@ -57,12 +57,6 @@ TEST(GammaRamp, EstimatesThePositionFromTheRedChannel) {
     }
 }
 
-TEST(GammaRamp, AConfirmedPositionReopensWhereTheUserLeftIt) {
-    for (int position = kGammaSliderMin; position <= kGammaSliderMax; ++position) {
-        EXPECT_EQ(PositionForGamma(position * 0.01), position);
-    }
-}
-
 TEST(GammaRamp, ChannelLevelsMapEightBitValuesThroughARampOfAnySize) {
     for (const std::size_t size : {256u, 4096u}) {
         const std::vector<std::uint8_t> identity = ChannelLevels(BuildGammaRamp(1.0f, size).red);
@@ -87,7 +81,8 @@ TEST(RampFile, KeepsEveryOutputAndRefusesWhatIsNotOneWholeFile) {
     }
 }
 
-// Six decimals and a dot under a comma locale; a bind that only names the variable stays.
+// Six decimals and a dot under a comma locale; a bind that only names the variable stays. The range
+// is one to three inclusive, and a confirmed position reopens where the user left it.
 TEST(GammaSetting, TheDocumentKeepsOneGammaLineAndEverythingElse) {
     ASSERT_NE(std::setlocale(LC_ALL, CSSBINDER_GERMAN_LOCALE), nullptr);
     ConfigDocument document;
@@ -97,13 +92,13 @@ TEST(GammaSetting, TheDocumentKeepsOneGammaLineAndEverythingElse) {
     std::setlocale(LC_ALL, "C");
     EXPECT_EQ(document.Render(),
               "bind \"f1\" \"say mat_monitorgamma 3\"\r\nmat_monitorgamma \"1.570000\"\r\n");
-}
-
-TEST(GammaSetting, RangeIsOneToThreeInclusive) {
     for (const auto& [gamma, inRange] :
          {std::pair(1.0f, true), std::pair(3.0f, true), std::pair(0.99f, false), std::pair(3.5f, false),
           std::pair(std::nanf(""), false)}) {
         EXPECT_EQ(IsGammaInRange(gamma), inRange) << gamma;
+    }
+    for (int position = kGammaSliderMin; position <= kGammaSliderMax; ++position) {
+        EXPECT_EQ(PositionForGamma(position * 0.01), position);
     }
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(KeyValues, ReadsNestedBlocksOfQuotedAndBareTexts) {
+TEST(KeyValues, ReadsNestedBlocksOfQuotedAndBareTextsAndUnescapesQuotedOnes) {
     // Some tools start the file with a UTF-8 byte-order mark.
     const auto root = ParseKeyValues("\xEF\xBB\xBF\"libraryfolders\" // written by Steam\n{\n"
                                      "\t\"0\"\t{ \"path\" \"/home/a/Steam\" // the first one\n"
@@ -27,15 +27,13 @@ TEST(KeyValues, ReadsNestedBlocksOfQuotedAndBareTexts) {
     EXPECT_EQ(library.Find("apps")->Find("240")->value, "4");
     EXPECT_EQ(folders->Find("contentstatsid")->value, "-42");
     EXPECT_EQ(folders->Find("missing"), nullptr);
-}
 
-TEST(KeyValues, UnescapesQuotedTexts) {
-    const auto root = ParseKeyValues(R"("a" "D:\\Steam Library" "b" "say \"hi\"\tnow\n" "c" "\q" "d" "")");
-    ASSERT_TRUE(root);
-    EXPECT_EQ(root->Find("a")->value, "D:\\Steam Library");
-    EXPECT_EQ(root->Find("b")->value, "say \"hi\"\tnow\n");
-    EXPECT_EQ(root->Find("c")->value, "\\q");
-    EXPECT_EQ(root->Find("d")->value, "");
+    const auto escaped = ParseKeyValues(R"("a" "D:\\Steam Library" "b" "say \"hi\"\tnow\n" "c" "\q" "d" "")");
+    ASSERT_TRUE(escaped);
+    for (const auto& [key, value] : {std::pair("a", "D:\\Steam Library"), std::pair("b", "say \"hi\"\tnow\n"),
+                                     std::pair("c", "\\q"), std::pair("d", "")}) {
+        EXPECT_EQ(escaped->Find(key)->value, value) << key;
+    }
 }
 
 TEST(KeyValues, BrokenTextGivesNothing) {
