@@ -76,36 +76,33 @@ TEST(Registry, SteamFolderIsTheUsersSteamPath) {
     EXPECT_TRUE(SteamFolders().empty());
 }
 
-class Kit : public KitCopy {
-protected:
-    KitScriptRun Run() {
+using Kit = KitCopy;
+
+// convert.bat run the way the tool runs it, in a folder whose path has spaces: a picture becomes both
+// textures, and a broken one fails with the converter's reason.
+TEST_F(Kit, ConvertBatMakesBothTexturesOrFailsWithTheConvertersReason) {
+    int waits = 0;
+    const auto run = [&] {
         return RunKitScript(reinterpret_cast<const char*>(m_dir.u8string().c_str()), std::chrono::seconds(60),
-                            [this] { ++m_waits; });
-    }
-
-    int m_waits = 0;
-};
-
-TEST_F(Kit, ConvertBatMakesBothTexturesInAFolderWithSpaces) {
+                            [&] { ++waits; });
+    };
     WriteAll(m_picture, EncodeTga(GradedPicture(300, 200), {10, 24, false, false}));
-    const KitScriptRun run = Run();
-    ASSERT_EQ(run.outcome, KitScriptRun::Outcome::Finished) << run.reason;
+    const KitScriptRun made = run();
+    ASSERT_EQ(made.outcome, KitScriptRun::Outcome::Finished) << made.reason;
     for (const auto& [name, width] :
          {std::pair("spray.vtf", 1024), std::pair("spray_widescreen.vtf", 2048)}) {
         const Bytes file = ReadAll(m_animated / name);
         ASSERT_FALSE(file.empty()) << name;
         EXPECT_EQ(ReadVtfHeader(file).width, width) << name;
     }
-    EXPECT_GT(m_waits, 0);
-}
+    EXPECT_GT(waits, 0);
 
-TEST_F(Kit, ABrokenPictureFailsWithTheConvertersReason) {
     Bytes picture = EncodeTga(TestCard(9, 6), {2, 32, true, false});
     picture.pop_back();
     WriteAll(m_picture, picture);
-    const KitScriptRun run = Run();
-    EXPECT_EQ(run.outcome, KitScriptRun::Outcome::Failed);
-    EXPECT_NE(run.reason.find("spray001.tga: truncated pixel data"), std::string::npos) << run.reason;
+    const KitScriptRun failed = run();
+    EXPECT_EQ(failed.outcome, KitScriptRun::Outcome::Failed);
+    EXPECT_NE(failed.reason.find("spray001.tga: truncated pixel data"), std::string::npos) << failed.reason;
 }
 
 // Every monitor's ramp takes a gamma and gets its own back; Xorg keeps 8 bits of each entry.

@@ -155,58 +155,54 @@ TEST(CrosshairState, StepButtonsStopAtTheirLimits) {
     EXPECT_EQ(state.m_crDraw, Rgb(248, 6, 4));
 }
 
+// A bind that names every crosshair setting, which no removal may take.
+const std::string kSayBind = "bind \"k\" \"say cl_crosshaircolor cl_crosshairalpha cl_crosshairusealpha "
+                             "cl_dynamiccrosshair cl_crosshairscale cl_scalecrosshair\"";
+
+// A colour replaces its own line.
 TEST(CrosshairCommit, SetAlphaWritesTheTransparencyAndTakesItBack) {
     CrosshairState state;
     ConfigDocument document;
+    document.Store("k", kSayBind);
+    UseColor(document, 0);
+    UseColor(document, 1);
+    const std::string kept = kSayBind + "\r\ncl_crosshaircolor \"1\"\r\n";
     document.Store("cl_crosshairalpha \"47\"", "cl_crosshairalpha \"47\"");
     ToggleSetAlpha(state, document);
-    const std::string opaque = "cl_crosshairusealpha \"1\"\r\ncl_crosshairalpha \"799\"\r\n";
+    const std::string opaque = kept + "cl_crosshairusealpha \"1\"\r\ncl_crosshairalpha \"799\"\r\n";
     EXPECT_EQ(std::pair(state.m_bUseAlpha, document.Render()), std::pair(true, opaque));
     Press(state, TransparencyPlus, 18); // steps after the commit change only the preview
     EXPECT_EQ(document.Render(), opaque);
     ToggleSetAlpha(state, document);
-    EXPECT_EQ(std::pair(state.m_bUseAlpha, document.Render()), std::pair(false, ""s));
+    EXPECT_EQ(std::pair(state.m_bUseAlpha, document.Render()), std::pair(false, kept));
     EXPECT_EQ(Shown(state), std::tuple(255, kGreen, 1200, 8, 8, "1110"s));
     Press(state, TransparencyPlus, 17);
     ToggleSetAlpha(state, document);
-    EXPECT_EQ(document.Render(), "cl_crosshairusealpha \"1\"\r\ncl_crosshairalpha \"0\"\r\n");
+    EXPECT_EQ(document.Render(), kept + "cl_crosshairusealpha \"1\"\r\ncl_crosshairalpha \"0\"\r\n");
 }
 
 TEST(CrosshairCommit, DynamicDropsTheFixedSizeAndCustomSizeEndsIt) {
     CrosshairState state;
     ConfigDocument document;
+    document.Store("k", kSayBind);
+    const std::string kept = kSayBind + "\r\n";
     Press(state, SizePlus, 6);
     CustomSize(state, document);
-    EXPECT_EQ(document.Render(), "cl_scalecrosshair \"1\"\r\ncl_crosshairscale \"200\"\r\n");
+    EXPECT_EQ(document.Render(), kept + "cl_scalecrosshair \"1\"\r\ncl_crosshairscale \"200\"\r\n");
     ToggleDynamic(state, document);
     EXPECT_EQ(std::pair(state.m_bDynamic, document.Render()),
-              std::pair(true, "cl_dynamiccrosshair \"1\"\r\n"s));
+              std::pair(true, kept + "cl_dynamiccrosshair \"1\"\r\n"));
     EXPECT_EQ(Shown(state), std::tuple(255, kGreen, 1200, 8, 6, "1110"s));
     ToggleDynamic(state, document);
-    EXPECT_EQ(std::pair(state.m_bDynamic, document.Render()), std::pair(false, ""s));
+    EXPECT_EQ(std::pair(state.m_bDynamic, document.Render()), std::pair(false, kept));
     ToggleDynamic(state, document);
     for (const std::string scale : {"1000", "800"}) {
         SizePlus(state);
         CustomSize(state, document);
-        EXPECT_EQ(std::pair(state.m_bDynamic, document.Render()),
-                  std::pair(false, "cl_scalecrosshair \"1\"\r\ncl_crosshairscale \"" + scale + "\"\r\n"));
+        EXPECT_EQ(
+            std::pair(state.m_bDynamic, document.Render()),
+            std::pair(false, kept + "cl_scalecrosshair \"1\"\r\ncl_crosshairscale \"" + scale + "\"\r\n"));
     }
-}
-
-TEST(CrosshairCommit, UseColorReplacesItsLineAndRemovalsLeaveBinds) {
-    const std::string bind = "bind \"k\" \"say cl_crosshaircolor cl_crosshairalpha cl_crosshairusealpha "
-                             "cl_dynamiccrosshair cl_crosshairscale cl_scalecrosshair\"";
-    CrosshairState state;
-    ConfigDocument document;
-    document.Store("k", bind);
-    UseColor(document, 0);
-    UseColor(document, 1);
-    ToggleSetAlpha(state, document);
-    ToggleSetAlpha(state, document);
-    ToggleDynamic(state, document);
-    CustomSize(state, document);
-    ToggleDynamic(state, document);
-    EXPECT_EQ(document.Render(), bind + "\r\ncl_crosshaircolor \"1\"\r\ncl_dynamiccrosshair \"1\"\r\n");
 }
 
 } // namespace
