@@ -113,7 +113,7 @@ TEST(Gamma, EveryMonitorTakesAGammaAndGetsItsRampBack) {
                "in the build folder)";
     }
     // Every monitor's ramp read back within Xorg's 8 bits of the one written.
-    const auto near = [](const std::vector<GammaRamp>& got, const std::vector<GammaRamp>& wanted) {
+    const auto closeTo = [](const std::vector<GammaRamp>& got, const std::vector<GammaRamp>& wanted) {
         bool same = got.size() == wanted.size();
         for (std::size_t i = 0; same && i < got.size(); ++i) {
             for (const auto channel : {&GammaRamp::red, &GammaRamp::green, &GammaRamp::blue}) {
@@ -129,9 +129,9 @@ TEST(Gamma, EveryMonitorTakesAGammaAndGetsItsRampBack) {
     ASSERT_FALSE(own.ramps.empty());
     const std::vector<GammaRamp> preview(own.ramps.size(), BuildGammaRamp(ExponentForPosition(140)));
     ASSERT_TRUE(display->WriteRamps(preview));
-    EXPECT_TRUE(near(display->ReadRamps().ramps, preview));
+    EXPECT_TRUE(closeTo(display->ReadRamps().ramps, preview));
     ASSERT_TRUE(display->WriteRamps(own.ramps));
-    EXPECT_TRUE(near(display->ReadRamps().ramps, own.ramps));
+    EXPECT_TRUE(closeTo(display->ReadRamps().ramps, own.ramps));
 }
 
 } // namespace

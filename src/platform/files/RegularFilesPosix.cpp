@@ -53,34 +53,23 @@ FileRead ReadRegularFile(const std::string& path, std::size_t cap) {
         read.failure = std::strerror(errno);
         return read;
     }
-    const char* refusal = ::fstat(fd, &status) != 0 ? std::strerror(errno) : Refusal(status);
-    // One byte more than the cap shows a file that grew past it after the stat.
-    std::size_t got = 0;
-    if (!refusal && static_cast<std::size_t>(status.st_size) <= cap) {
-        read.bytes.resize(static_cast<std::size_t>(status.st_size) + 1);
-        while (!refusal && got <= cap) {
-            if (got == read.bytes.size()) {
-                read.bytes.resize(std::min(cap + 1, got * 2));
-            }
-            const ssize_t n = ::read(fd, read.bytes.data() + got, read.bytes.size() - got);
-            if (n == 0) {
-                break;
-            }
-            if (n < 0 && errno != EINTR) {
-                refusal = std::strerror(errno);
-            }
-            got += n < 0 ? 0 : static_cast<std::size_t>(n);
-        }
-    } else if (!refusal) {
-        got = cap + 1;
+    if (const char* refusal = ::fstat(fd, &status) != 0 ? std::strerror(errno) : Refusal(status)) {
+        read.failure = refusal;
+    } else {
+        ReadWithinCap(read, static_cast<std::size_t>(status.st_size), cap,
+                      [fd](char* buffer, std::size_t count) -> std::variant<std::size_t, std::string> {
+                          for (;;) {
+                              const ssize_t n = ::read(fd, buffer, count);
+                              if (n >= 0) {
+                                  return static_cast<std::size_t>(n);
+                              }
+                              if (errno != EINTR) {
+                                  return std::strerror(errno);
+                              }
+                          }
+                      });
     }
     ::close(fd);
-    if (refusal) {
-        read.failure = refusal;
-    } else if (got > cap) {
-        read.failure = TooLargeReason(cap);
-    }
-    read.bytes.resize(read ? got : 0);
     return read;
 }
 

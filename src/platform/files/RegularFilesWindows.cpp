@@ -60,33 +60,23 @@ FileRead ReadRegularFile(const std::string& path, std::size_t cap) {
         return read;
     }
     LARGE_INTEGER size{};
-    std::string refusal = Refusal(attributes, file) ? kNotRegularReason : "";
-    if (refusal.empty() && !GetFileSizeEx(file, &size)) {
-        refusal = SystemReason(GetLastError());
-    }
-    // One byte more than the cap shows a file that grew past it after its size was taken.
-    std::size_t got = 0;
-    if (refusal.empty() && static_cast<unsigned long long>(size.QuadPart) <= cap) {
-        read.bytes.resize(static_cast<std::size_t>(size.QuadPart) + 1);
-        while (refusal.empty() && got <= cap) {
-            if (got == read.bytes.size()) {
-                read.bytes.resize(std::min(cap + 1, got * 2));
-            }
-            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(read.bytes.size() - got, 1u << 30));
-            DWORD n = 0;
-            if (!ReadFile(file, read.bytes.data() + got, chunk, &n, nullptr)) {
-                refusal = SystemReason(GetLastError());
-            } else if (n == 0) {
-                break;
-            }
-            got += n;
-        }
-    } else if (refusal.empty()) {
-        got = cap + 1;
+    if (Refusal(attributes, file)) {
+        read.failure = kNotRegularReason;
+    } else if (!GetFileSizeEx(file, &size)) {
+        read.failure = SystemReason(GetLastError());
+    } else {
+        ReadWithinCap(read, static_cast<std::size_t>(size.QuadPart), cap,
+                      [file](char* buffer, std::size_t count) -> std::variant<std::size_t, std::string> {
+                          DWORD n = 0;
+                          if (!ReadFile(file, buffer,
+                                        static_cast<DWORD>(std::min<std::size_t>(count, 1u << 30)), &n,
+                                        nullptr)) {
+                              return SystemReason(GetLastError());
+                          }
+                          return std::size_t{n};
+                      });
     }
     CloseHandle(file);
-    read.failure = !refusal.empty() ? refusal : got > cap ? TooLargeReason(cap) : "";
-    read.bytes.resize(read ? got : 0);
     return read;
 }
 

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <thread>
+#include <utility>
 
 namespace cssbinder {
 namespace {
@@ -45,30 +46,37 @@ Handle KillingJob() {
     return job;
 }
 
-} // namespace
+// The script's process in its job, and the reading end of its error output; the system's reason
+// instead when it could not start.
+struct StartedScript {
+    Handle job;
+    Handle process;
+    Handle errors;
+    std::string failure;
+};
 
-const char* KitScriptName() {
-    return "convert.bat";
+StartedScript Failed() {
+    return {nullptr, nullptr, nullptr, SystemReason(GetLastError())};
 }
 
-KitScriptRun RunKitScript(const std::string& folder, std::chrono::milliseconds timeLimit,
-                          const std::function<void()>& whileWaiting) {
+// Starts the script in the folder with its output thrown away and its error output piped here. It is
+// started suspended, so that it is in the job before it can start a converter.
+StartedScript StartScript(const std::string& folder) {
     SECURITY_ATTRIBUTES inherited{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     HANDLE errorsRead = nullptr;
     HANDLE errorsWrite = nullptr;
     if (!CreatePipe(&errorsRead, &errorsWrite, &inherited, 0)) {
-        return {KitScriptRun::Outcome::NotStarted, SystemReason(GetLastError())};
+        return Failed();
     }
-    const Handle errorsEnd(errorsRead);
-    Handle errorsStart(errorsWrite);
+    Handle errors(errorsRead);
+    const Handle errorsStart(errorsWrite);
     SetHandleInformation(errorsRead, HANDLE_FLAG_INHERIT, 0);
     const Handle nothing(CreateFileW(L"NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                      &inherited, OPEN_EXISTING, 0, nullptr));
-    const Handle job = KillingJob();
+    Handle job = KillingJob();
     if (!job) {
-        return {KitScriptRun::Outcome::NotStarted, SystemReason(GetLastError())};
+        return Failed();
     }
-
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -77,46 +85,63 @@ KitScriptRun RunKitScript(const std::string& folder, std::chrono::milliseconds t
     startup.hStdError = errorsWrite;
     std::wstring command = L"cmd.exe /c " + Wide(KitScriptName());
     PROCESS_INFORMATION started{};
-    // Started suspended, so that it is in the job before it can start a converter.
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED | CREATE_NO_WINDOW,
                         nullptr, Wide(folder).c_str(), &startup, &started)) {
-        return {KitScriptRun::Outcome::NotStarted, SystemReason(GetLastError())};
+        return Failed();
     }
-    const Handle process(started.hProcess);
+    Handle process(started.hProcess);
     const Handle thread(started.hThread);
     if (!AssignProcessToJobObject(job.get(), process.get())) {
-        const DWORD error = GetLastError();
+        StartedScript failed = Failed();
         TerminateProcess(process.get(), 1);
-        return {KitScriptRun::Outcome::NotStarted, SystemReason(error)};
+        return failed;
     }
     ResumeThread(thread.get());
-    errorsStart.reset();
+    return {std::move(job), std::move(process), std::move(errors), {}};
+}
 
-    // The pipe is read meanwhile, so that a script writing much is never blocked by a full pipe.
-    std::string errors;
-    std::thread reader([&errors, &errorsEnd] {
-        char chunk[4096];
-        DWORD got = 0;
-        while (ReadFile(errorsEnd.get(), chunk, sizeof chunk, &got, nullptr) && got > 0) {
-            errors.append(chunk, got);
-        }
-    });
+// Waits for the process, calling whileWaiting meanwhile; false when the time limit came first.
+bool WaitForScript(HANDLE process, std::chrono::milliseconds timeLimit,
+                   const std::function<void()>& whileWaiting) {
     const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeLimit.count());
-    bool timedOut = false;
-    while (WaitForSingleObject(process.get(), static_cast<DWORD>(kKitPollInterval.count())) == WAIT_TIMEOUT) {
+    while (WaitForSingleObject(process, static_cast<DWORD>(kKitPollInterval.count())) == WAIT_TIMEOUT) {
         if (GetTickCount64() >= deadline) {
-            timedOut = true;
-            break;
+            return false;
         }
         whileWaiting();
     }
+    return true;
+}
+
+} // namespace
+
+const char* KitScriptName() {
+    return "convert.bat";
+}
+
+KitScriptRun RunKitScript(const std::string& folder, std::chrono::milliseconds timeLimit,
+                          const std::function<void()>& whileWaiting) {
+    const StartedScript script = StartScript(folder);
+    if (!script.process) {
+        return {KitScriptRun::Outcome::NotStarted, script.failure};
+    }
+    // The pipe is read meanwhile, so that a script writing much is never blocked by a full pipe.
+    std::string errors;
+    std::thread reader([&errors, &script] {
+        char chunk[4096];
+        DWORD got = 0;
+        while (ReadFile(script.errors.get(), chunk, sizeof chunk, &got, nullptr) && got > 0) {
+            errors.append(chunk, got);
+        }
+    });
+    const bool finished = WaitForScript(script.process.get(), timeLimit, whileWaiting);
     // Whatever the script left running ends with it, and the pipe closes with them.
-    TerminateJobObject(job.get(), 1);
-    WaitForSingleObject(process.get(), static_cast<DWORD>(kKitStopLimit.count()));
+    TerminateJobObject(script.job.get(), 1);
+    WaitForSingleObject(script.process.get(), static_cast<DWORD>(kKitStopLimit.count()));
     reader.join();
     DWORD exitCode = 1;
-    GetExitCodeProcess(process.get(), &exitCode);
-    return KitScriptOutcome(timedOut ? KitScriptEnd::Stopped : KitScriptEnd::Exited,
+    GetExitCodeProcess(script.process.get(), &exitCode);
+    return KitScriptOutcome(finished ? KitScriptEnd::Exited : KitScriptEnd::Stopped,
                             static_cast<int>(exitCode), errors);
 }
 
