@@ -36,6 +36,22 @@ const char* Refusal(DWORD attributes, HANDLE file) {
     return file != INVALID_HANDLE_VALUE && GetFileType(file) != FILE_TYPE_DISK ? kNotRegularReason : nullptr;
 }
 
+// Why what lies at the target may not be replaced, or nothing when it may (or nothing lies there).
+const char* ReplacementRefusal(const std::wstring& target) {
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return nullptr;
+    }
+    const HANDLE existing =
+        CreateFileW(target.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const char* refusal = Refusal(attributes, existing);
+    if (existing != INVALID_HANDLE_VALUE) {
+        CloseHandle(existing);
+    }
+    return refusal;
+}
+
 } // namespace
 
 FileRead ReadRegularFile(const std::string& path, std::size_t cap) {
@@ -82,18 +98,8 @@ FileRead ReadRegularFile(const std::string& path, std::size_t cap) {
 
 std::string ReplaceRegularFile(const std::string& path, std::span<const std::uint8_t> bytes) {
     const std::wstring target = Wide(path);
-    const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES) {
-        const HANDLE existing =
-            CreateFileW(target.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-        const char* refusal = Refusal(attributes, existing);
-        if (existing != INVALID_HANDLE_VALUE) {
-            CloseHandle(existing);
-        }
-        if (refusal) {
-            return refusal;
-        }
+    if (const char* refusal = ReplacementRefusal(target)) {
+        return refusal;
     }
     const std::wstring partial = Wide(path + ".partial");
     // What a stopped run left goes first; a link is deleted itself, never what it points to.
