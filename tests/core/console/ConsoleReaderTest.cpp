@@ -130,10 +130,6 @@ TEST(ConsoleReader, EveryLineTheToolWritesIsReadAsMeant) {
         }
         commands.push_back(QuickWeaponCommand(position).value_or(""));
     }
-    BuyChoices all{.secondary = 1, .primary1 = 2, .primary2 = 22, .armor = 1};
-    all.defuser = all.heGrenade = all.flashbang1 = all.flashbang2 = all.smokeGrenade = all.primaryAmmo =
-        all.secondaryAmmo = all.nightVision = true;
-    commands.push_back(BuyCommand(all));
     for (const std::string& command : commands) {
         if (!command.empty()) {
             EXPECT_EQ(GameReading(BindLine("kp_ins", command)), BindMeant("kp_ins", command));

@@ -42,18 +42,18 @@ GammaRamp LinearRamp(std::size_t size, unsigned step) {
     return {channel, channel, channel};
 }
 
+// A fresh virtual display has a ramp of zeros: there is nothing to estimate from. Only red counts.
 TEST(GammaRamp, EstimatesThePositionFromTheRedChannel) {
-    EXPECT_EQ(EstimatePosition(LinearRamp(256, 256)), 200);
-    EXPECT_EQ(EstimatePosition(LinearRamp(256, 257)), 202);
-    // A fresh virtual display has a ramp of zeros: there is nothing to estimate from.
-    EXPECT_EQ(EstimatePosition(LinearRamp(256, 0)), 200);
-
     GammaRamp onlyRed = LinearRamp(256, 256);
     std::fill(onlyRed.green.begin(), onlyRed.green.end(), 0);
-    EXPECT_EQ(EstimatePosition(onlyRed), 200);
+    for (const auto& [ramp, position] :
+         {std::pair(LinearRamp(256, 256), 200), std::pair(LinearRamp(256, 257), 202),
+          std::pair(LinearRamp(256, 0), 200), std::pair(onlyRed, 200)}) {
+        EXPECT_EQ(EstimatePosition(ramp), position);
+    }
     for (const int position : {120, 180, 250}) {
-        const int estimate = EstimatePosition(BuildGammaRamp(ExponentForPosition(position), 1024));
-        EXPECT_NEAR(estimate, position, 2) << position;
+        EXPECT_NEAR(EstimatePosition(BuildGammaRamp(ExponentForPosition(position), 1024)), position, 2)
+            << position;
     }
 }
 

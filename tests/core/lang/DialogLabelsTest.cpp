@@ -52,9 +52,6 @@ TEST(MainWindowLabels, CaptionsInOrderAndTheStateButtonsInEveryLanguage) {
     const std::tuple<int, bool, const char*> rows[] = {
         {1, false, "Exit|Fermer|Schließen|Fine|Salir"},
         {1073, false, "Set|Appliquer|Speichern|Applicare|Aplicar tamaño"},
-        {1022, false,
-         "Advanced parameters|Paramètres avancés|Fortgeschrittene parameters|Parametri avanzati|"
-         "Parámetros avanzados"},
         {1072, false, "Dynamic|Dynamique|Dynamik|Dinamico|Dinámico"},
         {1072, true, "Fixed|Fixe|Fest|Fisso|Fijo"},
         {1070, true,
@@ -66,7 +63,6 @@ TEST(MainWindowLabels, CaptionsInOrderAndTheStateButtonsInEveryLanguage) {
     };
     using enum Message;
     const std::pair<Message, const char*> messages[] = {
-        {NothingToAdd, "Nothing to add|Rien à ajouter|Nichts hinzuzufügen|Niente aggiungere|Nada agregar"},
         {CannotWrite, "Cannot write %1: %2|Impossible d'écrire %1 : %2|%1 kann nicht geschrieben werden: "
                       "%2|Impossibile scrivere %1: %2|No se puede escribir %1: %2"},
         {CannotRead, "Cannot read %1: %2|Impossible de lire %1 : %2|%1 kann nicht gelesen werden: %2|"
