@@ -38,12 +38,9 @@ public:
         environment.insert(u"XDG_RUNTIME_DIR"_s, m_runtime.path());
         m_weston.setProcessEnvironment(environment);
         m_weston.setProcessChannelMode(QProcess::MergedChannels);
-        QStringList arguments{u"--backend=headless-backend.so"_s, u"--use-pixman"_s, u"--idle-time=0"_s,
-                              u"--socket=wayland-test"_s};
-        if (xwayland) {
-            arguments.append(u"--xwayland"_s);
-        }
-        m_weston.start(u"weston"_s, arguments);
+        m_weston.start(u"weston"_s, QStringList{u"--backend=headless-backend.so"_s, u"--use-pixman"_s,
+                                                u"--idle-time=0"_s, u"--socket=wayland-test"_s} +
+                                        (xwayland ? QStringList{u"--xwayland"_s} : QStringList()));
         static const QRegularExpression kXDisplay(u"listening on display (:\\d+)"_s);
         QString xDisplay;
         const QDeadlineTimer deadline(10000);

@@ -58,13 +58,6 @@ TEST(ComputeArmRects, StartAndLargestCrosshairAroundThePreviewCentre) {
                   {{11, 63, 47, 65}, {91, 63, 127, 65}, {69, 5, 71, 41}, {69, 85, 71, 121}}}));
 }
 
-TEST(CrosshairColors, RedSitsInTheLowestByteAndEachChannelKeepsEightBits) {
-    EXPECT_EQ(Rgb(0x12, 0x34, 0x56), 0x00563412u);
-    EXPECT_EQ(Rgb(300, 0, 0), Rgb(44, 0, 0));
-    EXPECT_EQ(kCrosshairColors,
-              (std::array<ColorRef, 5>{0x0000FF00u, 0x000000FFu, 0x00FF0000u, 0x0000FFFFu, 0x00FF8080u}));
-}
-
 // Every alpha the transparency buttons reach: the game's cl_crosshairalpha value and lightblue over the
 // sand. The blend truncates its two quotients apart, which loses up to one unit against a single
 // division (alpha 210, red: 24 + 105).
@@ -83,6 +76,10 @@ TEST(CrosshairAlpha, EveryReachableStep) {
                   std::pair(console, draw))
             << "alpha " << alpha;
     }
+    // Red sits in the lowest byte and each channel keeps eight bits.
+    EXPECT_EQ(std::pair(Rgb(0x12, 0x34, 0x56), Rgb(300, 0, 0)), std::pair(0x00563412u, Rgb(44, 0, 0)));
+    EXPECT_EQ(kCrosshairColors,
+              (std::array<ColorRef, 5>{0x0000FF00u, 0x000000FFu, 0x00FF0000u, 0x0000FFFFu, 0x00FF8080u}));
 }
 
 // Three bytes a pixel, the same bytes for the same seed, the sand colour on average, and neighbouring
