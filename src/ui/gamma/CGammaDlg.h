@@ -31,14 +31,14 @@ public:
     void accept() override;
     void reject() override;
 
-    CGammaSliderCtrl* m_slider;
     int m_nPosition = 0;
 
 private:
     void OnInitDialog() override;
+    // Attaches the trackbar to m_slider; attaching it starts the preview of the screen.
     void DoDataExchange();
-    void OnOK();
-    void OnCancel();
+    void OnOK() override;
+    void OnCancel() override;
     void ShowRampInPictures(const GammaRamp& ramp);
 
     struct PreviewPicture {
@@ -46,6 +46,7 @@ private:
         QImage original;
     };
     std::vector<PreviewPicture> m_pictures;
+    CGammaSliderCtrl* m_slider = nullptr;
     QLabel* m_staticNote;
     int m_nLanguage;
 };

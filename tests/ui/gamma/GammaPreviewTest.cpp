@@ -30,6 +30,10 @@ namespace cssbinder::test {
 
 using namespace Qt::StringLiterals;
 
+CGammaSliderCtrl* Slider(const CGammaDlg& dialog) {
+    return ControlOf<CGammaSliderCtrl>(dialog, 1069);
+}
+
 class GammaPreviewTest : public QObject {
     Q_OBJECT
 private slots:
@@ -75,7 +79,7 @@ private slots:
         QCOMPARE(Press(m_window->m_btnSetGamma, {QMessageBox::Ok}),
                  QStringList{u"Please enter a number between 1 and 3."_s});
         Preview([&](CGammaDlg& dialog) {
-            CGammaSliderCtrl* slider = dialog.m_slider;
+            CGammaSliderCtrl* slider = Slider(dialog);
             QCOMPARE(slider->value(), 220);
             QCOMPARE(display.Screen().ramps, display.RampsFor(220));
             QVERIFY(QFile::exists(GammaRecoveryPath()));
@@ -105,7 +109,7 @@ private slots:
         QCOMPARE(GetProfileInt(u"GammaSlider"_s, u"Settings"_s, 0),
                  EstimatePosition(display.OwnRamps().front()));
         Preview([&](CGammaDlg& dialog) {
-            QCOMPARE(dialog.m_slider->value(), way == 0 ? position : 220);
+            QCOMPARE(Slider(dialog)->value(), way == 0 ? position : 220);
             dialog.reject();
         });
     }
@@ -152,11 +156,11 @@ private slots:
                                         .replace(u"\\%2"_s, u".+"_s);
             QVERIFY2(QRegularExpression(u'^' + pattern + u'$').match(label->text()).hasMatch(),
                      qPrintable(label->text()));
-            QCOMPARE(dialog.m_slider->isEnabled(), access != GammaAccess::Unreadable);
+            QCOMPARE(Slider(dialog)->isEnabled(), access != GammaAccess::Unreadable);
             auto* picture = dialog.findChild<PictureControl*>(u"-1"_s);
             const QRgb before = picture->Image().pixel(200, 10);
-            QTest::keyClick(dialog.m_slider, Qt::Key_Home);
-            QCOMPARE(qGray(picture->Image().pixel(200, 10)) < qGray(before), dialog.m_slider->isEnabled());
+            QTest::keyClick(Slider(dialog), Qt::Key_Home);
+            QCOMPARE(qGray(picture->Image().pixel(200, 10)) < qGray(before), Slider(dialog)->isEnabled());
             dialog.accept();
         });
         QCOMPARE(m_window->m_fGamma, gamma);
