@@ -187,8 +187,9 @@ private slots:
 
         g_configEntries.Store("F1", "bind \"f1\" \"buy vest\"");
         window->RefreshPreview();
-        for (const std::function<void()>& quit : {escape, std::function<void()>([&] { window->close(); }),
-                                                  std::function<void()>([&] { Click(Button(*window, 1)); })}) {
+        for (const std::function<void()>& quit :
+             {escape, std::function<void()>([&] { window->close(); }),
+              std::function<void()>([&] { Click(Button(*window, 1)); })}) {
             QCOMPARE(Answer(quit, {QMessageBox::Cancel}), question);
             QVERIFY(window->isVisible());
             QCOMPARE(Committed(*window), u"bind \"f1\" \"buy vest\"\n"_s);
