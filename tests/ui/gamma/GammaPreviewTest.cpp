@@ -51,7 +51,9 @@ private slots:
     // slider (End, a page, an arrow, a click in the channel), the screen shows the position it shows,
     // starting from the last confirmed value rather than the field; every way out puts the screen's own
     // ramp back at once, and only OK, the last way here, hands the position over as the value and
-    // reopens there.
+    // reopens there. The recovery file goes only once the own ramps are back: a restore the screen
+    // refuses, the first way here, leaves it for the next preview, which puts them back before it reads
+    // the screen.
     void everyMovePreviewsThePositionShownAndOnlyOkKeepsIt() {
         const MemoryDisplay display;
         m_window->m_editGamma->setText(u"1.5"_s);
@@ -59,13 +61,18 @@ private slots:
         m_window->m_editGamma->setText(u"3.5"_s);
         QCOMPARE(Press(m_window->m_btnSetGamma, {QMessageBox::Ok}),
                  QStringList{u"Please enter a number between 1 and 3."_s});
-        const std::array<std::function<void(CGammaDlg&)>, 4> ways{
+        const std::array<std::function<void(CGammaDlg&)>, 5> ways{
+            [&display](CGammaDlg& dialog) {
+                display.Screen().refusesWrites = true;
+                dialog.reject();
+            },
             [](CGammaDlg& dialog) { Click(Button(dialog, 2)); },
             [](CGammaDlg& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); },
             [](CGammaDlg& dialog) { dialog.close(); },
             [](CGammaDlg& dialog) { Click(Button(dialog, 1)); },
         };
         for (const std::function<void(CGammaDlg&)>& way : ways) {
+            const bool refused = &way == &ways.front(), kept = &way == &ways.back();
             Preview([&](CGammaDlg& dialog) {
                 CGammaSliderCtrl* slider = Slider(dialog);
                 QCOMPARE(slider->value(), 220);
@@ -84,12 +91,12 @@ private slots:
                     QCOMPARE(display.Screen().ramps, display.RampsFor(position));
                 }
                 way(dialog);
-                QCOMPARE(display.Screen().ramps, display.OwnRamps());
+                QCOMPARE(display.Screen().ramps, refused ? display.RampsFor(299) : display.OwnRamps());
                 // Over the main window, not wherever the window system likes.
                 QCOMPARE(dialog.parentWidget(), m_window.get());
             });
-            const bool kept = &way == &ways.back();
-            QVERIFY(!QFile::exists(GammaRecoveryPath()));
+            display.Screen().refusesWrites = false;
+            QCOMPARE(QFile::exists(GammaRecoveryPath()), refused);
             QCOMPARE(m_window->m_editGamma->text(), kept ? u"2.99"_s : u"3.5"_s);
             QCOMPARE(Committed(*m_window),
                      u"mat_monitorgamma \"%1\"\n"_s.arg(kept ? u"2.990000"_s : u"1.500000"_s));
@@ -149,22 +156,6 @@ private slots:
         QCOMPARE(m_window->m_fGamma, note == GammaNote::RampUnreadable ? 2.2f : 1.0f);
         QCOMPARE(display.Screen().written.size(), 0u);
         QCOMPARE(ReadFile(recovery), kept);
-    }
-
-    // The recovery file goes only once the screen's own ramps are back: a refused restore leaves it
-    // for the next preview, which puts them back before it reads the screen.
-    void theRecoveryFileGoesOnlyOnceTheOwnRampsAreBack() {
-        MemoryDisplay display;
-        for (const bool refused : {true, false}) {
-            Preview([&](CGammaDlg& dialog) {
-                QCOMPARE(display.Screen().ramps, display.RampsFor(220));
-                display.Screen().refusesWrites = refused;
-                dialog.reject();
-            });
-            QCOMPARE(display.Screen().ramps, refused ? display.RampsFor(220) : display.OwnRamps());
-            QCOMPARE(QFile::exists(GammaRecoveryPath()), refused);
-            display.Screen().refusesWrites = false;
-        }
     }
 
     // Ramps left in the recovery file that cannot be the screen's own never reach it: the file is set
