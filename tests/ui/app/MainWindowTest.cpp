@@ -148,7 +148,7 @@ private slots:
         script.Then(ChooseEntry(entries, 1));
         script.Then([&](QWidget& about) {
             entries.append(about.windowTitle());
-            about.close();
+            Click(Button(about, 1));
         });
         OpenContextMenu(*window);
         script.Then(ChooseEntry(entries, 2));
