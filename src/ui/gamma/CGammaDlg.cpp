@@ -22,6 +22,7 @@ CGammaDlg::CGammaDlg(int language, QWidget* parent)
     : CDialog(parent, QStringLiteral("Gamma"), GammaDialogControls(), kGammaDialogWidth, kGammaDialogHeight),
       m_nLanguage(language) {
 
+    m_slider = ControlOf<CGammaSliderCtrl>(*this, 1069);
     m_staticNote = ControlOf<QLabel>(*this, kGammaNoteId);
     m_staticNote->hide();
     for (PictureControl* picture : findChildren<PictureControl*>(QStringLiteral("-1"))) {
@@ -32,7 +33,6 @@ CGammaDlg::CGammaDlg(int language, QWidget* parent)
 CGammaDlg::~CGammaDlg() = default;
 
 void CGammaDlg::DoDataExchange() {
-    m_slider = ControlOf<CGammaSliderCtrl>(*this, 1069);
     connect(m_slider, &CGammaSliderCtrl::rampPreviewed, this, &CGammaDlg::ShowRampInPictures);
     m_slider->PreSubclassWindow();
 }

@@ -35,7 +35,8 @@ public:
 
 private:
     void OnInitDialog() override;
-    // Attaches the trackbar to m_slider; attaching it starts the preview of the screen.
+    // Attaches the slider to the dialog: its previews go to the pictures, and its session on the
+    // screen starts.
     void DoDataExchange();
     void OnOK() override;
     void OnCancel() override;
@@ -46,7 +47,7 @@ private:
         QImage original;
     };
     std::vector<PreviewPicture> m_pictures;
-    CGammaSliderCtrl* m_slider = nullptr;
+    CGammaSliderCtrl* m_slider;
     QLabel* m_staticNote;
     int m_nLanguage;
 };
