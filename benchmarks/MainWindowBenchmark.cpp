@@ -99,8 +99,9 @@ void GraphicsBoxClick(benchmark::State& state) {
     window.show();
     CAdvancedDlg dialog(&window);
     dialog.show();
+    QAbstractButton* rain = dialog.findChild<QAbstractButton*>(QStringLiteral("1073"));
     for (auto _ : state) {
-        dialog.m_chkRain->click();
+        rain->click();
     }
     g_configEntries = ConfigDocument();
 }

@@ -103,8 +103,9 @@ private slots:
             QVERIFY(!QFile::exists(GammaRecoveryPath()));
             auto* picture = dialog.findChild<PictureControl*>(u"-1"_s);
             const QRgb before = picture->Image().pixel(200, 10);
-            QTest::keyClick(dialog.m_slider, Qt::Key_Home);
-            QCOMPARE(dialog.m_slider->value(), 100);
+            auto* slider = dialog.findChild<CGammaSliderCtrl*>(u"1069"_s);
+            QTest::keyClick(slider, Qt::Key_Home);
+            QCOMPARE(slider->value(), 100);
             QVERIFY(qGray(picture->Image().pixel(200, 10)) < qGray(before));
             dialog.close();
         });

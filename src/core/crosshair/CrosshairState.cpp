@@ -44,6 +44,11 @@ void UpdateArmGeometry(CrosshairState& state) {
     state.m_nGap = geometry.gap;
 }
 
+void SwitchDynamicOff(CrosshairState& state, ConfigDocument& document) {
+    state.m_bDynamic = false;
+    document.RemoveSetting(kDynamicVariable);
+}
+
 // One of the four step buttons: the value it moves, the limit at which a press only disables the
 // button itself, the step, the partner button a successful press enables, and what follows the move.
 struct StepRule {
@@ -145,8 +150,7 @@ void ToggleDynamic(CrosshairState& state, ConfigDocument& document) {
         document.RemoveSetting(kUseScaleVariable);
         return;
     }
-    state.m_bDynamic = false;
-    document.RemoveSetting(kDynamicVariable);
+    SwitchDynamicOff(state, document);
 }
 
 void CustomSize(CrosshairState& state, ConfigDocument& document) {
@@ -154,10 +158,7 @@ void CustomSize(CrosshairState& state, ConfigDocument& document) {
     document.RemoveSetting(kScaleVariable);
     StoreSetting(document, kUseScaleVariable, 1);
     document.Store(scaleLine, scaleLine);
-    document.RemoveSetting(kDynamicVariable);
-    // The dynamic line is gone, so the toggle is forced down its switching-off path.
-    state.m_bDynamic = true;
-    ToggleDynamic(state, document);
+    SwitchDynamicOff(state, document);
 }
 
 } // namespace cssbinder

@@ -16,48 +16,19 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
-#include <array>
 #include <string>
 
 namespace cssbinder {
 
-// A graphics check box, the member that holds it and the main window's flag behind it.
-struct GraphicsBox {
-    int controlId;
-    QCheckBox* CAdvancedDlg::*box;
-    int CBinderDlg::*flag;
-};
-
 namespace {
-
-// In the order the flags are exchanged.
-constexpr std::array<GraphicsBox, 11> kGraphicsBoxes{{
-    {1073, &CAdvancedDlg::m_chkRain, &CBinderDlg::m_bRain},
-    {1075, &CAdvancedDlg::m_chkBlood, &CBinderDlg::m_bBlood},
-    {1077, &CAdvancedDlg::m_chkBumpMapping, &CBinderDlg::m_bBumpMapping},
-    {1079, &CAdvancedDlg::m_chkDynLights, &CBinderDlg::m_bDynLights},
-    {1080, &CAdvancedDlg::m_chkC4DynLights, &CBinderDlg::m_bC4DynLights},
-    {1082, &CAdvancedDlg::m_chkEyesMovements, &CBinderDlg::m_bEyesMovements},
-    {1084, &CAdvancedDlg::m_chkFog, &CBinderDlg::m_bFog},
-    {1081, &CAdvancedDlg::m_chkMipmaps, &CBinderDlg::m_bMipmaps},
-    {1074, &CAdvancedDlg::m_chkShadows, &CBinderDlg::m_bShadows},
-    {1076, &CAdvancedDlg::m_chkTags, &CBinderDlg::m_bTags},
-    {1083, &CAdvancedDlg::m_chkVertex, &CBinderDlg::m_bVertex},
-}};
 
 constexpr int kConnectionGroup = 1087;
 constexpr int kConnectionDefaultIndex = 3;
 constexpr int kDirectXGroup = 1088;
 constexpr int kDirectXDefaultIndex = 4;
-
-QButtonGroup& RadioGroupOf(const QWidget& dialog, int firstControlId) {
-    return *ControlOf<QRadioButton>(dialog, firstControlId)->group();
-}
 
 // Opens the key, creating it when missing, and writes the value; a key that cannot be opened (no
 // administrator rights) leaves the value as it was, and nothing is said.
@@ -79,13 +50,8 @@ CAdvancedDlg::CAdvancedDlg(CBinderDlg* pParent)
       m_pMainDlg(pParent) {
 
     m_editPreview = ControlOf<QPlainTextEdit>(*this, 1026);
-    for (const GraphicsBox& box : kGraphicsBoxes) {
-        this->*box.box = ControlOf<QCheckBox>(*this, box.controlId);
-    }
     m_btnMenuBackground = ControlOf<QPushButton>(*this, 1092);
     m_btnReportBug = ControlOf<QPushButton>(*this, 1093);
-    m_grpConnection = ControlOf<QGroupBox>(*this, 1108);
-    m_grpGraphics = ControlOf<QGroupBox>(*this, 1107);
     ControlOf<QPushButton>(*this, 1)->setDefault(true);
 
     ConnectHandlers();
@@ -94,9 +60,9 @@ CAdvancedDlg::CAdvancedDlg(CBinderDlg* pParent)
 CAdvancedDlg::~CAdvancedDlg() = default;
 
 void CAdvancedDlg::ConnectHandlers() {
-    connect(ControlOf<QPushButton>(*this, 1), &QPushButton::clicked, this, &CAdvancedDlg::OnOK);
-    for (const GraphicsBox& box : kGraphicsBoxes) {
-        connect(this->*box.box, &QCheckBox::clicked, this, [this, &box] { OnGraphicsSwitch(box); });
+    for (const GraphicsFlag& box : kGraphicsFlags) {
+        connect(ControlOf<QCheckBox>(*this, box.controlId), &QCheckBox::clicked, this,
+                [this, &box] { OnGraphicsSwitch(box); });
     }
     connect(&RadioGroupOf(*this, kConnectionGroup), &QButtonGroup::idClicked, this, [this](int index) {
         if (index == kConnectionDefaultIndex) {
@@ -130,15 +96,15 @@ void CAdvancedDlg::UpdateData(bool saveAndValidate) {
     if (!saveAndValidate) {
         SetRadioIndex(RadioGroupOf(*this, kDirectXGroup), m_nDirectXLevel);
         SetRadioIndex(RadioGroupOf(*this, kConnectionGroup), m_nConnection);
-        for (const GraphicsBox& box : kGraphicsBoxes) {
-            (this->*box.box)->setChecked(m_pMainDlg->*box.flag != 0);
+        for (const GraphicsFlag& box : kGraphicsFlags) {
+            ControlOf<QCheckBox>(*this, box.controlId)->setChecked(m_pMainDlg->*box.flag != 0);
         }
         return;
     }
     m_nDirectXLevel = RadioIndex(RadioGroupOf(*this, kDirectXGroup));
     m_nConnection = RadioIndex(RadioGroupOf(*this, kConnectionGroup));
-    for (const GraphicsBox& box : kGraphicsBoxes) {
-        m_pMainDlg->*box.flag = (this->*box.box)->isChecked() ? 1 : 0;
+    for (const GraphicsFlag& box : kGraphicsFlags) {
+        m_pMainDlg->*box.flag = ControlOf<QCheckBox>(*this, box.controlId)->isChecked() ? 1 : 0;
     }
 }
 
@@ -164,7 +130,7 @@ void CAdvancedDlg::OnOK() {
     accept();
 }
 
-void CAdvancedDlg::OnGraphicsSwitch(const GraphicsBox& box) {
+void CAdvancedDlg::OnGraphicsSwitch(const GraphicsFlag& box) {
     UpdateData(true);
     ApplyGraphicsSwitch(g_configEntries, GraphicsSwitchOf(box.controlId), m_pMainDlg->*box.flag != 0);
     RefreshPreview();

@@ -5,15 +5,13 @@
 
 #include <QString>
 
-class QCheckBox;
-class QGroupBox;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace cssbinder {
 
 class CBinderDlg;
-struct GraphicsBox;
+struct GraphicsFlag;
 
 // The Advanced Parameters dialog: graphics switches, connection and DirectX presets, the menu
 // background and the bug report link, with a live preview of the document. It keeps nothing between
@@ -34,21 +32,8 @@ public:
     QPlainTextEdit* m_editPreview;
     int m_nDirectXLevel = 4;
     int m_nConnection = 3;
-    QCheckBox* m_chkRain;
-    QCheckBox* m_chkShadows;
-    QCheckBox* m_chkBlood;
-    QCheckBox* m_chkC4DynLights;
-    QCheckBox* m_chkTags;
-    QCheckBox* m_chkBumpMapping;
-    QCheckBox* m_chkDynLights;
-    QCheckBox* m_chkMipmaps;
-    QCheckBox* m_chkVertex;
-    QCheckBox* m_chkFog;
-    QCheckBox* m_chkEyesMovements;
     QPushButton* m_btnMenuBackground;
     QPushButton* m_btnReportBug;
-    QGroupBox* m_grpConnection;
-    QGroupBox* m_grpGraphics;
     CBinderDlg* m_pMainDlg;
 
 private:
@@ -56,8 +41,8 @@ private:
     void ConnectHandlers();
     void ApplyLanguageLabels();
     void AddToolTips();
-    void OnOK();
-    void OnGraphicsSwitch(const GraphicsBox& box);
+    void OnOK() override;
+    void OnGraphicsSwitch(const GraphicsFlag& box);
     void OnConnectionPreset(ConnectionPreset preset);
     void OnConnectionDefault();
     void OnDirectXLevel(int levelIndex);

@@ -2,8 +2,6 @@
 
 #include "ui/app/Credits.h"
 
-#include <QPushButton>
-
 #include <array>
 
 namespace cssbinder {
@@ -16,18 +14,12 @@ constexpr auto kAboutControls = std::to_array<ControlTemplate>({
     {-1, ControlKind::Picture, "", 11, 17, 20, 20, 128},
     {-1, ControlKind::Text, kAuthorCredit, 40, 34, 138, 18},
     {-1, ControlKind::Text, kLogoCredit, 40, 58, 138, 18},
-    {1, ControlKind::PushButton, "OK", 127, 7, 50, 14},
+    {1, ControlKind::DefaultPushButton, "OK", 127, 7, 50, 14},
 });
 
 } // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent)
     : CDialog(parent, QStringLiteral("A propos de Tarvik"), kAboutControls, kAboutWidth, kAboutHeight) {}
-
-void CAboutDlg::OnInitDialog() {
-    auto* ok = findChild<QPushButton*>(QStringLiteral("1"), Qt::FindDirectChildrenOnly);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-}
 
 } // namespace cssbinder

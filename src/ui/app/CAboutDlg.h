@@ -9,9 +9,6 @@ class CAboutDlg : public CDialog {
     Q_OBJECT
 public:
     explicit CAboutDlg(QWidget* parent);
-
-protected:
-    void OnInitDialog() override;
 };
 
 } // namespace cssbinder

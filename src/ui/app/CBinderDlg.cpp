@@ -38,7 +38,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
 
@@ -70,13 +69,6 @@ constexpr std::array<CheckValue, 8> kCheckValues{{
     {1015, &CBinderDlg::m_bSecondaryAmmo},
     {1012, &CBinderDlg::m_bSmokeGrenade},
 }};
-
-// The graphics flags, all set at start-up: every box of the Advanced Parameters dialog opens checked.
-constexpr std::array<int CBinderDlg::*, 11> kGraphicsFlags{
-    &CBinderDlg::m_bRain,      &CBinderDlg::m_bBlood,       &CBinderDlg::m_bBumpMapping,
-    &CBinderDlg::m_bDynLights, &CBinderDlg::m_bC4DynLights, &CBinderDlg::m_bEyesMovements,
-    &CBinderDlg::m_bFog,       &CBinderDlg::m_bMipmaps,     &CBinderDlg::m_bShadows,
-    &CBinderDlg::m_bTags,      &CBinderDlg::m_bVertex};
 
 constexpr int kArmorGroup = 1017;
 constexpr int kSayTargetGroup = 1030;
@@ -128,7 +120,6 @@ CBinderDlg::CBinderDlg(QWidget* parent)
     : CDialog(parent, QStringLiteral("CS:Source Binds/Scripts/Optimization by Zelvar_Brask"),
               MainDialogControls(), kMainDialogWidth, kMainDialogHeight) {
 
-    m_btnExit = ControlOf<QPushButton>(*this, 1);
     m_btnSave = ControlOf<QPushButton>(*this, 1027);
     m_btnAddBuy = ControlOf<QPushButton>(*this, 1020);
     m_btnAddSay = ControlOf<QPushButton>(*this, 1032);
@@ -167,6 +158,32 @@ CBinderDlg::CBinderDlg(QWidget* parent)
 CBinderDlg::~CBinderDlg() = default;
 
 void CBinderDlg::OnInitDialog() {
+    LoadGameFolder();
+    m_bAboutInContextMenu = !AppendToSystemMenu(*this, kIdmAboutBox, QString::fromUtf8(kAboutEntry));
+    setWindowIcon(ProgramIcon());
+    SetStartValues();
+
+    m_pLanguage = std::make_unique<CLanguage>(this);
+    m_nLanguage = French;
+    ApplyLanguage();
+
+    // Every box of the Advanced Parameters dialog opens checked.
+    for (const GraphicsFlag& graphics : kGraphicsFlags) {
+        this->*graphics.flag = 1;
+    }
+    UpdateData(false);
+
+    MakeBannerLink(*m_staticBanner);
+    // Only the banner changes the cursor: every other place of the window, the text fields
+    // included, shows the arrow.
+    for (QWidget* field :
+         {static_cast<QWidget*>(m_editSay), static_cast<QWidget*>(m_editGamma), m_editPreview->viewport()}) {
+        field->setCursor(Qt::ArrowCursor);
+    }
+    CentreOnScreen();
+}
+
+void CBinderDlg::LoadGameFolder() {
     g_gamePath = ReadProfile(ProfileKey::GamePath);
     // A game moved or removed since it was chosen is asked for again, as on the first start.
     if (!HoldsGame(g_gamePath.toStdString(), NativeSeparator(), IsExistingFolder)) {
@@ -182,35 +199,15 @@ void CBinderDlg::OnInitDialog() {
             AskForGameFolder(nullptr, SteamGameFolder(), French);
         }
     }
+}
 
-    m_bAboutInContextMenu = !AppendToSystemMenu(*this, kIdmAboutBox, QString::fromUtf8(kAboutEntry));
-    setWindowIcon(ProgramIcon());
-
+void CBinderDlg::SetStartValues() {
     m_nArmor = 2;
     m_nSayTarget = 0;
     m_nColor = 0;
-
     m_crosshair = CrosshairState();
     ShowCrosshairState();
     m_nKeyCombo = 0;
-
-    m_pLanguage = std::make_unique<CLanguage>(this);
-    m_nLanguage = French;
-    ApplyLanguage();
-
-    for (int CBinderDlg::*flag : kGraphicsFlags) {
-        this->*flag = 1;
-    }
-    UpdateData(false);
-
-    MakeBannerLink(*m_staticBanner);
-    // Only the banner changes the cursor: every other place of the window, the text fields
-    // included, shows the arrow.
-    for (QWidget* field :
-         {static_cast<QWidget*>(m_editSay), static_cast<QWidget*>(m_editGamma), m_editPreview->viewport()}) {
-        field->setCursor(Qt::ArrowCursor);
-    }
-    CentreOnScreen();
 }
 
 void CBinderDlg::AskForGameFolder(QWidget* parent, const QString& startFolder, int language) {
@@ -241,40 +238,18 @@ void CBinderDlg::ApplyLanguage() {
 }
 
 void CBinderDlg::ConnectHandlers() {
-    connect(m_btnExit, &QPushButton::clicked, this, &CBinderDlg::OnOK);
     connect(m_btnSave, &QPushButton::clicked, this, &CBinderDlg::OnSave);
     connect(new QShortcut(QKeySequence::Open, this), &QShortcut::activated, this, &CBinderDlg::OnOpen);
     connect(ControlOf<QPushButton>(*this, 1022), &QPushButton::clicked, this,
             &CBinderDlg::OnAdvancedParameters);
-
-    struct Flag {
-        int controlId;
-        Language language;
-    };
-    for (const Flag flag : {Flag{1113, English}, Flag{1109, French}, Flag{1110, German}, Flag{1111, Italian},
-                            Flag{1112, Spanish}}) {
-        connect(ControlOf<ClickablePicture>(*this, flag.controlId), &ClickablePicture::clicked, this,
-                [this, flag] { OnFlag(flag.language); });
-    }
-
-    struct KeyList {
-        QComboBox* combo;
-        int comboNumber;
-    };
-    for (const KeyList list :
-         {KeyList{m_cbLetters, LettersCombo}, KeyList{m_cbNumbers, NumbersCombo},
-          KeyList{m_cbFunctionKeys, FunctionKeysCombo}, KeyList{m_cbMiscKeys, MiscKeysCombo},
-          KeyList{m_cbKeyPad, KeyPadCombo}, KeyList{m_cbMouseButtons, MouseButtonsCombo}}) {
-        // Only a pick by the user chooses a key; filling and resetting the lists do not.
-        connect(list.combo, &QComboBox::activated, this,
-                [this, list] { OnSelchangeKeyCombo(list.comboNumber); });
-    }
+    ConnectLanguageFlags();
+    ConnectKeyLists();
     connect(m_btnAddBuy, &QPushButton::clicked, this, &CBinderDlg::OnAddBuyBind);
     connect(m_btnAddSay, &QPushButton::clicked, this, &CBinderDlg::OnAddSayBind);
     connect(m_btnAddQuick, &QPushButton::clicked, this, &CBinderDlg::OnAddQuickBind);
     connect(m_btnBindConsole, &QPushButton::clicked, this, &CBinderDlg::OnBindConsole);
 
-    connect(RadioGroupOf(kColorGroup), &QButtonGroup::idClicked, this, &CBinderDlg::OnColor);
+    connect(&RadioGroupOf(*this, kColorGroup), &QButtonGroup::idClicked, this, &CBinderDlg::OnColor);
     connect(m_btnUseColor, &QPushButton::clicked, this, &CBinderDlg::OnUseColor);
     connect(m_btnSizePlus, &QPushButton::clicked, this, [this] { OnStep(SizePlus); });
     connect(m_btnSizeMinus, &QPushButton::clicked, this, [this] { OnStep(SizeMinus); });
@@ -288,8 +263,31 @@ void CBinderDlg::ConnectHandlers() {
     connect(m_btnPreview, &QPushButton::clicked, this, &CBinderDlg::OnGammaPreview);
 }
 
-QButtonGroup* CBinderDlg::RadioGroupOf(int firstControlId) const {
-    return ControlOf<QRadioButton>(*this, firstControlId)->group();
+void CBinderDlg::ConnectLanguageFlags() {
+    struct Flag {
+        int controlId;
+        Language language;
+    };
+    for (const Flag flag : {Flag{1113, English}, Flag{1109, French}, Flag{1110, German}, Flag{1111, Italian},
+                            Flag{1112, Spanish}}) {
+        connect(ControlOf<ClickablePicture>(*this, flag.controlId), &ClickablePicture::clicked, this,
+                [this, flag] { OnFlag(flag.language); });
+    }
+}
+
+void CBinderDlg::ConnectKeyLists() {
+    struct KeyList {
+        QComboBox* combo;
+        int comboNumber;
+    };
+    for (const KeyList list :
+         {KeyList{m_cbLetters, LettersCombo}, KeyList{m_cbNumbers, NumbersCombo},
+          KeyList{m_cbFunctionKeys, FunctionKeysCombo}, KeyList{m_cbMiscKeys, MiscKeysCombo},
+          KeyList{m_cbKeyPad, KeyPadCombo}, KeyList{m_cbMouseButtons, MouseButtonsCombo}}) {
+        // Only a pick by the user chooses a key; filling and resetting the lists do not.
+        connect(list.combo, &QComboBox::activated, this,
+                [this, list] { OnSelchangeKeyCombo(list.comboNumber); });
+    }
 }
 
 bool CBinderDlg::UpdateData(bool saveAndValidate) {
@@ -297,18 +295,18 @@ bool CBinderDlg::UpdateData(bool saveAndValidate) {
         for (const CheckValue& check : kCheckValues) {
             ControlOf<QCheckBox>(*this, check.controlId)->setChecked(this->*check.value != 0);
         }
-        SetRadioIndex(*RadioGroupOf(kArmorGroup), m_nArmor);
-        SetRadioIndex(*RadioGroupOf(kSayTargetGroup), m_nSayTarget);
+        SetRadioIndex(RadioGroupOf(*this, kArmorGroup), m_nArmor);
+        SetRadioIndex(RadioGroupOf(*this, kSayTargetGroup), m_nSayTarget);
         m_editGamma->setText(QString::fromStdString(FormatDialogFloat(m_fGamma)));
-        SetRadioIndex(*RadioGroupOf(kColorGroup), m_nColor);
+        SetRadioIndex(RadioGroupOf(*this, kColorGroup), m_nColor);
         return true;
     }
 
     for (const CheckValue& check : kCheckValues) {
         this->*check.value = ControlOf<QCheckBox>(*this, check.controlId)->isChecked() ? 1 : 0;
     }
-    m_nArmor = RadioIndex(*RadioGroupOf(kArmorGroup));
-    m_nSayTarget = RadioIndex(*RadioGroupOf(kSayTargetGroup));
+    m_nArmor = RadioIndex(RadioGroupOf(*this, kArmorGroup));
+    m_nSayTarget = RadioIndex(RadioGroupOf(*this, kSayTargetGroup));
     // A number out of range is taken before it is refused; a text that is no number keeps the old value.
     const std::optional<float> gamma = ParseDialogFloat(m_editGamma->text().toStdString());
     if (gamma) {
@@ -320,16 +318,12 @@ bool CBinderDlg::UpdateData(bool saveAndValidate) {
         m_editGamma->selectAll();
         return false;
     }
-    m_nColor = RadioIndex(*RadioGroupOf(kColorGroup));
+    m_nColor = RadioIndex(RadioGroupOf(*this, kColorGroup));
     return true;
 }
 
 void CBinderDlg::RefreshPreview() {
     m_editPreview->setPlainText(QString::fromStdString(g_configEntries.Render()));
-}
-
-void CBinderDlg::RemoveSetting(const std::string& variable) {
-    g_configEntries.RemoveSetting(variable);
 }
 
 void CBinderDlg::contextMenuEvent(QContextMenuEvent* event) {

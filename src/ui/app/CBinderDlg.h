@@ -7,16 +7,15 @@
 #include <QHash>
 #include <QString>
 
+#include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
-class QButtonGroup;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QCheckBox;
-class QGroupBox;
 
 namespace cssbinder {
 
@@ -38,12 +37,10 @@ public:
     bool UpdateData(bool saveAndValidate = true);
     // Shows the configuration document in the preview box, discarding whatever was typed there.
     void RefreshPreview();
-    void RemoveSetting(const std::string& variable);
     // Escape and the close box: the window closes unless unsaved work makes the user stay.
     void reject() override;
 
     // Controls, by their roles.
-    QPushButton* m_btnExit;
     QPushButton* m_btnSave;
     QPushButton* m_btnAddBuy;
     QPushButton* m_btnAddSay;
@@ -109,7 +106,7 @@ public:
     int m_nLanguage = 0;
 
     // The graphics flags of the Advanced Parameters dialog: 1 while a box is checked (the game's own
-    // settings apply), 0 while its override lines are in the document.
+    // settings apply), 0 while its override lines are in the document. kGraphicsFlags below lists them.
     int m_bRain = 0;
     int m_bBlood = 0;
     int m_bBumpMapping = 0;
@@ -131,17 +128,23 @@ protected:
 
 private:
     void OnInitDialog() override;
+    // The game folder kept in the profile; where it no longer holds the game, the user is asked again.
+    void LoadGameFolder();
+    // The bind form, the crosshair and the key choice as every run starts them.
+    void SetStartValues();
     // Asks for the game folder until the user picks one that holds the game or cancels; the answer
     // is kept in the profile. The refusal of a wrong folder is said in the language given.
     void AskForGameFolder(QWidget* parent, const QString& startFolder, int language);
     void ApplyLanguage();
     void ConnectHandlers();
+    void ConnectLanguageFlags();
+    void ConnectKeyLists();
     void OnSysCommand(unsigned commandId);
     void OnSave();
     // Replaces the document with a configuration file the user picks, after asking when the preview
     // box holds unsaved text.
     void OnOpen();
-    void OnOK();
+    void OnOK() override;
     // Whether the window may close: the preview box holds nothing unsaved, or the user quits anyway.
     bool MayQuit();
     void OnFlag(int language);
@@ -152,7 +155,11 @@ private:
     void OnSelchangeKeyCombo(int comboNumber);
     void ResetOtherKeyCombos();
     QComboBox* KeyComboOf(int comboNumber) const;
+    // Pulls the whole form once more (a gamma out of range is said again), then gives the chosen key's
+    // game name; with no key chosen it says so and gives an empty name.
     std::string GetSelectedKey();
+    // The game name of the key the key lists show as chosen, if any.
+    std::optional<std::string> ChosenKey() const;
     void StoreBind(const std::string& key, const std::string& line);
     void ResetBindForm();
     void OnAddBuyBind();
@@ -174,8 +181,6 @@ private:
     void OnSetGamma();
     void OnGammaPreview();
 
-    QButtonGroup* RadioGroupOf(int firstControlId) const;
-
     // What this run saved last, by file, so that saving again keeps the file's older backup.
     QHash<QString, QByteArray> m_savedThisRun;
     // The preview box's text that quitting does not lose: the text last saved, or the one the window
@@ -185,5 +190,25 @@ private:
     QString m_strOpenedPath;
     bool m_bAboutInContextMenu = false;
 };
+
+// A graphics check box of the Advanced Parameters dialog and the main window's flag behind it, in the
+// order the flags are exchanged.
+struct GraphicsFlag {
+    int controlId;
+    int CBinderDlg::*flag;
+};
+inline constexpr std::array<GraphicsFlag, 11> kGraphicsFlags{{
+    {1073, &CBinderDlg::m_bRain},
+    {1075, &CBinderDlg::m_bBlood},
+    {1077, &CBinderDlg::m_bBumpMapping},
+    {1079, &CBinderDlg::m_bDynLights},
+    {1080, &CBinderDlg::m_bC4DynLights},
+    {1082, &CBinderDlg::m_bEyesMovements},
+    {1084, &CBinderDlg::m_bFog},
+    {1081, &CBinderDlg::m_bMipmaps},
+    {1074, &CBinderDlg::m_bShadows},
+    {1076, &CBinderDlg::m_bTags},
+    {1083, &CBinderDlg::m_bVertex},
+}};
 
 } // namespace cssbinder

@@ -3,6 +3,7 @@
 #include "core/layout/WindowFit.h"
 #include "ui/app/DialogFont.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QScreen>
 
@@ -29,6 +30,12 @@ CDialog::CDialog(QWidget* parent, const QString& title, std::span<const ControlT
     m_widgets = BuildDialogControls(*this, controls);
     QApplication::setFont(applicationFont);
     setFixedSize(DialogUnitsToPixelsX(width), DialogUnitsToPixelsY(height));
+    if (auto* ok = findChild<QAbstractButton*>(QStringLiteral("1"), Qt::FindDirectChildrenOnly)) {
+        connect(ok, &QAbstractButton::clicked, this, [this] { OnOK(); });
+    }
+    if (auto* cancel = findChild<QAbstractButton*>(QStringLiteral("2"), Qt::FindDirectChildrenOnly)) {
+        connect(cancel, &QAbstractButton::clicked, this, [this] { OnCancel(); });
+    }
 }
 
 void CDialog::setVisible(bool visible) {

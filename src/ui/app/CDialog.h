@@ -12,7 +12,7 @@ namespace cssbinder {
 // The tool's dialogs: a fixed-size window with a title, a close box and the dialog font, whose controls
 // come from its template. The first time it is shown, before it becomes visible, it scales its dialog
 // units down if it would not fit its screen, then runs its start-up, OnInitDialog, so that no one sees
-// its controls before they are filled.
+// its controls before they are filled. Its buttons 1 and 2, where it has them, are OK and Cancel.
 class CDialog : public QDialog {
     Q_OBJECT
 public:
@@ -23,7 +23,9 @@ public:
     void setVisible(bool visible) override;
 
 protected:
-    virtual void OnInitDialog() = 0;
+    virtual void OnInitDialog() {}
+    virtual void OnOK() { accept(); }
+    virtual void OnCancel() { reject(); }
     // Places the window, frame included, in the middle of the free room of its screen.
     void CentreOnScreen();
 

@@ -38,6 +38,8 @@ QComboBox* CreateDropDownList(const ControlTemplate& control, QWidget& dialog) {
     return combo;
 }
 
+// One case per kind of control, kept in one switch without a default so that the compiler names any
+// kind left out: that is why it is longer than a function usually is here.
 QWidget* CreateControl(const ControlTemplate& control, QWidget& dialog) {
     const QString caption = QString::fromUtf8(control.caption);
     switch (control.kind) {

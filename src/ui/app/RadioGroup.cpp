@@ -1,10 +1,16 @@
 #include "ui/app/RadioGroup.h"
 
+#include "ui/app/DialogTemplate.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QFocusEvent>
 
 namespace cssbinder {
+
+QButtonGroup& RadioGroupOf(const QWidget& dialog, int firstControlId) {
+    return *ControlOf<QRadioButton>(dialog, firstControlId)->group();
+}
 
 int RadioIndex(const QButtonGroup& group) {
     return group.checkedId();

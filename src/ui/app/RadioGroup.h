@@ -6,6 +6,8 @@ class QButtonGroup;
 
 namespace cssbinder {
 
+// The group of a built template's radio buttons, by the ID of its first button.
+QButtonGroup& RadioGroupOf(const QWidget& dialog, int firstControlId);
 // The index of the checked button of a radio group, -1 when none is.
 int RadioIndex(const QButtonGroup& group);
 // Checks the button of that index; -1 (or any index outside the group) clears every button.

@@ -43,11 +43,14 @@ void CBinderDlg::ResetOtherKeyCombos() {
     }
 }
 
+std::optional<std::string> CBinderDlg::ChosenKey() const {
+    const QComboBox* combo = KeyComboOf(m_nKeyCombo);
+    return combo ? GameKeyName(m_nKeyCombo, combo->currentIndex()) : std::nullopt;
+}
+
 std::string CBinderDlg::GetSelectedKey() {
     UpdateData(true);
-    const QComboBox* combo = KeyComboOf(m_nKeyCombo);
-    const std::optional<std::string> key =
-        combo ? GameKeyName(m_nKeyCombo, combo->currentIndex()) : std::nullopt;
+    const std::optional<std::string> key = ChosenKey();
     if (!key) {
         ShowMessage(this, m_strSelectKey);
         return {};

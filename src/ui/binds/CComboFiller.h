@@ -12,7 +12,6 @@ struct ComboList;
 class CComboFiller {
 public:
     explicit CComboFiller(CBinderDlg* pMainWnd);
-    virtual ~CComboFiller() = default;
 
     void FillAll();
     void FillKeyCombos();

@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QLabel>
-#include <QPushButton>
 
 namespace cssbinder {
 
@@ -23,20 +22,18 @@ CGammaDlg::CGammaDlg(int language, QWidget* parent)
     : CDialog(parent, QStringLiteral("Gamma"), GammaDialogControls(), kGammaDialogWidth, kGammaDialogHeight),
       m_nLanguage(language) {
 
-    m_slider = findChild<CGammaSliderCtrl*>(QStringLiteral("1069"));
-    m_staticNote = findChild<QLabel*>(QString::number(kGammaNoteId));
+    m_slider = ControlOf<CGammaSliderCtrl>(*this, 1069);
+    m_staticNote = ControlOf<QLabel>(*this, kGammaNoteId);
     m_staticNote->hide();
     for (PictureControl* picture : findChildren<PictureControl*>(QStringLiteral("-1"))) {
         m_pictures.push_back({picture, picture->Image()});
     }
-    connect(findChild<QPushButton*>(QStringLiteral("1")), &QPushButton::clicked, this, &CGammaDlg::accept);
-    connect(findChild<QPushButton*>(QStringLiteral("2")), &QPushButton::clicked, this, &CGammaDlg::reject);
-    connect(m_slider, &CGammaSliderCtrl::rampPreviewed, this, &CGammaDlg::ShowRampInPictures);
 }
 
 CGammaDlg::~CGammaDlg() = default;
 
 void CGammaDlg::DoDataExchange() {
+    connect(m_slider, &CGammaSliderCtrl::rampPreviewed, this, &CGammaDlg::ShowRampInPictures);
     m_slider->PreSubclassWindow();
 }
 

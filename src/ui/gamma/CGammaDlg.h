@@ -31,14 +31,15 @@ public:
     void accept() override;
     void reject() override;
 
-    CGammaSliderCtrl* m_slider;
     int m_nPosition = 0;
 
 private:
     void OnInitDialog() override;
+    // Attaches the slider to the dialog: its previews go to the pictures, and its session on the
+    // screen starts.
     void DoDataExchange();
-    void OnOK();
-    void OnCancel();
+    void OnOK() override;
+    void OnCancel() override;
     void ShowRampInPictures(const GammaRamp& ramp);
 
     struct PreviewPicture {
@@ -46,6 +47,7 @@ private:
         QImage original;
     };
     std::vector<PreviewPicture> m_pictures;
+    CGammaSliderCtrl* m_slider;
     QLabel* m_staticNote;
     int m_nLanguage;
 };

@@ -22,7 +22,8 @@ public:
     explicit CGammaSliderCtrl(QWidget* parent);
     ~CGammaSliderCtrl() override;
 
-    // Reads the screen's ramps and sets the slider up; where they cannot be read, the slider is
+    // Runs as the dialog attaches the slider: opens the preview session on the display, which reads and
+    // keeps the screen's own ramps, and sets the slider up; where they cannot be read, the slider is
     // disabled and nothing is applied or restored.
     void PreSubclassWindow();
 
@@ -31,6 +32,8 @@ public:
     void InitFromProfile();
     // Puts the slider on the estimate of the screen's own ramp and the ramp back on the screen.
     void RestoreRamp();
+    // Sets the ramps kept when the slider was attached back on the screen, which ends the session's
+    // need of the recovery file.
     void SetSavedRamp();
     void SavePosition();
 

@@ -13,7 +13,7 @@ class CComboFiller;
 class CLanguage {
 public:
     explicit CLanguage(CBinderDlg* pDlg);
-    virtual ~CLanguage();
+    ~CLanguage();
 
     // Any value outside the five languages is English. The caller keeps the current language.
     void SetLanguage(int language);

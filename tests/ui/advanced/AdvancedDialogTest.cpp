@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -19,7 +18,7 @@
 
 #include <sys/stat.h>
 
-#include <memory>
+#include <algorithm>
 
 namespace cssbinder::test {
 namespace {
@@ -69,12 +68,9 @@ private slots:
     // Each click refreshes both preview boxes on its own: they are made stale before it. Escape keeps the
     // boxes in the main window's flags for the next opening, made by its button; the groups open on Default.
     void boxesAndPresetsLastUntilTheNextOpening() {
-        const QString store = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                              u"/cssbinder-registry.ini"_s;
         g_configEntries.Store("f", "bind \"f\" \"say gg\"");
-        for (const QCheckBox* box : m_dialog->findChildren<QCheckBox*>()) {
-            QVERIFY(box->isChecked());
-        }
+        const QList<QCheckBox*> boxes = m_dialog->findChildren<QCheckBox*>();
+        QVERIFY(boxes.size() == 11 && std::ranges::all_of(boxes, &QCheckBox::isChecked));
         for (const int button : kClickedInTurn) {
             m_dialog->m_editPreview->setPlainText(u"stale"_s);
             m_window->m_editPreview->setPlainText(u"stale"_s);
@@ -86,8 +82,9 @@ private slots:
         QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
         QCOMPARE(std::pair(m_window->m_bRain, *g_configEntries.Find("mat_dxlevel")),
                  std::pair(0, std::string("mat_dxlevel \"81\"")));
-        QCOMPARE(ReadFile(store), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n"
-                                  "DefaultTTL=128\nGlobalMaxTcpWindowSize=101452\nTcpWindowSize=101452\n");
+        QCOMPARE(ReadFile(StorePath()),
+                 "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n"
+                 "DefaultTTL=128\nGlobalMaxTcpWindowSize=101452\nTcpWindowSize=101452\n");
         ModalScript script;
         script.Then([](QWidget& modal) {
             auto* dialog = qobject_cast<CAdvancedDlg*>(&modal);
@@ -105,14 +102,11 @@ private slots:
         QCOMPARE(m_window->m_bRain, 1);
         QCOMPARE(m_window->m_editPreview->toPlainText(),
                  u"bind \"f\" \"say gg\"\nmat_reducefillrate \"1\"\n"_s);
-        QCOMPARE(ReadFile(store), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n");
+        QCOMPARE(ReadFile(StorePath()), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n");
     }
 
-    // The banners of both windows open the maker's page, which they show as their tool-tip, with a hand
-    // over them and an arrow over the preview boxes; Report bug opens the mail program.
     // A preset the substitute store cannot keep is said, and the store keeps its bytes.
     void aPresetTheStoreCannotKeepIsSaid() {
-        m_dialog->show();
         Click(Button(*m_dialog, kAdsl));
         const QByteArray stored = ReadFile(StorePath());
         const QString message =
@@ -125,6 +119,8 @@ private slots:
         }
     }
 
+    // The banners of both windows open the maker's page, which they show as their tool-tip, with a hand
+    // over them and an arrow over the preview boxes; Report bug opens the mail program.
     void bannersAndReportBugOpenTheirLinks() {
         const LinkCatcher catcher;
         const QString maker = u"https://github.com/cssbinder/cssbinder"_s;

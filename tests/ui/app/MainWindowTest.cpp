@@ -148,7 +148,7 @@ private slots:
         script.Then(ChooseEntry(entries, 1));
         script.Then([&](QWidget& about) {
             entries.append(about.windowTitle());
-            about.close();
+            Click(Button(about, 1));
         });
         OpenContextMenu(*window);
         script.Then(ChooseEntry(entries, 2));
@@ -187,8 +187,9 @@ private slots:
 
         g_configEntries.Store("F1", "bind \"f1\" \"buy vest\"");
         window->RefreshPreview();
-        for (const std::function<void()>& quit : {escape, std::function<void()>([&] { window->close(); }),
-                                                  std::function<void()>([&] { Click(window->m_btnExit); })}) {
+        for (const std::function<void()>& quit :
+             {escape, std::function<void()>([&] { window->close(); }),
+              std::function<void()>([&] { Click(Button(*window, 1)); })}) {
             QCOMPARE(Answer(quit, {QMessageBox::Cancel}), question);
             QVERIFY(window->isVisible());
             QCOMPARE(Committed(*window), u"bind \"f1\" \"buy vest\"\n"_s);
@@ -204,7 +205,7 @@ private slots:
         }
         QCOMPARE(window->m_nColor, 0);
         window->m_editGamma->setText(u"1,5"_s);
-        QCOMPARE(Press(window->m_btnExit, {QMessageBox::Ok}), question);
+        QCOMPARE(Press(Button(*window, 1), {QMessageBox::Ok}), question);
         QVERIFY(!window->isVisible());
         QCOMPARE(window->m_fGamma, 1.5f);
 

@@ -6,7 +6,6 @@
 
 #include "core/gamma/RampFile.h"
 #include "core/lang/GammaDialogLabels.h"
-#include "core/lang/Language.h"
 #include "platform/gamma/GammaRecovery.h"
 #include "platform/profile/Profile.h"
 #include "ui/app/Globals.h"
@@ -30,6 +29,10 @@ namespace cssbinder::test {
 
 using namespace Qt::StringLiterals;
 
+CGammaSliderCtrl* Slider(const CGammaDlg& dialog) {
+    return ControlOf<CGammaSliderCtrl>(dialog, 1069);
+}
+
 class GammaPreviewTest : public QObject {
     Q_OBJECT
 private slots:
@@ -45,67 +48,64 @@ private slots:
     }
 
     // Set writes a field in range as the gamma line and refuses one out of range. Whatever moves the
-    // slider, the screen shows the position it shows, starting from the last confirmed value rather than
-    // the field; every way out puts the screen's own ramp back at once, and only OK hands the position
-    // over as the value and reopens there.
-    void everyMovePreviewsThePositionShownAndOnlyOkKeepsIt_data() {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<int>("way");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("End, OK") << int(Qt::Key_End) << 300 << 0 << u"3"_s << u"3.000000"_s;
-        QTest::newRow("page, OK") << int(Qt::Key_PageDown) << 180 << 0 << u"1.8"_s << u"1.800000"_s;
-        QTest::newRow("arrow, OK") << int(Qt::Key_Left) << 219 << 0 << u"2.19"_s << u"2.190000"_s;
-        QTest::newRow("click in the channel, OK") << 0 << 260 << 0 << u"2.6"_s << u"2.600000"_s;
-        QTest::newRow("Cancel") << int(Qt::Key_Right) << 221 << 1 << u"3.5"_s << u"1.500000"_s;
-        QTest::newRow("Escape") << int(Qt::Key_Right) << 221 << 2 << u"3.5"_s << u"1.500000"_s;
-        QTest::newRow("close box") << int(Qt::Key_Right) << 221 << 3 << u"3.5"_s << u"1.500000"_s;
-    }
+    // slider (End, a page, an arrow, a click in the channel), the screen shows the position it shows,
+    // starting from the last confirmed value rather than the field; every way out puts the screen's own
+    // ramp back at once, and only OK, the last way here, hands the position over as the value and
+    // reopens there. The recovery file goes only once the own ramps are back: a restore the screen
+    // refuses, the first way here, leaves it for the next preview, which puts them back before it reads
+    // the screen.
     void everyMovePreviewsThePositionShownAndOnlyOkKeepsIt() {
-        QFETCH(int, key);
-        QFETCH(int, position);
-        QFETCH(int, way);
-        QFETCH(QString, field);
-        QFETCH(QString, line);
         const MemoryDisplay display;
         m_window->m_editGamma->setText(u"1.5"_s);
         QCOMPARE(Press(m_window->m_btnSetGamma), QStringList());
         m_window->m_editGamma->setText(u"3.5"_s);
         QCOMPARE(Press(m_window->m_btnSetGamma, {QMessageBox::Ok}),
                  QStringList{u"Please enter a number between 1 and 3."_s});
-        Preview([&](CGammaDlg& dialog) {
-            CGammaSliderCtrl* slider = dialog.m_slider;
-            QCOMPARE(slider->value(), 220);
-            QCOMPARE(display.Screen().ramps, display.RampsFor(220));
-            QVERIFY(QFile::exists(GammaRecoveryPath()));
-            if (key != 0) {
-                QTest::keyClick(slider, Qt::Key(key));
-            } else {
-                QTest::mouseClick(slider, Qt::LeftButton, {},
-                                  QPoint(slider->width() - 4, slider->height() / 2));
-            }
-            QCOMPARE(slider->value(), position);
-            QCOMPARE(display.Screen().ramps, display.RampsFor(position));
-            const std::array<std::function<void()>, 4> ways{
-                [&] { Click(dialog.findChild<QPushButton*>(u"1"_s)); },
-                [&] { Click(dialog.findChild<QPushButton*>(u"2"_s)); },
-                [&] { QTest::keyClick(&dialog, Qt::Key_Escape); },
-                [&] { dialog.close(); },
-            };
-            ways.at(static_cast<std::size_t>(way))();
-            QCOMPARE(display.Screen().ramps, display.OwnRamps());
-            // Over the main window, not wherever the window system likes.
-            QCOMPARE(dialog.parentWidget(), m_window.get());
-        });
-        QVERIFY(!QFile::exists(GammaRecoveryPath()));
-        QCOMPARE(m_window->m_editGamma->text(), field);
-        QCOMPARE(Committed(*m_window), u"mat_monitorgamma \"%1\"\n"_s.arg(line));
-        // The slider was put back on the own ramp's estimate before the profile took its position.
-        QCOMPARE(ReadProfileNumber(ProfileKey::GammaSliderPosition).value_or(0),
-                 EstimatePosition(display.OwnRamps().front()));
-        Preview([&](CGammaDlg& dialog) {
-            QCOMPARE(dialog.m_slider->value(), way == 0 ? position : 220);
+        const std::array<std::function<void(CGammaDlg&)>, 5> ways{
+            [&display](CGammaDlg& dialog) {
+                display.Screen().refusesWrites = true;
+                dialog.reject();
+            },
+            [](CGammaDlg& dialog) { Click(Button(dialog, 2)); },
+            [](CGammaDlg& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); },
+            [](CGammaDlg& dialog) { dialog.close(); },
+            [](CGammaDlg& dialog) { Click(Button(dialog, 1)); },
+        };
+        for (const std::function<void(CGammaDlg&)>& way : ways) {
+            const bool refused = &way == &ways.front(), kept = &way == &ways.back();
+            Preview([&](CGammaDlg& dialog) {
+                CGammaSliderCtrl* slider = Slider(dialog);
+                QCOMPARE(slider->value(), 220);
+                QCOMPARE(display.Screen().ramps, display.RampsFor(220));
+                QVERIFY(QFile::exists(GammaRecoveryPath()));
+                for (const auto& [key, position] :
+                     {std::pair(Qt::Key_End, 300), std::pair(Qt::Key_PageDown, 260),
+                      std::pair(Qt::Key_Left, 259), std::pair(Qt::Key_unknown, 299)}) {
+                    if (key != Qt::Key_unknown) {
+                        QTest::keyClick(slider, key);
+                    } else {
+                        QTest::mouseClick(slider, Qt::LeftButton, {},
+                                          QPoint(slider->width() - 4, slider->height() / 2));
+                    }
+                    QCOMPARE(slider->value(), position);
+                    QCOMPARE(display.Screen().ramps, display.RampsFor(position));
+                }
+                way(dialog);
+                QCOMPARE(display.Screen().ramps, refused ? display.RampsFor(299) : display.OwnRamps());
+                // Over the main window, not wherever the window system likes.
+                QCOMPARE(dialog.parentWidget(), m_window.get());
+            });
+            display.Screen().refusesWrites = false;
+            QCOMPARE(QFile::exists(GammaRecoveryPath()), refused);
+            QCOMPARE(m_window->m_editGamma->text(), kept ? u"2.99"_s : u"3.5"_s);
+            QCOMPARE(Committed(*m_window),
+                     u"mat_monitorgamma \"%1\"\n"_s.arg(kept ? u"2.990000"_s : u"1.500000"_s));
+            // The slider was put back on the own ramp's estimate before the profile took its position.
+            QCOMPARE(ReadProfileNumber(ProfileKey::GammaSliderPosition).value_or(0),
+                     EstimatePosition(display.OwnRamps().front()));
+        }
+        Preview([](CGammaDlg& dialog) {
+            QCOMPARE(Slider(dialog)->value(), 299);
             dialog.reject();
         });
     }
@@ -113,28 +113,22 @@ private slots:
     // A screen that cannot be read keeps the slider at the opening position; where no program may
     // change the screen, or its own ramps cannot be kept safe in the recovery file (another copy keeps
     // it, it still holds an earlier run's ramps the screen cannot take back, it cannot be written), the
-    // pictures show the ramp instead and the file stays as it was. Either is said in the chosen language.
+    // pictures show the ramp instead and the file stays as it was. Either is said, each note in a
+    // language of its own.
     void aScreenThatCannotBeUsedSaysWhy_data() {
-        QTest::addColumn<GammaAccess>("access");
         QTest::addColumn<GammaNote>("note");
-        QTest::addColumn<int>("language");
-        QTest::addColumn<float>("gamma");
-        QTest::newRow("unreadable") << GammaAccess::Unreadable << GammaNote::RampUnreadable << int(French)
-                                    << 2.2f;
-        for (const GammaNote note : {GammaNote::ScreenCannotChange, GammaNote::RecoveryInUse,
-                                     GammaNote::RecoveryNotApplied, GammaNote::RecoveryNotWritten}) {
-            QTest::addRow("note %d", int(note))
-                << (note == GammaNote::ScreenCannotChange ? GammaAccess::NotChangeable
-                                                          : GammaAccess::Changeable)
-                << note << int(note) << 1.0f;
+        for (const GammaNote note :
+             {GammaNote::ScreenCannotChange, GammaNote::RampUnreadable, GammaNote::RecoveryInUse,
+              GammaNote::RecoveryNotApplied, GammaNote::RecoveryNotWritten}) {
+            QTest::addRow("note %d", int(note)) << note;
         }
     }
     void aScreenThatCannotBeUsedSaysWhy() {
-        QFETCH(GammaAccess, access);
         QFETCH(GammaNote, note);
-        QFETCH(int, language);
-        QFETCH(float, gamma);
-        const MemoryDisplay display(access);
+        const int language = int(note);
+        const MemoryDisplay display(note == GammaNote::RampUnreadable       ? GammaAccess::Unreadable
+                                    : note == GammaNote::ScreenCannotChange ? GammaAccess::NotChangeable
+                                                                            : GammaAccess::Changeable);
         const QString recovery = GammaRecoveryPath();
         QLockFile otherCopy(recovery + u".lock"_s);
         QVERIFY(note != GammaNote::RecoveryInUse ||
@@ -145,39 +139,23 @@ private slots:
         const QByteArray kept = ReadFile(recovery);
         ClickFlag(*m_window, language);
         Preview([&](CGammaDlg& dialog) {
-            auto* label = dialog.findChild<QLabel*>(u"1114"_s);
+            auto* label = ControlOf<QLabel>(dialog, 1114);
             QVERIFY(label->isVisibleTo(&dialog));
             const QString pattern = QRegularExpression::escape(ToQString(GammaNoteText(note, language)))
                                         .replace(u"\\%1"_s, QRegularExpression::escape(recovery))
                                         .replace(u"\\%2"_s, u".+"_s);
             QVERIFY2(QRegularExpression(u'^' + pattern + u'$').match(label->text()).hasMatch(),
                      qPrintable(label->text()));
-            QCOMPARE(dialog.m_slider->isEnabled(), access != GammaAccess::Unreadable);
+            QCOMPARE(Slider(dialog)->isEnabled(), note != GammaNote::RampUnreadable);
             auto* picture = dialog.findChild<PictureControl*>(u"-1"_s);
             const QRgb before = picture->Image().pixel(200, 10);
-            QTest::keyClick(dialog.m_slider, Qt::Key_Home);
-            QCOMPARE(qGray(picture->Image().pixel(200, 10)) < qGray(before), dialog.m_slider->isEnabled());
+            QTest::keyClick(Slider(dialog), Qt::Key_Home);
+            QCOMPARE(qGray(picture->Image().pixel(200, 10)) < qGray(before), Slider(dialog)->isEnabled());
             dialog.accept();
         });
-        QCOMPARE(m_window->m_fGamma, gamma);
+        QCOMPARE(m_window->m_fGamma, note == GammaNote::RampUnreadable ? 2.2f : 1.0f);
         QCOMPARE(display.Screen().written.size(), 0u);
         QCOMPARE(ReadFile(recovery), kept);
-    }
-
-    // The recovery file goes only once the screen's own ramps are back: a refused restore leaves it
-    // for the next preview, which puts them back before it reads the screen.
-    void theRecoveryFileGoesOnlyOnceTheOwnRampsAreBack() {
-        MemoryDisplay display;
-        for (const bool refused : {true, false}) {
-            Preview([&](CGammaDlg& dialog) {
-                QCOMPARE(display.Screen().ramps, display.RampsFor(220));
-                display.Screen().refusesWrites = refused;
-                dialog.reject();
-            });
-            QCOMPARE(display.Screen().ramps, refused ? display.RampsFor(220) : display.OwnRamps());
-            QCOMPARE(QFile::exists(GammaRecoveryPath()), refused);
-            display.Screen().refusesWrites = false;
-        }
     }
 
     // Ramps left in the recovery file that cannot be the screen's own never reach it: the file is set
