@@ -3,17 +3,13 @@
 #include "core/texture/BmpCheck.h"
 #include "core/texture/JpegCheck.h"
 #include "core/texture/PictureCheck.h"
+#include "core/texture/PictureDecoder.h"
 #include "core/texture/PngCheck.h"
 #include "core/texture/TgaCheck.h"
 
-#include <stb/stb_image.h>
-
 #include <algorithm>
-#include <climits>
 #include <cstddef>
 #include <iterator>
-#include <memory>
-#include <string>
 #include <string_view>
 
 namespace cssbinder {
@@ -37,10 +33,6 @@ constexpr SignedFormat kSignedFormats[] = {
     {"BM", CheckBmp},
 };
 
-[[noreturn]] void ThrowDecoderFailure() {
-    throw TextureError(std::string("cannot decode the picture (") + stbi_failure_reason() + ")");
-}
-
 void MirrorRows(Picture& picture) {
     const std::size_t rowBytes = static_cast<std::size_t>(picture.width) * 4;
     for (std::size_t row = 0; row < picture.rgba.size(); row += rowBytes) {
@@ -52,37 +44,40 @@ void MirrorRows(Picture& picture) {
     }
 }
 
-} // namespace
-
-Picture ReadPicture(std::span<const std::uint8_t> file, int maxSide) {
-    if (file.size() > static_cast<std::size_t>(INT_MAX)) {
-        throw TextureError("file too large");
-    }
-    const auto size = static_cast<int>(file.size());
+// Runs the format's check: what a TGA file's header says that the decoder does not see, if it is one.
+TgaFacts CheckPicture(std::span<const std::uint8_t> file, int maxSide) {
     const auto format = std::find_if(std::begin(kSignedFormats), std::end(kSignedFormats),
                                      [&](const SignedFormat& f) { return StartsWith(file, f.signature); });
-    TgaFacts tga;
-    if (format != std::end(kSignedFormats)) {
-        format->check(file, maxSide);
-    } else {
-        tga = CheckTga(file, maxSide);
+    if (format == std::end(kSignedFormats)) {
+        return CheckTga(file, maxSide);
     }
+    format->check(file, maxSide);
+    return {};
+}
 
-    Picture picture;
-    int channels = 0;
-    const std::unique_ptr<stbi_uc, void (*)(void*)> pixels(
-        stbi_load_from_memory(file.data(), size, &picture.width, &picture.height, &channels, 4),
-        stbi_image_free);
-    if (!pixels) {
-        ThrowDecoderFailure();
-    }
+bool IsJpeg(std::span<const std::uint8_t> file) {
+    return StartsWith(file, kSignedFormats[1].signature);
+}
+
+} // namespace
+
+Picture ReadPicture(std::span<const std::uint8_t> file, int maxSide, PictureSides atLeast) {
+    const TgaFacts tga = CheckPicture(file, maxSide);
+    Picture picture = IsJpeg(file) ? DecodeJpeg(file, atLeast) : DecodeWholePicture(file);
     CheckSides(picture.width, picture.height, maxSide);
-    picture.rgba.assign(pixels.get(),
-                        pixels.get() + static_cast<std::size_t>(picture.width) * picture.height * 4);
     if (tga.rightToLeft) {
         MirrorRows(picture);
     }
     return picture;
+}
+
+std::optional<PictureSides> ReadPictureSides(std::span<const std::uint8_t> file) {
+    try {
+        CheckPicture(file, kMaxPictureSide);
+        return ReadHeaderSides(file);
+    } catch (const TextureError&) {
+        return std::nullopt;
+    }
 }
 
 } // namespace cssbinder
