@@ -1,5 +1,7 @@
 #include "TextureSamples.h"
 
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STBI_WRITE_NO_STDIO
 #include <stb/stb_image_write.h>
 
 #include <algorithm>

@@ -51,14 +51,30 @@ Bytes Png() {
     return Bytes(kFile, kFile + sizeof kFile - 1);
 }
 
-// Both sides up to the limit are taken; a run-length coded file of 16384 pixels is only 512 bytes.
-TEST(PictureReader, ReadsBmpAndPngAndTheLargestSide) {
+// Both sides up to the limit are taken; a run-length coded file of 16384 pixels is only 512 bytes. The
+// header gives the sides without decoding, and nothing for a file that fails its check. Where the
+// decoder can, a JPEG picture is decoded at the smallest of 1/8, 1/4 and 1/2 that keeps the sides asked
+// for, as close to the picture scaled to that size as a whole decode is.
+TEST(PictureReader, ReadsBmpPngJpegAndTheLargestSide) {
     const Picture red{2, 2, {100, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 255}};
-    for (const Bytes& file : {Bmp(), Png()}) {
+    for (Bytes file : {Bmp(), Png()}) {
         EXPECT_EQ(ReadPicture(file), red);
+        EXPECT_EQ(ReadPictureSides(file)->width, 2);
+        file.resize(10); // the header cut
+        EXPECT_FALSE(ReadPictureSides(file));
     }
     EXPECT_EQ(ReadPicture(EncodeTga(Picture{16384, 1, Bytes(16384 * 4, 255)}, {10, 24, false, false})).width,
               16384);
+    const Picture source = GradedPicture(256, 128);
+    const Bytes jpeg = EncodeJpeg(source, 95);
+    for (const auto& [atLeast, width, height] :
+         {std::tuple(kFullSize, 256, 128), std::tuple(PictureSides{100, 64}, 128, 64),
+          std::tuple(PictureSides{32, 10}, 32, 16), std::tuple(PictureSides{8, 300}, 256, 128)}) {
+        const Picture read = ReadPicture(jpeg, kMaxPictureSide, atLeast);
+        const auto sides = JPEG_DECODER_SCALES ? std::pair(width, height) : std::pair(256, 128);
+        ASSERT_EQ(std::pair(read.width, read.height), sides) << atLeast.width;
+        EXPECT_GE(Psnr(read, ScalePicture(source, read.width, read.height)), 38.0) << atLeast.width;
+    }
 }
 
 // A file that cannot be right is refused with its fault, before its pixels are decoded.
@@ -173,15 +189,6 @@ TEST(VtfFile, HeaderAndLayout) {
     }
 }
 
-TEST(VtfFile, LowResolutionIsHalvedToAtMost16) {
-    for (const auto& [width, height, lowWidth, lowHeight] :
-         {std::tuple(4096, 256, 16, 1), std::tuple(32, 8, 16, 4), std::tuple(8, 4, 8, 4)}) {
-        const LowResSize size = LowResSizeOf(width, height);
-        EXPECT_EQ(std::pair(size.width, size.height), std::pair(lowWidth, lowHeight))
-            << width << "x" << height;
-    }
-}
-
 TEST(VtfFile, ReflectivityIsTheMeanLinearLight) {
     Picture halves = Uniform(4, 4, 255, 255, 255);
     std::fill(halves.rgba.begin(), halves.rgba.begin() + 32, std::uint8_t{0});
@@ -210,9 +217,21 @@ TEST(VtfFile, DecodedImagesAreNearTheSource) {
         EXPECT_LT(MeanDifference(decoded, ScalePicture(source, image.width, image.height)), 10.0)
             << image.width;
     }
+    // Made together, from the picture halved before it is scaled, a texture stays as near.
+    const auto made = MakeVtfs(source, std::array{VtfOptions{64, 64, false}, VtfOptions{128, 32, false}});
+    ASSERT_EQ(made.size(), 2u);
+    EXPECT_GE(Psnr(DecodeVtfImage(made[1], ReadVtfHeader(made[1]).levels[0]), ScalePicture(source, 128, 32)),
+              36.0);
 }
 
-TEST(VtfFile, RefusesSidesThatAreNotPowersOfTwo) {
+// Sides are powers of two up to 4096; the low-resolution image is halved to at most 16 on a side.
+TEST(VtfFile, SidesAndLowResolution) {
+    for (const auto& [width, height, lowWidth, lowHeight] :
+         {std::tuple(4096, 256, 16, 1), std::tuple(32, 8, 16, 4), std::tuple(8, 4, 8, 4)}) {
+        const LowResSize size = LowResSizeOf(width, height);
+        EXPECT_EQ(std::pair(size.width, size.height), std::pair(lowWidth, lowHeight))
+            << width << "x" << height;
+    }
     const Picture source = Uniform(4, 4, 1, 2, 3);
     for (const auto& [width, height] :
          {std::pair(0, 4), std::pair(4, 3), std::pair(100, 64), std::pair(8192, 8)}) {
