@@ -30,11 +30,16 @@ using Bytes = std::vector<std::uint8_t>;
 constexpr int kSide = 8000;
 constexpr std::array<VtfOptions, 2> kTextures{{{1024, 1024, false}, {2048, 1024, false}}};
 
-// The pictures, written once by a process of its own, so that no run inherits its peak memory.
+const fs::path& SamplesFolder() {
+    static const fs::path folder =
+        fs::temp_directory_path() / ("cssbinder-converter-" + std::to_string(::getpid()));
+    return folder;
+}
+
+// The pictures, written on first use by a process of its own, so that no run inherits its peak memory.
 const fs::path& Samples() {
     static const fs::path folder = [] {
-        const fs::path made =
-            fs::temp_directory_path() / ("cssbinder-converter-" + std::to_string(::getpid()));
+        const fs::path& made = SamplesFolder();
         fs::create_directories(made);
         const pid_t child = ::fork();
         if (child == 0) {
@@ -115,30 +120,27 @@ void Convert(benchmark::State& state, const char* name, std::size_t (*way)(const
     }
 }
 
-BENCHMARK_CAPTURE(Convert, JpegOneDecode, "picture.jpg", OneDecode)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(3);
-BENCHMARK_CAPTURE(Convert, JpegDecodePerTexture, "picture.jpg", DecodePerTexture)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(3);
-BENCHMARK_CAPTURE(Convert, TgaOneDecode, "picture.tga", OneDecode)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(3);
-BENCHMARK_CAPTURE(Convert, TgaDecodePerTexture, "picture.tga", DecodePerTexture)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(3);
+// Each picture both ways, side by side.
+void RegisterConversions() {
+    for (const auto& [format, file] : {std::pair("Jpeg", "picture.jpg"), std::pair("Tga", "picture.tga")}) {
+        for (const auto& [way, run] :
+             {std::pair("OneDecode", &OneDecode), std::pair("DecodePerTexture", &DecodePerTexture)}) {
+            benchmark::RegisterBenchmark((std::string("Convert") + format + way).c_str(), Convert, file, run)
+                ->Unit(benchmark::kMillisecond)
+                ->UseManualTime()
+                ->Iterations(3);
+        }
+    }
+}
 
 } // namespace
 } // namespace cssbinder
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
+    cssbinder::RegisterConversions();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     std::error_code ignored;
-    std::filesystem::remove_all(cssbinder::Samples(), ignored);
+    std::filesystem::remove_all(cssbinder::SamplesFolder(), ignored);
 }
