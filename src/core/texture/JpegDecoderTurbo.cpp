@@ -46,6 +46,10 @@ Picture DecodeJpeg(std::span<const std::uint8_t> file, PictureSides atLeast) {
                             &colourSpace) != 0) {
         ThrowDecoderFailure(handle);
     }
+    // libjpeg-turbo gives CMYK pictures only as CMYK: stb turns them into RGB, at their own size.
+    if (colourSpace == TJCS_CMYK || colourSpace == TJCS_YCCK) {
+        return DecodeWholePicture(file);
+    }
     const tjscalingfactor scale = SmallestScale(sides, atLeast);
     Picture picture{TJSCALED(sides.width, scale), TJSCALED(sides.height, scale), {}};
     picture.rgba.resize(static_cast<std::size_t>(picture.width) * picture.height * 4);

@@ -21,16 +21,22 @@ bool StartsWith(std::span<const std::uint8_t> file, std::string_view signature) 
                       [](char s, std::uint8_t b) { return static_cast<std::uint8_t>(s) == b; });
 }
 
-// The formats with a signature, each checked before it is decoded. A TGA file has none; its second
-// byte (the colour map type, 0 or 1) can never start any of these.
+Picture DecodeWhole(std::span<const std::uint8_t> file, PictureSides) {
+    return DecodeWholePicture(file);
+}
+
+// The formats with a signature, each checked before it is decoded; only JPEG pictures are decoded
+// smaller than their own size. A TGA file has no signature; its second byte (the colour map type, 0 or
+// 1) can never start any of these.
 struct SignedFormat {
     std::string_view signature;
     void (*check)(std::span<const std::uint8_t> file, int maxSide);
+    Picture (*decode)(std::span<const std::uint8_t> file, PictureSides atLeast);
 };
 constexpr SignedFormat kSignedFormats[] = {
-    {"\x89PNG\r\n\x1a\n", CheckPng},
-    {"\xFF\xD8\xFF", CheckJpeg},
-    {"BM", CheckBmp},
+    {"\x89PNG\r\n\x1a\n", CheckPng, DecodeWhole},
+    {"\xFF\xD8\xFF", CheckJpeg, DecodeJpeg},
+    {"BM", CheckBmp, DecodeWhole},
 };
 
 void MirrorRows(Picture& picture) {
@@ -44,28 +50,30 @@ void MirrorRows(Picture& picture) {
     }
 }
 
-// Runs the format's check: what a TGA file's header says that the decoder does not see, if it is one.
-TgaFacts CheckPicture(std::span<const std::uint8_t> file, int maxSide) {
+// A file that passed its format's check: the format, or none for a TGA file, and what a TGA file's
+// header says that the decoder does not see.
+struct CheckedFile {
+    const SignedFormat* format = nullptr;
+    TgaFacts tga;
+};
+
+CheckedFile CheckPicture(std::span<const std::uint8_t> file, int maxSide) {
     const auto format = std::find_if(std::begin(kSignedFormats), std::end(kSignedFormats),
                                      [&](const SignedFormat& f) { return StartsWith(file, f.signature); });
     if (format == std::end(kSignedFormats)) {
-        return CheckTga(file, maxSide);
+        return {nullptr, CheckTga(file, maxSide)};
     }
     format->check(file, maxSide);
-    return {};
-}
-
-bool IsJpeg(std::span<const std::uint8_t> file) {
-    return StartsWith(file, kSignedFormats[1].signature);
+    return {format, {}};
 }
 
 } // namespace
 
 Picture ReadPicture(std::span<const std::uint8_t> file, int maxSide, PictureSides atLeast) {
-    const TgaFacts tga = CheckPicture(file, maxSide);
-    Picture picture = IsJpeg(file) ? DecodeJpeg(file, atLeast) : DecodeWholePicture(file);
+    const CheckedFile checked = CheckPicture(file, maxSide);
+    Picture picture = checked.format ? checked.format->decode(file, atLeast) : DecodeWholePicture(file);
     CheckSides(picture.width, picture.height, maxSide);
-    if (tga.rightToLeft) {
+    if (checked.tga.rightToLeft) {
         MirrorRows(picture);
     }
     return picture;
