@@ -34,15 +34,20 @@ protected:
     std::string m_output;
 };
 
-// As installed, the converter lies apart from the script, which is told where. A picture that cannot
-// be read then fails the script with the converter's reason and leaves both textures as they were,
-// without a partial file beside them.
+// As installed, the converter lies apart from the script, which is told where; it runs once for both. A
+// picture that cannot be read then fails the script with the converter's reason and leaves both textures as
+// they were, without a partial file beside them.
 TEST_F(Kit, ConvertsThePictureForBothScreenShapesOrFailsWithTheReason) {
     const Picture source = GradedPicture(300, 200);
     WriteAll(m_picture, EncodeTga(source, {10, 24, false, false}));
     fs::create_directory(m_dir / "lib");
     fs::rename(m_dir / "tga2vtf", m_dir / "lib/tga2vtf");
-    ASSERT_EQ(Run("CSSBINDER_CONVERTER=\"$PWD/lib/tga2vtf\" ./convert.sh"), 0) << m_errors;
+    // A stand-in notes each run of the converter: one makes both textures.
+    const std::string noted = "#!/bin/sh\necho run >>\"$0.runs\"\nexec \"${0%/*}/tga2vtf\" \"$@\"\n";
+    WriteAll(m_dir / "lib/noted", Bytes(noted.begin(), noted.end()));
+    fs::permissions(m_dir / "lib/noted", fs::perms::owner_all);
+    ASSERT_EQ(Run("CSSBINDER_CONVERTER=\"$PWD/lib/noted\" ./convert.sh"), 0) << m_errors;
+    EXPECT_EQ(ReadAll<std::string>(m_dir / "lib/noted.runs"), "run\n");
     const std::tuple<const char*, int, int, std::size_t> textures[] = {
         {"spray.vtf", 1024, 1024, 524496u}, {"spray_widescreen.vtf", 2048, 1024, 1048720u}};
     for (const auto& [name, width, height, size] : textures) {
@@ -57,7 +62,7 @@ TEST_F(Kit, ConvertsThePictureForBothScreenShapesOrFailsWithTheReason) {
     Bytes picture = EncodeTga(TestCard(9, 6), {2, 32, true, false});
     picture.pop_back();
     WriteAll(m_picture, picture);
-    EXPECT_NE(Run("CSSBINDER_CONVERTER=\"$PWD/lib/tga2vtf\" ./convert.sh"), 0);
+    EXPECT_NE(Run("CSSBINDER_CONVERTER=\"$PWD/lib/noted\" ./convert.sh"), 0);
     EXPECT_NE(m_errors.find("spray001.tga: truncated pixel data"), std::string::npos) << m_errors;
     for (const auto& [name, width, height, size] : textures) {
         EXPECT_EQ(fs::file_size(m_animated / name), size) << name;
