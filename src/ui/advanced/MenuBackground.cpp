@@ -112,7 +112,6 @@ QString StagePicture(const QDir& kit, const QString& picture, int language) {
 // Runs the kit under a small modal window that says the picture is being converted; returns what
 // stopped it, or an empty text.
 QString ConvertPicture(QWidget* parent, const QDir& kit, const QString& picture, int language) {
-    const BusyCursor busy;
     QProgressDialog progress(NoticeText(BackgroundNotice::Converting, language), QString(), 0, 0, parent);
     progress.setWindowTitle(QApplication::applicationName());
     progress.setWindowModality(Qt::WindowModal);
@@ -158,6 +157,7 @@ QString InstallTextures(const QDir& kit, const QDir& game, int language) {
 // Converts the picture and installs both textures; returns what stopped it, or an empty text. The
 // installed background changes only when both new textures are complete.
 QString InstallMenuBackground(QWidget* parent, const QString& picture, int language) {
+    const BusyCursor busy;
     const KitChoice choice = BackgroundKitFolder();
     const QDir kit(choice.folder);
     const QDir game(g_gamePath);
