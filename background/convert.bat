@@ -8,9 +8,7 @@ setlocal
 set converter="%~dp0tga2vtf.exe"
 if defined CSSBINDER_CONVERTER set converter="%CSSBINDER_CONVERTER%"
 set picture=hl2\materialsrc\animated\spray001.tga
-rem The converter's exit code is the script's; each check is a line of its own, as every cmd (Wine's
-rem too) reads it alike.
-%converter% %picture% hl2\materials\animated\spray.vtf --size 1024x1024
-if errorlevel 1 exit /b %errorlevel%
-%converter% %picture% hl2\materials\animated\spray_widescreen.vtf --size 2048x1024
+rem One run makes both from one decode of the picture. The converter's exit code is the script's; the
+rem check is a line of its own, as every cmd (Wine's too) reads it alike.
+%converter% %picture% hl2\materials\animated\spray.vtf --size 1024x1024 hl2\materials\animated\spray_widescreen.vtf --size 2048x1024
 if errorlevel 1 exit /b %errorlevel%

@@ -7,5 +7,6 @@
 set -eu
 converter="${CSSBINDER_CONVERTER:-$(dirname "$0")/tga2vtf}"
 picture=hl2/materialsrc/animated/spray001.tga
-"$converter" "$picture" hl2/materials/animated/spray.vtf --size 1024x1024
-"$converter" "$picture" hl2/materials/animated/spray_widescreen.vtf --size 2048x1024
+# One run makes both from one decode of the picture.
+"$converter" "$picture" hl2/materials/animated/spray.vtf --size 1024x1024 \
+  hl2/materials/animated/spray_widescreen.vtf --size 2048x1024

@@ -39,6 +39,11 @@ case "$depends" in
   *libqt6widgets6*) ;;
   *) echo "dependencies lack Qt Widgets: $depends"; status=1 ;;
 esac
+# The converter decodes JPEG pictures with libjpeg-turbo.
+case "$depends" in
+  *libturbojpeg0*) ;;
+  *) echo "dependencies lack libjpeg-turbo: $depends"; status=1 ;;
+esac
 
 # Any error or warning fails.
 if ! lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1; then

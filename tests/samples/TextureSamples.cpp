@@ -1,5 +1,9 @@
 #include "TextureSamples.h"
 
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STBI_WRITE_NO_STDIO
+#include <stb/stb_image_write.h>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -138,6 +142,17 @@ std::vector<std::uint8_t> EncodeTga(const Picture& picture, const TgaKind& kind)
             file.insert(file.end(), pixel.begin(), pixel.end());
         }
     }
+    return file;
+}
+
+std::vector<std::uint8_t> EncodeJpeg(const Picture& picture, int quality) {
+    std::vector<std::uint8_t> file;
+    const auto append = [](void* context, void* data, int size) {
+        auto& out = *static_cast<std::vector<std::uint8_t>*>(context);
+        const auto* bytes = static_cast<const std::uint8_t*>(data);
+        out.insert(out.end(), bytes, bytes + size);
+    };
+    stbi_write_jpg_to_func(append, &file, picture.width, picture.height, 4, picture.rgba.data(), quality);
     return file;
 }
 

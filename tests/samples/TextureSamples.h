@@ -29,6 +29,9 @@ std::vector<TgaKind> AllTgaKinds();
 // store the red channel; 15- and 16-bit kinds keep 5 bits a channel.
 std::vector<std::uint8_t> EncodeTga(const Picture& picture, const TgaKind& kind);
 
+// The picture as a baseline JPEG file of that quality (1 to 100), alpha dropped.
+std::vector<std::uint8_t> EncodeJpeg(const Picture& picture, int quality);
+
 // One hue graded in light across the picture, with a wave and a bright disc with a hard edge: each mipmap
 // level looks unlike its neighbours, and a texture made of it decodes close to it.
 Picture GradedPicture(int width, int height);

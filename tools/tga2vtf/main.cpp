@@ -1,5 +1,6 @@
-// tga2vtf: the converter of the menu background kit. Turns a TGA (or PNG, JPEG, BMP) picture into a
-// DXT1 texture of the game; with --check, reads a texture back and says what it holds.
+// tga2vtf: the converter of the menu background kit. Turns a TGA (or PNG, JPEG, BMP) picture into
+// DXT1 textures of the game, each output with the options that follow it, all from one decode of the
+// picture; with --check, reads a texture back and says what it holds.
 #include "core/texture/PictureReader.h"
 #include "core/texture/VtfReader.h"
 #include "core/texture/VtfWriter.h"
@@ -18,7 +19,8 @@ namespace {
 
 using namespace cssbinder;
 
-constexpr const char* kUsage = "usage: tga2vtf INPUT OUTPUT [--size WxH] [--mipmaps]\n"
+constexpr const char* kUsage = "usage: tga2vtf INPUT OUTPUT [--size WxH] [--mipmaps] [OUTPUT [--size WxH] "
+                               "[--mipmaps]]...\n"
                                "       tga2vtf --check TEXTURE\n";
 
 // The whole file, if it is a regular file of at most `cap` bytes; otherwise throws the reason.
@@ -73,16 +75,29 @@ int Check(const std::string& path) {
     return 0;
 }
 
-int Convert(const std::string& input, const std::string& output, const VtfOptions& options) {
-    const Picture picture =
-        ForFile(input, [&] { return ReadPicture(Bytes(ReadFile(input, kPictureFileCap))); });
-    ForFile(output, [&] {
-        // Written beside the target and renamed, so that a failed run never leaves half a texture.
-        if (const std::string failure = ReplaceRegularFile(output, MakeVtf(picture, options));
-            !failure.empty()) {
-            throw TextureError(failure);
-        }
+struct Output {
+    std::string path;
+    VtfOptions options;
+};
+
+int Convert(const std::string& input, const std::vector<Output>& outputs) {
+    std::vector<VtfOptions> textures;
+    for (const Output& output : outputs) {
+        textures.push_back(output.options);
+    }
+    // One decode for every texture, no larger than the largest needs; the file is let go first.
+    Picture picture = ForFile(input, [&] {
+        return ReadPicture(Bytes(ReadFile(input, kPictureFileCap)), kMaxPictureSide, LargestSides(textures));
     });
+    const auto made = MakeVtfs(std::move(picture), textures);
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        ForFile(outputs[i].path, [&] {
+            // Written beside the target and renamed, so that a failed run never leaves half a texture.
+            if (const std::string failure = ReplaceRegularFile(outputs[i].path, made[i]); !failure.empty()) {
+                throw TextureError(failure);
+            }
+        });
+    }
     return 0;
 }
 
@@ -94,25 +109,34 @@ int main(int argc, char** argv) {
         if (args.size() == 2 && args[0] == "--check") {
             return Check(args[1]);
         }
-        std::vector<std::string> files;
-        VtfOptions options;
+        // The input, then each output followed by its options.
+        std::string input;
+        std::vector<Output> outputs;
         for (std::size_t i = 0; i < args.size(); ++i) {
-            if (args[i] == "--mipmaps") {
-                options.mipmaps = true;
-            } else if (args[i] == "--size" && i + 1 < args.size() && ParseSize(args[i + 1], options)) {
-                ++i;
-            } else if (args[i].starts_with("--")) {
+            if (!args[i].starts_with("--")) {
+                if (input.empty()) {
+                    input = args[i];
+                } else {
+                    outputs.push_back({args[i], {}});
+                }
+            } else if (outputs.empty()) {
+                std::cerr << kUsage;
+                return 2;
+            } else if (args[i] == "--mipmaps") {
+                outputs.back().options.mipmaps = true;
+            } else if (args[i] != "--size" || i + 1 == args.size() ||
+                       !ParseSize(args[i + 1], outputs.back().options)) {
                 std::cerr << "tga2vtf: bad option " << args[i] << "\n" << kUsage;
                 return 2;
             } else {
-                files.push_back(args[i]);
+                ++i;
             }
         }
-        if (files.size() != 2) {
+        if (outputs.empty()) {
             std::cerr << kUsage;
             return 2;
         }
-        return Convert(files[0], files[1], options);
+        return Convert(input, outputs);
     } catch (const std::exception& error) {
         std::cerr << "tga2vtf: " << error.what() << "\n";
         return 1;

@@ -8,7 +8,7 @@ namespace cssbinder {
 namespace {
 
 // In the order of BackgroundFailure.
-constexpr std::array<Texts, 6> kTexts{{
+constexpr std::array<Texts, 7> kFailureTexts{{
     {"The conversion kit is missing: %1", "Le kit de conversion est introuvable : %1",
      "Das Konvertierungspaket fehlt: %1", "Il kit di conversione è assente: %1",
      "Falta el kit de conversión: %1"},
@@ -28,12 +28,28 @@ constexpr std::array<Texts, 6> kTexts{{
     {"The game folder %1 has no cstrike folder.", "Le dossier du jeu %1 n'a pas de dossier cstrike.",
      "Der Spielordner %1 hat keinen Ordner cstrike.", "La cartella del gioco %1 non ha la cartella cstrike.",
      "La carpeta del juego %1 no tiene carpeta cstrike."},
+    {"The picture %1 is smaller than 16 x 16 pixels.", "L'image %1 est plus petite que 16 x 16 pixels.",
+     "Das Bild %1 ist kleiner als 16 x 16 Pixel.", "L'immagine %1 è più piccola di 16 x 16 pixel.",
+     "La imagen %1 es más pequeña que 16 x 16 píxeles."},
+}};
+
+// In the order of BackgroundNotice.
+constexpr std::array<Texts, 2> kNoticeTexts{{
+    {"Converting the picture...", "Conversion de l'image...", "Bild wird umgewandelt...",
+     "Conversione dell'immagine...", "Convirtiendo la imagen..."},
+    {"The menu background is installed.", "Le fond du menu est installé.",
+     "Der Menühintergrund ist installiert.", "Lo sfondo del menu è installato.",
+     "El fondo del menú está instalado."},
 }};
 
 } // namespace
 
 std::string_view BackgroundFailureText(BackgroundFailure failure, int language) {
-    return TextIn(kTexts.at(static_cast<std::size_t>(failure)), language);
+    return TextIn(kFailureTexts.at(static_cast<std::size_t>(failure)), language);
+}
+
+std::string_view BackgroundNoticeText(BackgroundNotice notice, int language) {
+    return TextIn(kNoticeTexts.at(static_cast<std::size_t>(notice)), language);
 }
 
 } // namespace cssbinder

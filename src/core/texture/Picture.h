@@ -25,4 +25,13 @@ public:
 // The largest side the converter accepts: larger sides are refused before anything is allocated.
 inline constexpr int kMaxPictureSide = 16384;
 
+// The sides of a picture, or those a decoded picture needs at least.
+struct PictureSides {
+    int width = 0;
+    int height = 0;
+};
+
+// Asks for a picture at its own size.
+inline constexpr PictureSides kFullSize{kMaxPictureSide, kMaxPictureSide};
+
 } // namespace cssbinder

@@ -3,17 +3,13 @@
 #include "core/texture/BmpCheck.h"
 #include "core/texture/JpegCheck.h"
 #include "core/texture/PictureCheck.h"
+#include "core/texture/PictureDecoder.h"
 #include "core/texture/PngCheck.h"
 #include "core/texture/TgaCheck.h"
 
-#include <stb/stb_image.h>
-
 #include <algorithm>
-#include <climits>
 #include <cstddef>
 #include <iterator>
-#include <memory>
-#include <string>
 #include <string_view>
 
 namespace cssbinder {
@@ -25,21 +21,23 @@ bool StartsWith(std::span<const std::uint8_t> file, std::string_view signature) 
                       [](char s, std::uint8_t b) { return static_cast<std::uint8_t>(s) == b; });
 }
 
-// The formats with a signature, each checked before it is decoded. A TGA file has none; its second
-// byte (the colour map type, 0 or 1) can never start any of these.
+Picture DecodeWhole(std::span<const std::uint8_t> file, PictureSides) {
+    return DecodeWholePicture(file);
+}
+
+// The formats with a signature, each checked before it is decoded; only JPEG pictures are decoded
+// smaller than their own size. A TGA file has no signature; its second byte (the colour map type, 0 or
+// 1) can never start any of these.
 struct SignedFormat {
     std::string_view signature;
     void (*check)(std::span<const std::uint8_t> file, int maxSide);
+    Picture (*decode)(std::span<const std::uint8_t> file, PictureSides atLeast);
 };
 constexpr SignedFormat kSignedFormats[] = {
-    {"\x89PNG\r\n\x1a\n", CheckPng},
-    {"\xFF\xD8\xFF", CheckJpeg},
-    {"BM", CheckBmp},
+    {"\x89PNG\r\n\x1a\n", CheckPng, DecodeWhole},
+    {"\xFF\xD8\xFF", CheckJpeg, DecodeJpeg},
+    {"BM", CheckBmp, DecodeWhole},
 };
-
-[[noreturn]] void ThrowDecoderFailure() {
-    throw TextureError(std::string("cannot decode the picture (") + stbi_failure_reason() + ")");
-}
 
 void MirrorRows(Picture& picture) {
     const std::size_t rowBytes = static_cast<std::size_t>(picture.width) * 4;
@@ -52,37 +50,42 @@ void MirrorRows(Picture& picture) {
     }
 }
 
-} // namespace
+// A file that passed its format's check: the format, or none for a TGA file, and what a TGA file's
+// header says that the decoder does not see.
+struct CheckedFile {
+    const SignedFormat* format = nullptr;
+    TgaFacts tga;
+};
 
-Picture ReadPicture(std::span<const std::uint8_t> file, int maxSide) {
-    if (file.size() > static_cast<std::size_t>(INT_MAX)) {
-        throw TextureError("file too large");
-    }
-    const auto size = static_cast<int>(file.size());
+CheckedFile CheckPicture(std::span<const std::uint8_t> file, int maxSide) {
     const auto format = std::find_if(std::begin(kSignedFormats), std::end(kSignedFormats),
                                      [&](const SignedFormat& f) { return StartsWith(file, f.signature); });
-    TgaFacts tga;
-    if (format != std::end(kSignedFormats)) {
-        format->check(file, maxSide);
-    } else {
-        tga = CheckTga(file, maxSide);
+    if (format == std::end(kSignedFormats)) {
+        return {nullptr, CheckTga(file, maxSide)};
     }
+    format->check(file, maxSide);
+    return {format, {}};
+}
 
-    Picture picture;
-    int channels = 0;
-    const std::unique_ptr<stbi_uc, void (*)(void*)> pixels(
-        stbi_load_from_memory(file.data(), size, &picture.width, &picture.height, &channels, 4),
-        stbi_image_free);
-    if (!pixels) {
-        ThrowDecoderFailure();
-    }
+} // namespace
+
+Picture ReadPicture(std::span<const std::uint8_t> file, int maxSide, PictureSides atLeast) {
+    const CheckedFile checked = CheckPicture(file, maxSide);
+    Picture picture = checked.format ? checked.format->decode(file, atLeast) : DecodeWholePicture(file);
     CheckSides(picture.width, picture.height, maxSide);
-    picture.rgba.assign(pixels.get(),
-                        pixels.get() + static_cast<std::size_t>(picture.width) * picture.height * 4);
-    if (tga.rightToLeft) {
+    if (checked.tga.rightToLeft) {
         MirrorRows(picture);
     }
     return picture;
+}
+
+std::optional<PictureSides> ReadPictureSides(std::span<const std::uint8_t> file) {
+    try {
+        CheckPicture(file, kMaxPictureSide);
+        return ReadHeaderSides(file);
+    } catch (const TextureError&) {
+        return std::nullopt;
+    }
 }
 
 } // namespace cssbinder

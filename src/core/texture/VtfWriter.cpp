@@ -6,14 +6,21 @@
 
 #include <stb/stb_image_resize.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstddef>
 #include <deque>
+#include <future>
 #include <string>
 
 namespace cssbinder {
 namespace {
+
+// Whether halving the picture keeps both its sides at least those given.
+bool CanHalve(const Picture& picture, PictureSides sides) {
+    return picture.width >= 2 * sides.width && picture.height >= 2 * sides.height;
+}
 
 bool IsTextureSide(int side) {
     return side >= 1 && side <= kMaxTextureSide && std::has_single_bit(static_cast<unsigned>(side));
@@ -63,6 +70,14 @@ void WriteHeader(std::vector<std::uint8_t>& file, const VtfOptions& options, int
 
 } // namespace
 
+PictureSides LargestSides(std::span<const VtfOptions> textures) {
+    PictureSides largest;
+    for (const VtfOptions& texture : textures) {
+        largest = {std::max(largest.width, texture.width), std::max(largest.height, texture.height)};
+    }
+    return largest;
+}
+
 Picture ScalePicture(const Picture& picture, int width, int height) {
     Picture scaled{width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height * 4)};
     if (stbir_resize_uint8_srgb(picture.rgba.data(), picture.width, picture.height, 0, scaled.rgba.data(),
@@ -96,14 +111,19 @@ std::vector<std::uint8_t> MakeVtf(const Picture& picture, const VtfOptions& opti
     const int mipmapCount = options.mipmaps ? FullMipmapCount(options.width, options.height) : 1;
     const LowResSize lowResSize = LowResSizeOf(options.width, options.height);
 
-    // The full size is scaled from the picture (unless it has that size already), each smaller level
-    // halved from the one above it.
-    const bool scaled = picture.width != options.width || picture.height != options.height;
+    // A picture at least twice the full size is halved first, as often as it can be: halving reads each
+    // pixel once, where scaling reads it for every tap of its filter. The full size is scaled from what
+    // is left (unless it has that size already), each smaller level halved from the one above it.
     std::deque<Picture> made; // keeps its pictures in place as it grows
-    if (scaled) {
-        made.push_back(ScalePicture(picture, options.width, options.height));
+    const Picture* source = &picture;
+    for (; CanHalve(*source, {options.width, options.height}); source = &made.back()) {
+        made.push_back(HalvePicture(*source));
     }
-    const Picture& full = scaled ? made.front() : picture;
+    if (source->width != options.width || source->height != options.height) {
+        made.push_back(ScalePicture(*source, options.width, options.height));
+        source = &made.back();
+    }
+    const Picture& full = *source;
     std::vector<const Picture*> levels{&full};
     for (int level = 1; level < mipmapCount; ++level) {
         made.push_back(HalvePicture(*levels.back()));
@@ -121,6 +141,23 @@ std::vector<std::uint8_t> MakeVtf(const Picture& picture, const VtfOptions& opti
         file.insert(file.end(), part.begin(), part.end());
     }
     return file;
+}
+
+std::vector<std::vector<std::uint8_t>> MakeVtfs(Picture picture, std::span<const VtfOptions> textures) {
+    const PictureSides largest = LargestSides(textures);
+    while (CanHalve(picture, largest)) {
+        picture = HalvePicture(picture);
+    }
+    std::vector<std::future<std::vector<std::uint8_t>>> making;
+    for (const VtfOptions& texture : textures) {
+        making.push_back(
+            std::async(std::launch::async, [&picture, texture] { return MakeVtf(picture, texture); }));
+    }
+    std::vector<std::vector<std::uint8_t>> made;
+    for (auto& texture : making) {
+        made.push_back(texture.get());
+    }
+    return made;
 }
 
 } // namespace cssbinder

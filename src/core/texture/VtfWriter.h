@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace cssbinder {
@@ -14,6 +15,9 @@ struct VtfOptions {
     int height = 1024;
     bool mipmaps = false;
 };
+
+// The sides a picture needs at least for every one of these textures: the largest of each.
+PictureSides LargestSides(std::span<const VtfOptions> textures);
 
 // The largest texture side the converter writes; sides must be powers of two.
 inline constexpr int kMaxTextureSide = 4096;
@@ -29,5 +33,9 @@ std::array<float, 3> Reflectivity(const Picture& picture);
 // smallest to the full size, all DXT1. Throws a TextureError for a size that is not a power of two
 // from 1 to kMaxTextureSide.
 std::vector<std::uint8_t> MakeVtf(const Picture& picture, const VtfOptions& options);
+
+// Every texture asked for, in order, each made as MakeVtf makes it, side by side; the picture is first
+// halved as far as every texture allows, so that each scales from as few pixels as it can.
+std::vector<std::vector<std::uint8_t>> MakeVtfs(Picture picture, std::span<const VtfOptions> textures);
 
 } // namespace cssbinder

@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -152,21 +153,25 @@ private slots:
                  QStringList{u"convert.sh"_s});
     }
 
-    // The kit runs in its folder under the busy cursor, the dialog still painting; both textures go to the
-    // custom folder, the only place the game takes them from, and the old place stays as it was.
+    // The kit runs in its folder under the busy cursor and a modal progress window, the dialog still
+    // painting; both textures go to the custom folder, the only place the game takes them from, the old
+    // place stays as it was, and the user is told.
     void bothTexturesAreInstalledAndASecondRunReplacesThem() {
         const QString old = m_fixture->GameFolder() + u"/cstrike/materials/console/background01.vtf"_s;
         QVERIFY(WriteFile(old, "OLD"));
         bool busy = false;
         QTimer sampler;
-        connect(&sampler, &QTimer::timeout, this, [&busy] {
+        connect(&sampler, &QTimer::timeout, this, [&busy, this] {
+            const auto* progress = m_dialog->findChild<QProgressDialog*>();
             busy = busy || (QApplication::overrideCursor() &&
-                            QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+                            QApplication::overrideCursor()->shape() == Qt::WaitCursor && progress &&
+                            progress->isVisible() && progress->isModal() &&
+                            progress->labelText() == u"Conversion de l'image..."_s);
         });
         sampler.start(20);
         for (const QByteArray picture : {"PICTURE-1", "PICTURE-2"}) {
-            QCOMPARE(Change(QString::fromLatin1(picture)), QStringList());
-            QVERIFY(busy && !QApplication::overrideCursor());
+            QCOMPARE(Change(QString::fromLatin1(picture)), QStringList{u"Le fond du menu est installé."_s});
+            QVERIFY(busy && !QApplication::overrideCursor() && !m_dialog->findChild<QProgressDialog*>());
             QCOMPARE(ReadFile(Kit(u"ran-in.txt"_s)).trimmed(), QFileInfo(m_kit).canonicalFilePath().toUtf8());
             QCOMPARE(ReadFile(Console(u"background01.vtf"_s)), picture);
             QCOMPARE(ReadFile(Console(u"background01_widescreen.vtf"_s)), "wide\n" + picture);
@@ -190,6 +195,11 @@ private slots:
             << u"NOTHING"_s << u"Le kit de conversion n'a pas créé %2/hl2/materials/animated/spray.vtf."_s;
         QTest::newRow("kit missing") << u"no kit"_s
                                      << u"Le kit de conversion est introuvable : %2/convert.sh"_s;
+        // A 15 x 16 TGA picture, too small to be a background.
+        QTest::newRow("picture too small")
+            << QString::fromLatin1(QByteArray("\0\0\2\0\0\0\0\0\0\0\0\0\17\0\20\0\30\0", 18) +
+                                   QByteArray(720, 0))
+            << u"L'image %1 est plus petite que 16 x 16 pixels."_s;
         QTest::newRow("no cstrike folder")
             << u"no cstrike"_s << u"Le dossier du jeu %3 n'a pas de dossier cstrike."_s;
         QTest::newRow("widescreen cannot be written")

@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProgressDialog>
 
 namespace cssbinder::test {
 
@@ -56,7 +57,9 @@ void ModalScript::Poll() {
     if (window == nullptr) {
         window = QApplication::activeModalWidget();
     }
-    if (window == nullptr || window == m_lastHandled || !window->isVisible()) {
+    // A progress window closes by itself: it is no step of the script.
+    if (window == nullptr || window == m_lastHandled || !window->isVisible() ||
+        qobject_cast<QProgressDialog*>(window) != nullptr) {
         return;
     }
     m_lastHandled = window;
