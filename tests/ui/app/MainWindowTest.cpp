@@ -53,16 +53,6 @@ void VerifyTemplateInPlace(const QWidget& window, std::span<const ControlTemplat
     }
 }
 
-// Saves through the file dialog, choosing the target (cancelling for none) and answering OK to a
-// message; returns the folder the dialog opened in, the messages and the windows nothing was asked of.
-QStringList Save(CBinderDlg& window, const QString& target) {
-    ModalScript script;
-    script.ChooseFile(target);
-    script.AnswerMessage();
-    Click(window.m_btnSave);
-    return script.DialogFolders() + script.Messages() + script.Unexpected();
-}
-
 // A step that records a pop-up menu's entries ("-" for a separator) and chooses the one at that place,
 // if there is one.
 std::function<void(QWidget&)> ChooseEntry(QStringList& entries, qsizetype entry) {
@@ -89,17 +79,13 @@ class MainWindowTest : public QObject {
 private slots:
     // The question comes before the window shows, alone, and the folder browser opens on the game that
     // Steam (here the Flatpak's) installed. A cancelled browser stores nothing; a chosen folder is kept.
-    // A profile that cannot be written is said instead: the answer could not be kept.
+    // A profile that cannot be written is said instead: the answer could not be kept. The real box and
+    // browser are driven here; the other tests answer for the user.
     void firstStartAsksForTheGameFolder() {
         MainWindowFixture fixture;
         QVERIFY(QDir().mkpath(ProfilePath()));
-        {
-            ModalScript script;
-            script.AnswerMessage();
-            const auto window = fixture.Open();
-            QCOMPARE(script.Messages() + script.Unexpected(),
-                     QStringList{u"Cannot write %1: Filename refers to a directory"_s.arg(ProfilePath())});
-        }
+        QCOMPARE(Answer([&] { fixture.Open(); }, {QMessageBox::Ok}),
+                 QStringList{u"Cannot write %1: Filename refers to a directory"_s.arg(ProfilePath())});
         QVERIFY(QDir().rmdir(ProfilePath()));
         const QDir steam(fixture.HomeFolder() + u"/.var/app/com.valvesoftware.Steam/.local/share/Steam"_s);
         const QString steamGame = steam.filePath(u"steamapps/common/Counter-Strike Source"_s);
@@ -111,14 +97,16 @@ private slots:
         for (const bool cancel : {true, false}) {
             ModalScript script;
             qsizetype windowsShown = 0;
+            QStringList shown;
             script.Then([&](QWidget& box) {
                 windowsShown = std::ranges::count_if(QApplication::topLevelWidgets(), &QWidget::isVisible);
-                qobject_cast<QMessageBox*>(&box)->button(QMessageBox::Ok)->click();
+                shown.append(box.property("text").toString());
+                box.close();
             });
             script.ChooseFile(cancel ? QString() : fixture.GameFolder());
             const auto window = fixture.Open();
             QCOMPARE(
-                script.Messages() + script.DialogFolders(),
+                shown + script.DialogFolders() + script.Unexpected(),
                 (QStringList{u"Select the location of your \"counter-strike source\" folder"_s, steamGame}));
             QVERIFY(windowsShown == 1 && window->isVisible());
             QCOMPARE(fixture.ProfileValue(), cancel ? QString() : fixture.GameFolder());
@@ -135,16 +123,14 @@ private slots:
         QVERIFY(QDir(fixture.GameFolder() + u"/cstrike"_s).removeRecursively());
         const QString moved = fixture.HomeFolder() + u"/moved"_s, again = fixture.HomeFolder() + u"/again"_s;
         QVERIFY(QDir().mkpath(moved + u"/cstrike"_s) && QDir().mkpath(again + u"/cstrike"_s));
-        ModalScript script;
-        script.AnswerMessage();
-        script.ChooseFile(fixture.GameFolder());
-        script.AnswerMessage();
-        script.ChooseFile(moved + u"/cstrike"_s);
+        const Answers answers({QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok},
+                              {fixture.GameFolder(), moved + u"/cstrike"_s, fixture.HomeFolder(), again});
         const auto window = fixture.Open();
         QCOMPARE(fixture.ProfileValue(), moved);
 
         ClickFlag(*window, German);
         QStringList entries;
+        ModalScript script;
         script.Then(ChooseEntry(entries, 1));
         script.Then([&](QWidget& about) {
             entries.append(about.windowTitle());
@@ -152,13 +138,10 @@ private slots:
         });
         OpenContextMenu(*window);
         script.Then(ChooseEntry(entries, 2));
-        script.ChooseFile(fixture.HomeFolder());
-        script.AnswerMessage();
-        script.ChooseFile(again);
         OpenContextMenu(*window);
         QCOMPARE(entries.first(5), (QStringList{u"-"_s, u"&A propos de Tarvik..."_s, u"Spielordner..."_s,
                                                 u"Öffnen..."_s, u"A propos de Tarvik"_s}));
-        QCOMPARE(script.Messages() + script.DialogFolders() + script.Unexpected(),
+        QCOMPARE(answers.Shown() + script.Unexpected(),
                  (QStringList{u"Select the location of your \"counter-strike source\" folder"_s,
                               u"%1 ne contient pas le dossier cstrike du jeu. Choisissez le dossier "
                               "Counter-Strike Source."_s.arg(fixture.GameFolder()),
@@ -209,7 +192,7 @@ private slots:
         QCOMPARE(window->m_fGamma, 1.5f);
 
         window->show();
-        QCOMPARE(Save(*window, QDir(fixture.ConfigFolder()).filePath(u"autoexec.cfg"_s)),
+        QCOMPARE(Press(window->m_btnSave, {}, {QDir(fixture.ConfigFolder()).filePath(u"autoexec.cfg"_s)}),
                  QStringList{fixture.ConfigFolder()});
         QCOMPARE(Answer(escape), QStringList());
         QVERIFY(!window->isVisible());
@@ -298,8 +281,8 @@ private slots:
     }
 
     // The box's text, rendered or typed, replaces the file in UTF-8 with CR LF line ends; a cancelled
-    // dialog writes nothing. The hand-written file is kept as autoexec.cfg.bak, and a second save in the
-    // same run keeps that backup.
+    // dialog writes nothing, and the real one gives a name typed without suffix the .cfg one. The
+    // hand-written file is kept as autoexec.cfg.bak, and a second save in the same run keeps that backup.
     void saveWritesTheBoxAndKeepsTheHandWrittenFile() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
@@ -309,13 +292,16 @@ private slots:
         QVERIFY(WriteFile(target, "// mine\r\n"));
         g_configEntries.Store("F1", "bind \"f1\" \"say héllo\"");
         window->RefreshPreview();
-        QCOMPARE(Save(*window, QString()), opened);
+        QCOMPARE(Press(window->m_btnSave, {}, {QString()}), opened);
         QCOMPARE(ReadFile(target), "// mine\r\n");
-        QCOMPARE(Save(*window, target), opened);
+        ModalScript script;
+        script.ChooseFile(u"autoexec"_s);
+        Click(window->m_btnSave);
+        QCOMPARE(script.DialogFolders() + script.Unexpected(), opened);
         QCOMPARE(ReadFile(target), "bind \"f1\" \"say h\xC3\xA9llo\"\r\n");
         window->m_editPreview->moveCursor(QTextCursor::End);
         window->m_editPreview->insertPlainText(u"ù"_s);
-        QCOMPARE(Save(*window, target), opened);
+        QCOMPARE(Press(window->m_btnSave, {}, {target}), opened);
         QCOMPARE(ReadFile(target), "bind \"f1\" \"say h\xC3\xA9llo\"\r\n\xC3\xB9");
         QCOMPARE(g_configEntries.GetCount(), 1u);
         QCOMPARE(ReadFile(backup), "// mine\r\n");
@@ -323,6 +309,9 @@ private slots:
         // On a full disk (a real tiny file system where one can be mounted, and a file size limit), the
         // hand-written file and its backup keep their bytes and the message gives the system's reason.
         const QByteArray mine = QByteArray("// mine\r\n").repeated(444) + "bind";
+        const auto save = [&] {
+            return Press(window->m_btnSave, {QMessageBox::Ok}, {target});
+        };
         for (const bool tiny : {false, true}) {
             std::optional<TinyFileSystem> disk;
             if (tiny && !disk.emplace(fixture.ConfigFolder()).Refusal().isEmpty()) {
@@ -331,14 +320,14 @@ private slots:
             QVERIFY(WriteFile(target, mine) && WriteFile(backup, "// mine\r\n"));
             WriteFile(fixture.ConfigFolder() + u"/filler"_s,
                       QByteArray(16384, 'f')); // what a tiny disk has left
-            const QStringList shown =
-                tiny ? Save(*window, target) : WithFileSizeLimit(1024, [&] { return Save(*window, target); });
+            const QStringList shown = tiny ? save() : WithFileSizeLimit(1024, save);
             QCOMPARE(ReadFile(target), mine);
             QCOMPARE(ReadFile(backup), "// mine\r\n");
             const QString reason = tiny ? u"No space left on device"_s : FileTooLarge();
-            QCOMPARE(shown,
-                     (QStringList{fixture.ConfigFolder(), u"Impossible d'écrire %1 : %2"_s.arg(
-                                                              QDir::toNativeSeparators(backup), reason)}));
+            QCOMPARE(
+                shown,
+                (QStringList{u"Impossible d'écrire %1 : %2"_s.arg(QDir::toNativeSeparators(backup), reason),
+                             fixture.ConfigFolder()}));
         }
     }
 
@@ -357,11 +346,11 @@ private slots:
         QVERIFY(WriteFile(mine, handWritten));
         QStringList entries;
         {
+            const Answers answers({}, {mine});
             ModalScript script;
             script.Then(ChooseEntry(entries, 3));
-            script.ChooseFile(mine);
             OpenContextMenu(*window);
-            QCOMPARE(script.DialogFolders() + script.Unexpected(), QStringList{fixture.ConfigFolder()});
+            QCOMPARE(answers.Shown() + script.Unexpected(), QStringList{fixture.ConfigFolder()});
         }
         QCOMPARE(Committed(*window), QString::fromUtf8(handWritten).remove(u'\r'));
         QCOMPARE(Answer([&] { QTest::keyClick(window->m_editPreview, Qt::Key_Escape); }), QStringList());
@@ -395,15 +384,12 @@ private slots:
         window->m_editPreview->appendPlainText(u"typed"_s);
         const QString large = QDir(fixture.ConfigFolder()).filePath(u"large.cfg"_s);
         QVERIFY(WriteFile(large, QByteArray((1 << 20) + 1, ' ')));
-        ModalScript script;
-        script.AnswerMessage();
-        script.ChooseFile(large);
-        script.AnswerMessage();
-        QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(script.Messages() + script.Unexpected(),
+        QCOMPARE(Answer([&] { QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier); },
+                        {QMessageBox::Ok, QMessageBox::Ok}, {large}),
                  (QStringList{
                      u"Vos modifications ne sont pas sauvegardées. Ouvrir un autre fichier quand même ?"_s,
-                     u"Impossible de lire %1 : larger than 1 MB"_s.arg(QDir::toNativeSeparators(large))}));
+                     u"Impossible de lire %1 : larger than 1 MB"_s.arg(QDir::toNativeSeparators(large)),
+                     fixture.ConfigFolder()}));
         QVERIFY(window->m_editPreview->toPlainText().endsWith(u"typed"_s));
     }
 };

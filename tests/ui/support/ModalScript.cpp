@@ -1,6 +1,5 @@
 #include "ModalScript.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -12,20 +11,6 @@ ModalScript::ModalScript() {
     m_timer.setInterval(5);
     connect(&m_timer, &QTimer::timeout, this, &ModalScript::Poll);
     m_timer.start();
-}
-
-void ModalScript::AnswerMessage(QMessageBox::StandardButton button) {
-    Then([this, button](QWidget& window) {
-        auto* box = qobject_cast<QMessageBox*>(&window);
-        QAbstractButton* answer = box != nullptr ? box->button(button) : nullptr;
-        if (answer == nullptr) {
-            m_unexpected.append(QStringLiteral("%1 without the asked button")
-                                    .arg(QString::fromLatin1(window.metaObject()->className())));
-            window.close();
-            return;
-        }
-        answer->click();
-    });
 }
 
 void ModalScript::ChooseFile(const QString& path) {
@@ -60,9 +45,6 @@ void ModalScript::Poll() {
         return;
     }
     m_lastHandled = window;
-    if (auto* box = qobject_cast<QMessageBox*>(window)) {
-        m_messages.append(box->text());
-    }
     if (m_steps.empty()) {
         m_unexpected.append(QString::fromLatin1(window->metaObject()->className()));
         window->close();
