@@ -80,8 +80,9 @@ private slots:
     // Steam (here the Flatpak's) installed. A cancelled browser stores nothing; a chosen folder is kept.
     // A profile that cannot be written is said instead: the answer could not be kept. The real box and
     // browser are driven here; the other tests answer for the user.
-    void firstStartAsksForTheGameFolder() {
+    void gameFolderIsAskedForUntilItHoldsTheGame() {
         MainWindowFixture fixture;
+        const QString question = u"Select the location of your \"counter-strike source\" folder"_s;
         QVERIFY(QDir().mkpath(ProfilePath()));
         QCOMPARE(Answer([&] { fixture.Open(); }, {QMessageBox::Ok}),
                  QStringList{u"Cannot write %1: Filename refers to a directory"_s.arg(ProfilePath())});
@@ -104,21 +105,17 @@ private slots:
             });
             script.ChooseFile(cancel ? QString() : fixture.GameFolder());
             const auto window = fixture.Open();
-            QCOMPARE(
-                shown + script.DialogFolders() + script.Unexpected(),
-                (QStringList{u"Select the location of your \"counter-strike source\" folder"_s, steamGame}));
+            QCOMPARE(shown + script.DialogFolders() + script.Unexpected(),
+                     (QStringList{question, steamGame}));
             QVERIFY(windowsShown == 1 && window->isVisible());
             QCOMPARE(fixture.ProfileValue(), cancel ? QString() : fixture.GameFolder());
             QCOMPARE(g_gamePath, fixture.ProfileValue());
         }
-    }
 
-    // A stored game folder that lost its cstrike folder is asked for again. A folder without cstrike is
-    // refused, named in the current language, and the browser opens again on it; a cstrike folder stands
-    // for the game folder. The menu's "Game folder..." asks the same, opening on the current folder.
-    void wrongGameFoldersAreRefusedAndAskedForAgain() {
-        MainWindowFixture fixture;
-        fixture.OpenWithGameFolder();
+        // A stored game folder that lost its cstrike folder is asked for again. A folder without cstrike
+        // is refused, named in the current language, and the browser opens again on it; a cstrike folder
+        // stands for the game folder. The menu's "Game folder..." asks the same, opening on the current
+        // folder.
         QVERIFY(QDir(fixture.GameFolder() + u"/cstrike"_s).removeRecursively());
         const QString moved = fixture.HomeFolder() + u"/moved"_s, again = fixture.HomeFolder() + u"/again"_s;
         QVERIFY(QDir().mkpath(moved + u"/cstrike"_s) && QDir().mkpath(again + u"/cstrike"_s));
@@ -141,12 +138,12 @@ private slots:
         QCOMPARE(entries.first(5), (QStringList{u"-"_s, u"&A propos de Tarvik..."_s, u"Spielordner..."_s,
                                                 u"Öffnen..."_s, u"A propos de Tarvik"_s}));
         QCOMPARE(answers.Shown() + script.Unexpected(),
-                 (QStringList{u"Select the location of your \"counter-strike source\" folder"_s,
+                 (QStringList{question,
                               u"%1 ne contient pas le dossier cstrike du jeu. Choisissez le dossier "
                               "Counter-Strike Source."_s.arg(fixture.GameFolder()),
                               u"%1 enthält keinen cstrike-Ordner des Spiels. Wählen Sie den Ordner "
                               "Counter-Strike Source."_s.arg(fixture.HomeFolder()),
-                              QDir::currentPath(), fixture.GameFolder(), moved, fixture.HomeFolder()}));
+                              steamGame, fixture.GameFolder(), moved, fixture.HomeFolder()}));
         QCOMPARE(fixture.ProfileValue(), again);
     }
 
