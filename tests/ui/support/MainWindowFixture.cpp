@@ -62,7 +62,8 @@ Answers::Answers(std::initializer_list<QMessageBox::StandardButton> buttons, con
         return m_buttons.takeFirst();
     });
     SetFileChooserForTests([this](const FileRequest& request) {
-        m_folders.append(QDir(request.folder).absolutePath());
+        const QString folder = QDir(request.folder).absolutePath();
+        m_offered.append(request.fileName.isEmpty() ? folder : folder + u'/' + request.fileName);
         if (m_files.isEmpty()) {
             m_unexpected.append(u"no file for this dialog"_s);
             return QString();
@@ -78,7 +79,7 @@ Answers::~Answers() {
 }
 
 QStringList Answers::Shown() const {
-    return m_messages + m_folders + m_unexpected +
+    return m_messages + m_offered + m_unexpected +
            QStringList(m_buttons.size() + m_files.size(), u"an answer left over"_s);
 }
 

@@ -40,8 +40,9 @@ void Click(QWidget* control);
 
 // Answers for the user while it lives, without showing a thing: each message box takes the next
 // button, each file dialog the next path (an empty one cancels). Shown() gives the text of every box
-// and the folder every file dialog started in, then a line for each box or dialog nothing was left
-// for and each answer left over, so that a missing or an extra one fails a comparison.
+// and what every file dialog offered (its folder, and the file in it where it offers one), then a line for
+// each box or dialog nothing was left for and each answer left over, so that a missing or an extra one fails
+// a comparison.
 class Answers {
 public:
     explicit Answers(std::initializer_list<QMessageBox::StandardButton> buttons = {},
@@ -55,7 +56,7 @@ private:
     QList<QMessageBox::StandardButton> m_buttons;
     QStringList m_files;
     QStringList m_messages;
-    QStringList m_folders;
+    QStringList m_offered;
     QStringList m_unexpected;
 };
 // Runs the action, or clicks the control, with those answers; returns what they showed.

@@ -17,7 +17,7 @@ void ModalScript::ChooseFile(const QString& path) {
     Then([this, path](QWidget& window) {
         auto* dialog = qobject_cast<QFileDialog*>(&window);
         if (dialog != nullptr) {
-            m_dialogFolders.append(dialog->directory().absolutePath());
+            m_offered.append(dialog->selectedFiles().value(0));
         }
         // Typed into the name field as a user would, so the dialog's own checks and suffix apply.
         auto* nameField = dialog != nullptr && !path.isEmpty()

@@ -18,12 +18,12 @@ class ModalScript : public QObject {
 public:
     ModalScript();
 
-    // Picks the file (or folder) in the next file dialog, after recording the folder it opened in; an
-    // empty path cancels the dialog.
+    // Picks the file (or folder) in the next file dialog, after recording what it offered (the folder it
+    // opened in, and the file in it where it offers one); an empty path cancels the dialog.
     void ChooseFile(const QString& path);
     void Then(std::function<void(QWidget&)> step);
 
-    const QStringList& DialogFolders() const { return m_dialogFolders; }
+    const QStringList& Offered() const { return m_offered; }
     const QStringList& Unexpected() const { return m_unexpected; }
     std::size_t Pending() const { return m_steps.size(); }
 
@@ -33,7 +33,7 @@ private:
     QTimer m_timer;
     std::deque<std::function<void(QWidget&)>> m_steps;
     QPointer<QWidget> m_lastHandled;
-    QStringList m_dialogFolders;
+    QStringList m_offered;
     QStringList m_unexpected;
 };
 
