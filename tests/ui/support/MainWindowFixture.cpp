@@ -72,7 +72,6 @@ Answers::Answers(std::initializer_list<QMessageBox::StandardButton> buttons, con
     });
 }
 
-// Nothing set for one test answers in the next.
 Answers::~Answers() {
     SetMessageAnswererForTests({});
     SetFileChooserForTests({});

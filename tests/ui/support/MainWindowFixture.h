@@ -40,9 +40,9 @@ void Click(QWidget* control);
 
 // Answers for the user while it lives, without showing a thing: each message box takes the next
 // button, each file dialog the next path (an empty one cancels). Shown() gives the text of every box
-// and what every file dialog offered (its folder, and the file in it where it offers one), then a line for
-// each box or dialog nothing was left for and each answer left over, so that a missing or an extra one fails
-// a comparison.
+// and what every file dialog offered (its folder, and the file in it where it offers one), then a line
+// for each box or dialog nothing was left for and each answer left over, so that a missing or an extra
+// one fails a comparison. It takes its hooks away as it ends: nothing left answers in the next test.
 class Answers {
 public:
     explicit Answers(std::initializer_list<QMessageBox::StandardButton> buttons = {},
