@@ -8,6 +8,7 @@
 #include "platform/kit/BackgroundKit.h"
 #include "ui/advanced/CAdvancedDlg.h"
 #include "ui/app/CBinderDlg.h"
+#include "ui/app/FileDialogs.h"
 #include "ui/app/Globals.h"
 #include "ui/app/MessageBoxes.h"
 #include "ui/app/QtText.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QProgressDialog>
 
 #include <chrono>
@@ -30,15 +30,11 @@ using namespace menu_background;
 
 // The picture chosen by the user, or an empty text when the dialog is cancelled.
 QString AskPicturePath(QWidget* parent) {
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QStringLiteral("tga"));
-    dialog.setNameFilters({QStringLiteral("TGA files (*.tga)"), QStringLiteral("All Files (*.*)")});
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst();
+    return AskForFile(
+        parent, {.kind = FileRequest::Kind::OpenFile,
+                 .folder = {},
+                 .defaultSuffix = QStringLiteral("tga"),
+                 .nameFilters = {QStringLiteral("TGA files (*.tga)"), QStringLiteral("All Files (*.*)")}});
 }
 
 class BusyCursor {

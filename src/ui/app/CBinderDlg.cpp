@@ -16,6 +16,7 @@
 #include "ui/app/BannerLink.h"
 #include "ui/app/CAboutDlg.h"
 #include "ui/app/ClickablePicture.h"
+#include "ui/app/FileDialogs.h"
 #include "ui/app/Globals.h"
 #include "ui/app/MainDialogTemplate.h"
 #include "ui/app/MessageBoxes.h"
@@ -32,7 +33,6 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
@@ -84,34 +84,24 @@ QString SaveDialogFolder() {
         IsExistingFolder));
 }
 
-// The file the user chose in the dialog, or an empty text when the user cancels.
-QString ChosenFile(QFileDialog& dialog) {
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return {};
-    }
-    return dialog.selectedFiles().constFirst();
-}
-
 // The file the configuration is saved to: by default the file last opened, else autoexec.cfg in the
 // game's configuration folder.
 QString AskConfigFilePath(QWidget* parent, const QString& openedPath) {
     const QFileInfo opened(openedPath);
-    QFileDialog dialog(parent, QString(), openedPath.isEmpty() ? SaveDialogFolder() : opened.path());
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setDefaultSuffix(QStringLiteral("cfg"));
-    dialog.setNameFilters({QStringLiteral("Config Files (*.cfg)"), QStringLiteral("All Files (*.*)")});
-    dialog.selectFile(openedPath.isEmpty() ? QStringLiteral("autoexec.cfg") : opened.fileName());
-    return ChosenFile(dialog);
+    return AskForFile(
+        parent, {.kind = FileRequest::Kind::SaveFile,
+                 .folder = openedPath.isEmpty() ? SaveDialogFolder() : opened.path(),
+                 .fileName = openedPath.isEmpty() ? QStringLiteral("autoexec.cfg") : opened.fileName(),
+                 .defaultSuffix = QStringLiteral("cfg"),
+                 .nameFilters = {QStringLiteral("Config Files (*.cfg)"), QStringLiteral("All Files (*.*)")}});
 }
 
 // The configuration file to open, looked for where saving starts.
 QString AskOpenFilePath(QWidget* parent) {
-    QFileDialog dialog(parent, QString(), SaveDialogFolder());
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({QStringLiteral("Config files (*.cfg)"), QStringLiteral("All files (*)")});
-    return ChosenFile(dialog);
+    return AskForFile(
+        parent, {.kind = FileRequest::Kind::OpenFile,
+                 .folder = SaveDialogFolder(),
+                 .nameFilters = {QStringLiteral("Config files (*.cfg)"), QStringLiteral("All files (*)")}});
 }
 
 } // namespace
@@ -213,7 +203,8 @@ void CBinderDlg::SetStartValues() {
 void CBinderDlg::AskForGameFolder(QWidget* parent, const QString& startFolder, int language) {
     QString folder = startFolder;
     for (;;) {
-        folder = QDir::toNativeSeparators(QFileDialog::getExistingDirectory(parent, QString(), folder));
+        folder = QDir::toNativeSeparators(
+            AskForFile(parent, {.kind = FileRequest::Kind::Folder, .folder = folder}));
         // A cancelled browser stores nothing, so the next start asks again.
         if (folder.isEmpty()) {
             return;

@@ -5,12 +5,19 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QMessageBox>
 
 namespace cssbinder {
 namespace {
 
+MessageAnswerer& TestAnswerer() {
+    static MessageAnswerer answerer;
+    return answerer;
+}
+
 QMessageBox::StandardButton Ask(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons) {
+    if (TestAnswerer()) {
+        return TestAnswerer()(text, buttons);
+    }
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -27,6 +34,10 @@ bool AskOkCancel(QWidget* parent, const QString& text) {
 
 QString CannotWriteText(const QString& path, const QString& reason, int language) {
     return ToQString(MessageText(Message::CannotWrite, language)).arg(QDir::toNativeSeparators(path), reason);
+}
+
+void SetMessageAnswererForTests(MessageAnswerer answerer) {
+    TestAnswerer() = std::move(answerer);
 }
 
 } // namespace cssbinder

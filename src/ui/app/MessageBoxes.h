@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 
-class QWidget;
+#include <functional>
 
 namespace cssbinder {
 
@@ -12,5 +13,12 @@ void ShowMessage(QWidget* parent, const QString& text);
 bool AskOkCancel(QWidget* parent, const QString& text);
 // "Cannot write <file>: <the system's reason>" in the language.
 QString CannotWriteText(const QString& path, const QString& reason, int language);
+
+// Tests answer in place of the user: while an answerer is set, it gets every message with the buttons
+// offered, no box shows, and the button it returns is the one chosen. An empty answerer shows the
+// boxes again.
+using MessageAnswerer =
+    std::function<QMessageBox::StandardButton(const QString& text, QMessageBox::StandardButtons buttons)>;
+void SetMessageAnswererForTests(MessageAnswerer answerer);
 
 } // namespace cssbinder

@@ -243,11 +243,9 @@ private:
                                     : !WriteFile(m_picture, contents.toUtf8())) {
             return {u"the picture cannot be written"_s};
         }
-        ModalScript script;
-        script.ChooseFile(m_picture);
-        script.AnswerMessage();
+        const Answers answers({QMessageBox::Ok}, {m_picture});
         Click(ControlOf<QWidget>(*m_dialog, kChangeMenuBackground));
-        return script.Messages();
+        return answers.Messages();
     }
 
     const QString m_kit = QCoreApplication::applicationDirPath() + u"/background"_s;

@@ -1,8 +1,9 @@
 #include "MainWindowFixture.h"
-#include "ModalScript.h"
 
 #include "platform/profile/Profile.h"
+#include "ui/app/FileDialogs.h"
 #include "ui/app/Globals.h"
+#include "ui/app/MessageBoxes.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>
@@ -48,19 +49,47 @@ QAbstractButton* Button(const QWidget& dialog, int controlId) {
     return ControlOf<QAbstractButton>(dialog, controlId);
 }
 
-QStringList Answer(const std::function<void()>& action,
-                   std::initializer_list<QMessageBox::StandardButton> answers) {
-    ModalScript script;
-    for (const QMessageBox::StandardButton answer : answers) {
-        script.AnswerMessage(answer);
-    }
-    action();
-    return script.Messages() + script.Unexpected() +
-           QStringList(static_cast<qsizetype>(script.Pending()), QStringLiteral("no box for an answer"));
+Answers::Answers(std::initializer_list<QMessageBox::StandardButton> buttons, const QStringList& files)
+    : m_buttons(buttons), m_files(files) {
+    SetMessageAnswererForTests([this](const QString& text, QMessageBox::StandardButtons offered) {
+        m_messages.append(text);
+        if (m_buttons.isEmpty() || !offered.testFlag(m_buttons.constFirst())) {
+            m_unexpected.append(u"no answer for this box"_s);
+            return QMessageBox::NoButton;
+        }
+        return m_buttons.takeFirst();
+    });
+    SetFileChooserForTests([this](const FileRequest& request) {
+        const QString folder = QDir(request.folder).absolutePath();
+        m_offered.append(request.fileName.isEmpty() ? folder : folder + u'/' + request.fileName);
+        if (m_files.isEmpty()) {
+            m_unexpected.append(u"no file for this dialog"_s);
+            return QString();
+        }
+        return m_files.takeFirst();
+    });
 }
 
-QStringList Press(QWidget* control, std::initializer_list<QMessageBox::StandardButton> answers) {
-    return Answer([control] { Click(control); }, answers);
+Answers::~Answers() {
+    SetMessageAnswererForTests({});
+    SetFileChooserForTests({});
+}
+
+QStringList Answers::Shown() const {
+    return m_messages + m_offered + m_unexpected +
+           QStringList(m_buttons.size() + m_files.size(), u"an answer left over"_s);
+}
+
+QStringList Answer(const std::function<void()>& action,
+                   std::initializer_list<QMessageBox::StandardButton> buttons, const QStringList& files) {
+    const Answers answers(buttons, files);
+    action();
+    return answers.Shown();
+}
+
+QStringList Press(QWidget* control, std::initializer_list<QMessageBox::StandardButton> buttons,
+                  const QStringList& files) {
+    return Answer([control] { Click(control); }, buttons, files);
 }
 
 QString DocumentText() {

@@ -37,13 +37,34 @@ private:
 
 QAbstractButton* Button(const QWidget& dialog, int controlId);
 void Click(QWidget* control);
-// Runs the action and gives the answers, in turn, to the message boxes it opens. Returns the text of
-// every box shown, then a line for each window that no answer was left for and each answer left over,
-// so that a missing or an extra message fails a comparison.
+
+// Answers for the user while it lives, without showing a thing: each message box takes the next
+// button, each file dialog the next path (an empty one cancels). Shown() gives the text of every box
+// and what every file dialog offered (its folder, and the file in it where it offers one), then a line
+// for each box or dialog nothing was left for and each answer left over, so that a missing or an extra
+// one fails a comparison. It takes its hooks away as it ends: nothing left answers in the next test.
+class Answers {
+public:
+    explicit Answers(std::initializer_list<QMessageBox::StandardButton> buttons = {},
+                     const QStringList& files = {});
+    ~Answers();
+    Q_DISABLE_COPY(Answers)
+    QStringList Shown() const;
+    const QStringList& Messages() const { return m_messages; }
+
+private:
+    QList<QMessageBox::StandardButton> m_buttons;
+    QStringList m_files;
+    QStringList m_messages;
+    QStringList m_offered;
+    QStringList m_unexpected;
+};
+// Runs the action, or clicks the control, with those answers; returns what they showed.
 QStringList Answer(const std::function<void()>& action,
-                   std::initializer_list<QMessageBox::StandardButton> answers = {});
-// The same for a click on a control.
-QStringList Press(QWidget* control, std::initializer_list<QMessageBox::StandardButton> answers = {});
+                   std::initializer_list<QMessageBox::StandardButton> buttons = {},
+                   const QStringList& files = {});
+QStringList Press(QWidget* control, std::initializer_list<QMessageBox::StandardButton> buttons = {},
+                  const QStringList& files = {});
 // The document as a preview box shows it: the box keeps line feeds only.
 QString DocumentText();
 // The preview box's text when it shows exactly the document, else both, so that a comparison fails.

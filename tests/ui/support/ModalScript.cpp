@@ -1,6 +1,5 @@
 #include "ModalScript.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -15,25 +14,11 @@ ModalScript::ModalScript() {
     m_timer.start();
 }
 
-void ModalScript::AnswerMessage(QMessageBox::StandardButton button) {
-    Then([this, button](QWidget& window) {
-        auto* box = qobject_cast<QMessageBox*>(&window);
-        QAbstractButton* answer = box != nullptr ? box->button(button) : nullptr;
-        if (answer == nullptr) {
-            m_unexpected.append(QStringLiteral("%1 without the asked button")
-                                    .arg(QString::fromLatin1(window.metaObject()->className())));
-            window.close();
-            return;
-        }
-        answer->click();
-    });
-}
-
 void ModalScript::ChooseFile(const QString& path) {
     Then([this, path](QWidget& window) {
         auto* dialog = qobject_cast<QFileDialog*>(&window);
         if (dialog != nullptr) {
-            m_dialogFolders.append(dialog->directory().absolutePath());
+            m_offered.append(dialog->selectedFiles().value(0));
         }
         // Typed into the name field as a user would, so the dialog's own checks and suffix apply.
         auto* nameField = dialog != nullptr && !path.isEmpty()
@@ -63,9 +48,6 @@ void ModalScript::Poll() {
         return;
     }
     m_lastHandled = window;
-    if (auto* box = qobject_cast<QMessageBox*>(window)) {
-        m_messages.append(box->text());
-    }
     if (m_steps.empty()) {
         m_unexpected.append(QString::fromLatin1(window->metaObject()->className()));
         window->close();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -11,23 +10,20 @@
 
 namespace cssbinder::test {
 
-// Answers, in order, the modal windows and pop-up menus that the code under test opens, and records
-// the text of every message box. A window that no step expects, or that its step left open, is
-// recorded and closed, so that a test fails instead of hanging.
+// Drives, in order, the real modal windows and pop-up menus that the code under test opens. A window
+// that no step expects, or that its step left open, is recorded and closed, so that a test fails
+// instead of hanging.
 class ModalScript : public QObject {
     Q_OBJECT
 public:
     ModalScript();
 
-    // A window that is no message box with this button is recorded as unexpected and closed.
-    void AnswerMessage(QMessageBox::StandardButton button = QMessageBox::Ok);
-    // Picks the file (or folder) in the next file dialog, after recording the folder it opened in; an
-    // empty path cancels the dialog.
+    // Picks the file (or folder) in the next file dialog, after recording what it offered (the folder it
+    // opened in, and the file in it where it offers one); an empty path cancels the dialog.
     void ChooseFile(const QString& path);
     void Then(std::function<void(QWidget&)> step);
 
-    const QStringList& Messages() const { return m_messages; }
-    const QStringList& DialogFolders() const { return m_dialogFolders; }
+    const QStringList& Offered() const { return m_offered; }
     const QStringList& Unexpected() const { return m_unexpected; }
     std::size_t Pending() const { return m_steps.size(); }
 
@@ -37,8 +33,7 @@ private:
     QTimer m_timer;
     std::deque<std::function<void(QWidget&)>> m_steps;
     QPointer<QWidget> m_lastHandled;
-    QStringList m_messages;
-    QStringList m_dialogFolders;
+    QStringList m_offered;
     QStringList m_unexpected;
 };
 
