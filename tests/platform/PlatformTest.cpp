@@ -5,7 +5,6 @@
 #include "platform/kit/KitWorkingCopy.h"
 #include "platform/profile/Profile.h"
 #include "platform/registry/Registry.h"
-#include "platform/steam/SteamGame.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -131,26 +130,6 @@ private slots:
             QCOMPARE(ReadFile(path), written ? QByteArray("new") : QByteArray("<missing>"));
         }
         QVERIFY(written ? !failure : failure && failure->path == path && !failure->reason.isEmpty());
-    }
-    // Folders are relative to a made-up home, where ~/.steam/steam links to ~/.local/share/Steam as
-    // Steam makes it. The Steam folder lists one more library, games, a link to a second disk: the game
-    // is found in it on its real path.
-    void findsTheGameThroughSteamsLibraries() {
-        QTemporaryDir home;
-        qputenv("HOME", QFile::encodeName(home.path()));
-        const QDir root(home.path());
-        QVERIFY(root.mkpath(u".steam"_s) && root.mkpath(u".local/share/Steam"_s) && root.mkpath(u"disk"_s));
-        QVERIFY(QFile::link(root.filePath(u".local/share/Steam"_s), root.filePath(u".steam/steam"_s)));
-        QVERIFY(QFile::link(root.filePath(u"disk"_s), root.filePath(u"games"_s)));
-        QVERIFY(WriteFile(root.filePath(u".local/share/Steam/steamapps/libraryfolders.vdf"_s),
-                          u"\"libraryfolders\"\n{\n\t\"1\"\n\t{\n\t\t\"path\"\t\t\"%1\"\n\t}\n}\n"_s
-                              .arg(root.filePath(u"games"_s))
-                              .toUtf8()));
-        QVERIFY(WriteFile(
-            root.filePath(u"games/steamapps/appmanifest_240.acf"_s),
-            "\"AppState\"\n{\n\t\"appid\"\t\t\"240\"\n\t\"installdir\"\t\t\"Counter-Strike Source\"\n}\n"));
-        QVERIFY(root.mkpath(u"disk/steamapps/common/Counter-Strike Source/cstrike"_s));
-        QCOMPARE(SteamGameFolder(), root.filePath(u"disk/steamapps/common/Counter-Strike Source"_s));
     }
     // Without any kit the folder beside the program is named. The installed program has no kit beside
     // it, so the user works on a copy of the installed kit, made once and renewed when the installed
