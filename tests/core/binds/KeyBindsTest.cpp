@@ -25,7 +25,7 @@ std::string Joined(const std::vector<std::string>& texts) {
 // Each list's titles and size, and a key that proves its mapping: the ends of the lists, and a key named
 // by another spelling or a name of its own. The title, no selection, a position past the list and a
 // number of no list are no key.
-TEST(KeyCatalogue, EveryListWithTheGamesNameOfEachKey) {
+TEST(KeyCatalogue, EachListItsTitlesSizeAndTheGamesNameOfAKey) {
     // Titles, size, then a key's position, item and game name.
     const std::tuple<int, const char*, int, int, const char*, const char*> lists[] = {
         {LettersCombo, "Letters|Lettres", 26, 26, "Z", "Z"},
