@@ -53,22 +53,7 @@ void AppendRunLength(std::vector<std::uint8_t>& file, const std::vector<std::vec
     }
 }
 
-// The mean of `power` of the differences over the colour channels.
-double MeanOfDifferences(const Picture& a, const Picture& b, double (*power)(double)) {
-    double sum = 0;
-    for (std::size_t i = 0; i < a.rgba.size(); ++i) {
-        sum += i % 4 == 3 ? 0 : power(std::abs(a.rgba[i] - b.rgba[i]));
-    }
-    return sum / static_cast<double>(a.rgba.size() / 4 * 3);
-}
-
 } // namespace
-
-void PutU32BigEndian(std::vector<std::uint8_t>& file, std::size_t at, std::uint32_t value) {
-    for (std::size_t i = 0; i < 4; ++i) {
-        file[at + i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
-    }
-}
 
 void PutU16(std::vector<std::uint8_t>& file, std::size_t at, int value) {
     file[at] = static_cast<std::uint8_t>(value);
@@ -173,12 +158,12 @@ Picture GradedPicture(int width, int height) {
     return picture;
 }
 
-double MeanDifference(const Picture& a, const Picture& b) {
-    return MeanOfDifferences(a, b, [](double d) { return d; });
-}
-
 double Psnr(const Picture& a, const Picture& b) {
-    return 10 * std::log10(255.0 * 255.0 / MeanOfDifferences(a, b, [](double d) { return d * d; }));
+    double squares = 0;
+    for (std::size_t i = 0; i < a.rgba.size(); ++i) {
+        squares += i % 4 == 3 ? 0 : std::pow(a.rgba[i] - b.rgba[i], 2);
+    }
+    return 10 * std::log10(255.0 * 255.0 * static_cast<double>(a.rgba.size() / 4 * 3) / squares);
 }
 
 Picture TestCard(int width, int height) {

@@ -18,9 +18,8 @@ struct TgaKind {
     std::string Name() const;
 };
 
-// Write a little-endian 16-bit or a big-endian 32-bit field at `at`.
+// Write a little-endian 16-bit field at `at`.
 void PutU16(std::vector<std::uint8_t>& file, std::size_t at, int value);
-void PutU32BigEndian(std::vector<std::uint8_t>& file, std::size_t at, std::uint32_t value);
 
 // The TGA kinds a picture can be stored in.
 std::vector<TgaKind> AllTgaKinds();
@@ -39,9 +38,6 @@ Picture GradedPicture(int width, int height);
 // A picture of six strong colours in runs and single pixels, different when flipped either way, so
 // that a wrong orientation or channel order shows.
 Picture TestCard(int width, int height);
-
-// The mean difference per colour channel between two pictures of one size.
-double MeanDifference(const Picture& a, const Picture& b);
 
 // The peak signal-to-noise ratio of b against a over the colour channels, in decibels.
 double Psnr(const Picture& a, const Picture& b);

@@ -10,7 +10,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <functional>
 
 namespace cssbinder {
 namespace {
@@ -90,13 +89,12 @@ TEST(PictureReader, RefusesBrokenFiles) {
     // A Huffman table segment whose 16 code counts add up to 257.
     const Bytes jpeg{0xFF, 0xD8, 0xFF, 0xC4, 0x00, 0x13, 0x00, 255, 2, 0, 0, 0,
                      0,    0,    0,    0,    0,    0,    0,    0,   0, 0, 0};
-    const std::size_t mappedPixels = mapped.size() - 9 * 6; // first index byte
     const char* large = "larger than 16384 pixels on a side";
     const char* cut = "truncated pixel data";
     struct Case {
         const char* what;
         const Bytes& file;
-        std::function<void(Bytes&)> spoil;
+        void (*spoil)(Bytes&);
         const char* reason;
     };
     const Case cases[] = {
@@ -112,7 +110,7 @@ TEST(PictureReader, RefusesBrokenFiles) {
         {"empty map", mapped, [](Bytes& f) { PutU16(f, 5, 0); }, "bad colour map"},
         {"map not from entry 0", mapped, [](Bytes& f) { PutU16(f, 3, 1); }, "bad colour map"},
         {"8-bit map entries", mapped, [](Bytes& f) { f[7] = 8; }, "bad colour map"},
-        {"index past the map", mapped, [&](Bytes& f) { f[mappedPixels] = 6; },
+        {"index past the map", mapped, [](Bytes& f) { f[f.size() - 9 * 6] = 6; },
          "colour index outside the colour map"},
         {"map cut", mapped, [](Bytes& f) { f.resize(18 + 2 + 10); }, "truncated colour map"},
         {"8-bit true colour", trueColour, [](Bytes& f) { f[16] = 8; }, "unsupported pixel depth"},
@@ -127,13 +125,12 @@ TEST(PictureReader, RefusesBrokenFiles) {
         {"257 Huffman codes", jpeg, [](Bytes&) {}, "bad Huffman table"},
         {"Huffman codes past the segment", jpeg, [](Bytes& f) { f[5] = 3; }, "bad Huffman table"},
         {"BMP too wide", bmp, [](Bytes& f) { PutU16(f, 18, 20000); }, large},
-        {"PNG too wide", png, [](Bytes& f) { PutU32BigEndian(f, 16, 16385); }, large},
+        {"PNG too wide", png, [](Bytes& f) { f[18] = 0x40, f[19] = 1; }, large},
         {"JPEG too tall", jpegFrame, [](Bytes& f) { f[7] = 0xFF; }, large},
         {"BMP cut short", bmp, [](Bytes& f) { f.pop_back(); }, cut},
         // Sides of 16384 that the file's bytes cannot hold, even compressed as well as the format can.
         {"BMP 16384 square", bmp, [](Bytes& f) { PutU16(f, 18, 16384), PutU16(f, 22, 16384); }, cut},
-        {"PNG 16384 square", png,
-         [](Bytes& f) { PutU32BigEndian(f, 16, 16384), PutU32BigEndian(f, 20, 16384); }, cut},
+        {"PNG 16384 square", png, [](Bytes& f) { f[18] = f[22] = 0x40, f[19] = f[23] = 0; }, cut},
         {"JPEG 16384 square", jpegFrame, [](Bytes& f) { f[7] = f[9] = 0x40, f[8] = f[10] = 0; }, cut},
     };
     for (const Case& test : cases) {
@@ -193,8 +190,7 @@ TEST(VtfFile, DecodedImagesAreNearTheSource) {
     images.push_back(info.lowRes);
     for (const VtfImage& image : images) {
         const Picture decoded = DecodeVtfImage(file, image);
-        EXPECT_LT(MeanDifference(decoded, ScalePicture(source, image.width, image.height)), 10.0)
-            << image.width;
+        EXPECT_GE(Psnr(decoded, ScalePicture(source, image.width, image.height)), 26.0) << image.width;
     }
     // Made together, from the picture halved before it is scaled, a texture stays as near.
     const auto made = MakeVtfs(source, std::array{VtfOptions{64, 64, false}, VtfOptions{128, 32, false}});
