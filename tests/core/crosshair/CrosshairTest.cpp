@@ -8,17 +8,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdlib>
-#include <ostream>
 #include <string>
 #include <tuple>
 #include <utility>
 
 namespace cssbinder {
-
-void PrintTo(const PixelRect& r, std::ostream* out) {
-    *out << '{' << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << '}';
-}
-
 namespace {
 
 constexpr PixelRect kPreview{0, 0, 137, 126};
@@ -30,8 +24,7 @@ std::array<PixelRect, 4> Arms(const ArmRects& arms) {
 TEST(ArmGeometry, ReachableScalesFitThePreviewAndLeaveTheCentreFree) {
     // Scale, arm length, gap, thickness.
     const std::tuple<int, int, int, int> rows[] = {{200, 36, 22, 2},  {600, 25, 16, 2}, {800, 19, 13, 1},
-                                                   {1000, 13, 10, 1}, {1200, 8, 6, 1},  {1400, 7, 6, 1},
-                                                   {2000, 5, 5, 1},   {2800, 2, 3, 1},  {3000, 2, 2, 1}};
+                                                   {1000, 13, 10, 1}, {1200, 8, 6, 1},  {3000, 2, 2, 1}};
     const PixelPoint c = PreviewCentre(kPreview);
     for (const auto& [scale, armLength, gap, thickness] : rows) {
         const ArmGeometry g = ArmGeometryForScale(scale);
