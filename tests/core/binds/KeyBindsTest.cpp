@@ -32,7 +32,7 @@ TEST(KeyCatalogue, EachListItsTitlesSizeAndTheGamesNameOfAKey) {
         {NumbersCombo, "Numbers|Nombres", 10, 1, "0", "0"},
         {FunctionKeysCombo, "Function Keys|Touches de fonction", 12, 12, "F12", "F12"},
         {MiscKeysCombo, "Misc Keys|Touches diverses", 30, 24, "PGDOWN", "PGDN"},
-        {KeyPadCombo, "Key Pad Keys|Touches du pav\xC3\xA9 num\xC3\xA9rique", 15, 1, "Key Pad 1", "kp_end"},
+        {KeyPadCombo, "Key Pad Keys|Touches du pavé numérique", 15, 8, "Key Pad 8", "kp_uparrow"},
         {MouseButtonsCombo, "Mouse Buttons|Boutons de la souris", 7, 7, "Mouse Wheel Down", "mwheeldown"},
     };
     for (const auto& [combo, titles, size, position, item, name] : lists) {
@@ -59,11 +59,11 @@ TEST(BindLine, SayCommandKeepsTheTextButMendsWhatTheConsoleWouldCutAndFitsTheCha
         {1, "GG All", "say_team GG All"},
         {2, "rush B", "say_team rush B"},
         {0, "  two  blanks ", "say   two  blanks "},
-        {0, "d\xC3\xA9j\xC3\xA0 vu; \"ok\"", "say d\xC3\xA9j\xC3\xA0 vu, 'ok'"},
+        {0, "déjà vu; \"ok\"", "say déjà vu, 'ok'"},
         {0, "gl\r\nhf\nwp\r", "say gl hf wp "},
         {0, "see http://x ///", "say see http:/ /x / / /"},
         {0, x126 + "XY", "say " + x126 + 'X'},
-        {0, x126 + "\xC3\x89", "say " + x126},                       // É takes two bytes
+        {0, x126 + "É", "say " + x126},                              // É takes two bytes
         {0, x126.substr(2) + "a//", "say " + x126.substr(2) + "a/"}, // the blank counts
     };
     for (const auto& [target, text, command] : cases) {

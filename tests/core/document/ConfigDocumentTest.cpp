@@ -39,7 +39,6 @@ TEST(ConfigDocument, StoresOneLineAKeyAndRemovesOnlyLinesSettingAVariable) {
 
 TEST(ConfigFileBytes, EveryLineEndsInOneCarriageReturnLineFeedInUtf8) {
     const std::tuple<const char*, std::string, std::string> cases[] = {
-        {"rendered lines", "a \"1\"\r\nb \"2\"\r\n", "a \"1\"\r\nb \"2\"\r\n"},
         {"no final line end added", "only", "only"},
         {"empty", "", ""},
         {"UTF-8, no byte-order mark", "bind \"ù\" \"say é€ж\"\n", "bind \"ù\" \"say é€ж\"\r\n"},
@@ -111,7 +110,6 @@ TEST(OpenedConfig, KeepsEveryLineAndKeysBindsAndPresetVariablesByName) {
 TEST(OpenedConfig, LinesThatAreNotUtf8AreCodePage1252) {
     const std::pair<const char*, const char*> cases[] = {
         {"say \xC3\xA9 \xEF\xBF\xBD \xF0\x9F\x98\x80", "say \xC3\xA9 \xEF\xBF\xBD \xF0\x9F\x98\x80"},
-        {"\xE9t\xE9", "\xC3\xA9t\xC3\xA9"},
         {"\x80\x81\x8A\x9F\xA0\xFF", "\xE2\x82\xAC\xC2\x81\xC5\xA0\xC5\xB8\xC2\xA0\xC3\xBF"},
         // Overlong, surrogate and cut-short sequences.
         {"\xC0\xAF", "\xC3\x80\xC2\xAF"},
