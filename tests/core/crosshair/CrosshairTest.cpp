@@ -35,12 +35,8 @@ TEST(ArmGeometry, ReachableScalesFitThePreviewAndLeaveTheCentreFree) {
             EXPECT_FALSE(c.x >= a.left && c.x < a.right && c.y >= a.top && c.y < a.bottom) << scale;
         }
     }
-}
-
-// Left, right, top and bottom arm. The centre rounds toward the right and the top; scale 200 draws
-// 2-pixel arms from cx - 58 to cx + 57, a free gap of 22 pixels before the centre and 21 after it.
-TEST(ComputeArmRects, TheLargestCrosshairAroundThePreviewCentre) {
-    const PixelPoint c = PreviewCentre(kPreview);
+    // Left, right, top and bottom arm. The centre rounds toward the right and the top; scale 200 draws
+    // 2-pixel arms from cx - 58 to cx + 57, a free gap of 22 pixels before the centre and 21 after it.
     ASSERT_EQ(c, (PixelPoint{69, 63}));
     EXPECT_EQ(Arms(ComputeArmRects(c.x, c.y, 36, 22, 2)),
               (std::array<PixelRect, 4>{

@@ -43,7 +43,7 @@ GammaRamp LinearRamp(std::size_t size, unsigned step) {
 }
 
 // A fresh virtual display has a ramp of zeros: there is nothing to estimate from. Only red counts.
-TEST(GammaRamp, EstimatesThePositionFromTheRedChannel) {
+TEST(GammaRamp, EstimatesThePositionFromRedAndMapsChannelLevels) {
     GammaRamp onlyRed = LinearRamp(256, 256);
     std::fill(onlyRed.green.begin(), onlyRed.green.end(), 0);
     for (const auto& [ramp, position] :
@@ -55,9 +55,7 @@ TEST(GammaRamp, EstimatesThePositionFromTheRedChannel) {
         EXPECT_NEAR(EstimatePosition(BuildGammaRamp(ExponentForPosition(position), 1024)), position, 2)
             << position;
     }
-}
-
-TEST(GammaRamp, ChannelLevelsMapEightBitValuesThroughARampOfAnySize) {
+    // Eight-bit channel values through a ramp of any size.
     for (const std::size_t size : {256u, 4096u}) {
         const std::vector<std::uint8_t> identity = ChannelLevels(BuildGammaRamp(1.0f, size).red);
         EXPECT_EQ(std::tuple(identity.front(), identity[128], identity.back()),
@@ -67,7 +65,7 @@ TEST(GammaRamp, ChannelLevelsMapEightBitValuesThroughARampOfAnySize) {
     }
 }
 
-TEST(RampFile, KeepsEveryOutputAndRefusesWhatIsNotOneWholeFile) {
+TEST(RampFile, KeepsEveryOutputRefusesWhatIsNotOneWholeFileAndJudgesKeptRamps) {
     const std::vector<GammaRamp> ramps{BuildGammaRamp(0.8f, 256), LinearRamp(1024, 64), LinearRamp(4, 0)};
     EXPECT_EQ(ParseRamps(SerializeRamps(ramps)), ramps);
     const std::string whole = SerializeRamps({LinearRamp(2, 300)});
@@ -79,6 +77,30 @@ TEST(RampFile, KeepsEveryOutputAndRefusesWhatIsNotOneWholeFile) {
           head + "1\n2\n0 -1\n0 1\n0 1\n", std::string("cssbinder gamma ramps 2\n1\n2\n0 1\n0 1\n0 1\n")}) {
         EXPECT_FALSE(ParseRamps(broken).has_value()) << broken;
     }
+    // Ramps left in a recovery file go back only when they could be a screen's own: a black, white,
+    // falling or resized ramp never does, and another number of outputs waits for the screen to return.
+    const std::vector<GammaRamp> screen{LinearRamp(256, 256), LinearRamp(1024, 64)};
+    GammaRamp falling = LinearRamp(256, 256);
+    falling.green[9] = 0;
+    GammaRamp nightLight = LinearRamp(256, 256);
+    std::ranges::fill(nightLight.blue, 0);
+    const std::vector<std::uint16_t> white(256, 65535);
+    const struct {
+        GammaRamp first;
+        KeptRamps verdict;
+    } cases[] = {
+        {BuildGammaRamp(0.8f, 256), KeptRamps::Plausible},
+        {nightLight, KeptRamps::Plausible},
+        {LinearRamp(256, 0), KeptRamps::Implausible},
+        {LinearRamp(256, 20), KeptRamps::Implausible},
+        {falling, KeptRamps::Implausible},
+        {LinearRamp(255, 256), KeptRamps::Implausible},
+        {{white, white, white}, KeptRamps::Implausible},
+    };
+    for (const auto& test : cases) {
+        EXPECT_EQ(JudgeKeptRamps({test.first, screen[1]}, screen), test.verdict) << test.first.Size();
+    }
+    EXPECT_EQ(JudgeKeptRamps({screen[0]}, screen), KeptRamps::OtherOutputs);
 }
 
 // Six decimals and a dot under a comma locale; a bind that only names the variable stays. The range
@@ -124,33 +146,6 @@ TEST(GammaAccess, OnlyX11AndWindowsScreensWithARampCanChange) {
         EXPECT_EQ(AccessOfXServer(facts) == GammaAccess::Changeable, changeable)
             << facts.outputNames.size() << facts.randrEmulation << facts.xwaylandExtension;
     }
-}
-
-// Ramps left in a recovery file go back only when they could be a screen's own: a black, white,
-// falling or resized ramp never does, and another number of outputs waits for the screen to return.
-TEST(RampFile, JudgesKeptRampsAgainstTheScreensOutputs) {
-    const std::vector<GammaRamp> screen{LinearRamp(256, 256), LinearRamp(1024, 64)};
-    GammaRamp falling = LinearRamp(256, 256);
-    falling.green[9] = 0;
-    GammaRamp nightLight = LinearRamp(256, 256);
-    std::ranges::fill(nightLight.blue, 0);
-    const std::vector<std::uint16_t> white(256, 65535);
-    const struct {
-        GammaRamp first;
-        KeptRamps verdict;
-    } cases[] = {
-        {BuildGammaRamp(0.8f, 256), KeptRamps::Plausible},
-        {nightLight, KeptRamps::Plausible},
-        {LinearRamp(256, 0), KeptRamps::Implausible},
-        {LinearRamp(256, 20), KeptRamps::Implausible},
-        {falling, KeptRamps::Implausible},
-        {LinearRamp(255, 256), KeptRamps::Implausible},
-        {{white, white, white}, KeptRamps::Implausible},
-    };
-    for (const auto& test : cases) {
-        EXPECT_EQ(JudgeKeptRamps({test.first, screen[1]}, screen), test.verdict) << test.first.Size();
-    }
-    EXPECT_EQ(JudgeKeptRamps({screen[0]}, screen), KeptRamps::OtherOutputs);
 }
 
 } // namespace

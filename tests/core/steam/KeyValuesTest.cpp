@@ -11,7 +11,7 @@ namespace {
 
 using namespace std::string_literals;
 
-TEST(KeyValues, ReadsNestedBlocksOfQuotedAndBareTextsAndUnescapesQuotedOnes) {
+TEST(KeyValues, ReadsNestedBlocksOfQuotedAndBareTextsUnescapesQuotedOnesAndRefusesBrokenText) {
     // Some tools start the file with a UTF-8 byte-order mark.
     const auto root = ParseKeyValues("\xEF\xBB\xBF\"libraryfolders\" // written by Steam\n{\n"
                                      "\t\"0\"\t{ \"path\" \"/home/a/Steam\" // the first one\n"
@@ -34,9 +34,7 @@ TEST(KeyValues, ReadsNestedBlocksOfQuotedAndBareTextsAndUnescapesQuotedOnes) {
                                      std::pair("c", "\\q"), std::pair("d", "")}) {
         EXPECT_EQ(escaped->Find(key)->value, value) << key;
     }
-}
-
-TEST(KeyValues, BrokenTextGivesNothing) {
+    // Broken text gives nothing.
     for (const std::string& text :
          {R"("a" { "b" "c")"s, R"("a" "b" })"s, R"("a")"s, R"("a" "unterminated)"s, R"("a" "ends in \)"s,
           R"({ "a" "b" })"s, R"("a" [$WIN32)"s, "\"a\" " + std::string(10000, '{')}) {
