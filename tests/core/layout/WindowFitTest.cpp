@@ -13,7 +13,6 @@ constexpr std::pair<WindowFitSizes, double> kCases[] = {
     {{621, 671, 8, 42, 1920, 1080}, 1.0},           // fits: left as it is
     {{621, 671, 8, 42, 629, 713}, 1.0},             // fits to the pixel
     {{820, 750, 8, 42, 1366, 768}, 726.0 / 750},    // too tall by its title bar
-    {{621, 671, 8, 42, 1093, 614}, 572.0 / 671},    // 1366 x 768 at 125 %
     {{1200, 300, 8, 42, 1024, 640}, 1016.0 / 1200}, // too wide
     {{621, 671, 8, 42, 40, 30}, 0.1},               // no room at all
 };
