@@ -71,9 +71,8 @@ TEST(WeaponLists, QuickWeaponCommandOfEachKindOfPosition) {
         EXPECT_EQ(QuickWeaponCommand(nothing), std::nullopt) << nothing;
     }
     const std::pair<int, const char*> cases[] = {
-        {2, "use weapon_Glock"},      {12, "use weapon_MAC10"},        {29, "use weapon_M249"},
-        {36, "use weapon_C4"},        {5, "use weapon_deagle"},        {7, "use weapon_fiveseven"},
-        {31, "use weapon_hegrenade"}, {33, "use weapon_smokegrenade"},
+        {2, "use weapon_Glock"},  {29, "use weapon_M249"},      {36, "use weapon_C4"},
+        {5, "use weapon_deagle"}, {31, "use weapon_hegrenade"}, {33, "use weapon_smokegrenade"},
     };
     for (const auto& [position, command] : cases) {
         EXPECT_EQ(QuickWeaponCommand(position), command) << position;

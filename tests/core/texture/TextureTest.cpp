@@ -154,9 +154,8 @@ TEST(VtfFile, HeaderAndLayout) {
     for (const Case& test : {Case{{1024, 1024, false}, 524496, 0x300, 1, 16, 16, 208, 208},
                              Case{{2048, 2048, true}, 2796424, 0, 12, 16, 16, 208, 699272},
                              Case{{2048, 1024, false}, 1048720, 0x300, 1, 16, 8, 144, 144}}) {
-        const auto name = std::to_string(test.options.width) + "x" + std::to_string(test.options.height);
         const Bytes file = MakeVtf(source, test.options);
-        ASSERT_EQ(file.size(), test.fileSize) << name;
+        ASSERT_EQ(file.size(), test.fileSize);
         Bytes header{'V', 'T', 'F', 0, 7, 0, 0, 0, 2, 0, 0, 0, 80, 0, 0, 0};
         const auto put = [&header](std::uint64_t value, int count) {
             for (int i = 0; i < count; ++i) {
@@ -168,13 +167,12 @@ TEST(VtfFile, HeaderAndLayout) {
         put(0, 4), put(0x3F800000, 4), put(13, 4), put(test.mipmaps, 1), put(13, 4);
         put(test.lowResWidth, 1), put(test.lowResHeight, 1), put(1, 2);
         header.resize(80);
-        EXPECT_EQ(Bytes(file.begin(), file.begin() + 80), header) << name;
+        EXPECT_EQ(Bytes(file.begin(), file.begin() + 80), header) << test.fileSize;
 
         const VtfInfo info = ReadVtfHeader(file);
         EXPECT_EQ(std::tuple(info.lowRes.offset, info.levels.back().offset, info.levels.front().offset,
                              info.fileSize),
-                  std::tuple(std::size_t{80}, test.smallestOffset, test.fullOffset, test.fileSize))
-            << name;
+                  std::tuple(std::size_t{80}, test.smallestOffset, test.fullOffset, test.fileSize));
     }
 }
 
