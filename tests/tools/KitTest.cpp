@@ -91,6 +91,7 @@ TEST_F(Kit, ConverterOptionsChecksAndFiles) {
         {"./tga2vtf --check hl2/materialsrc/animated/spray001.tga", 1, "not a VTF texture"},
         {"./tga2vtf a.tga", 2, "usage: tga2vtf"},
         {"./tga2vtf a.tga --mipmaps b.vtf", 2, "usage: tga2vtf"},
+        {"./tga2vtf a.tga b.vtf --size 256", 2, "usage: tga2vtf"},
         {"./tga2vtf a.tga b.vtf --size 2x2x2", 2, "usage: tga2vtf"},
         {"./tga2vtf a.tga b.vtf --fast", 2, "usage: tga2vtf"},
     };
