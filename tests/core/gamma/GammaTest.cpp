@@ -55,7 +55,6 @@ TEST(GammaRamp, EstimatesThePositionFromRedAndMapsChannelLevels) {
         EXPECT_NEAR(EstimatePosition(BuildGammaRamp(ExponentForPosition(position), 1024)), position, 2)
             << position;
     }
-    // Eight-bit channel values through a ramp of any size.
     for (const std::size_t size : {256u, 4096u}) {
         const std::vector<std::uint8_t> identity = ChannelLevels(BuildGammaRamp(1.0f, size).red);
         EXPECT_EQ(std::tuple(identity.front(), identity[128], identity.back()),
