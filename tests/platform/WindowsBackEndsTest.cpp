@@ -101,16 +101,16 @@ TEST(Gamma, EveryMonitorTakesAGammaAndGetsItsRampBack) {
             << "no X server with XF86VidMode: Xorg with the dummy driver did not start (see xorg.log "
                "in the build folder)";
     }
-    // Every monitor's ramp read back within Xorg's 8 bits of the one written.
-    const auto closeTo = [](const std::vector<GammaRamp>& got, const std::vector<GammaRamp>& wanted) {
-        bool same = got.size() == wanted.size();
-        for (std::size_t i = 0; same && i < got.size(); ++i) {
-            for (const auto channel : {&GammaRamp::red, &GammaRamp::green, &GammaRamp::blue}) {
-                same = same && std::ranges::equal(got[i].*channel, wanted[i].*channel,
-                                                  [](int a, int b) { return std::abs(a - b) <= 257; });
-            }
-        }
-        return same;
+    const auto sameLevel = [](int a, int b) {
+        return std::abs(a - b) <= 257;
+    };
+    const auto closeTo = [&sameLevel](const std::vector<GammaRamp>& got,
+                                      const std::vector<GammaRamp>& wanted) {
+        return std::ranges::equal(got, wanted, [&sameLevel](const GammaRamp& a, const GammaRamp& b) {
+            return std::ranges::equal(a.red, b.red, sameLevel) &&
+                   std::ranges::equal(a.green, b.green, sameLevel) &&
+                   std::ranges::equal(a.blue, b.blue, sameLevel);
+        });
     };
     const std::unique_ptr<DisplayGamma> display = OpenSystemDisplayGamma();
     const DisplayRamps own = display->ReadRamps();
