@@ -89,36 +89,28 @@ private slots:
 
     // No backup where nothing would be lost; a file that cannot be written, or a pipe in its place (refused
     // without waiting on it), is named with the reason.
-    void replacingKeepsABackupOfWhatWouldBeLost_data() {
-        QTest::addColumn<QByteArray>("old");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("no file before") << QByteArray() << u"autoexec.cfg"_s;
-        QTest::newRow("the same bytes") << QByteArray("new") << u"autoexec.cfg"_s;
-        QTest::newRow("folder missing") << QByteArray() << u"missing/autoexec.cfg"_s;
-        QTest::newRow("a pipe") << QByteArray("<pipe>") << u"autoexec.cfg"_s;
-        QTest::newRow("a folder in its place") << QByteArray() << u"autoexec.cfg/"_s;
-    }
     void replacingKeepsABackupOfWhatWouldBeLost() {
-        QFETCH(QByteArray, old);
-        QFETCH(QString, name);
-        QTemporaryDir folder;
-        const QString path = folder.filePath(name);
-        const bool pipe = old == "<pipe>";
-        if (pipe) {
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        for (const auto& [old, name] :
+             {std::pair(""_ba, u"autoexec.cfg"_s), std::pair("new"_ba, u"autoexec.cfg"_s),
+              std::pair(""_ba, u"missing/autoexec.cfg"_s), std::pair("<pipe>"_ba, u"autoexec.cfg"_s),
+              std::pair(""_ba, u"autoexec.cfg/"_s)}) {
+            const QString row = name + u" over "_s + QString::fromLatin1(old);
+            QTemporaryDir folder;
+            const QString path = folder.filePath(name);
+            const bool pipe = old == "<pipe>";
+            QVERIFY(!pipe || ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+            QVERIFY(!name.endsWith(u'/') || QDir().mkpath(path));
+            QVERIFY(pipe || old.isEmpty() || WriteFileSafely(path, old).isEmpty());
+            const std::optional<WriteFailure> failure = ReplaceFileKeepingBackup(path, "new", std::nullopt);
+            const bool written = name == u"autoexec.cfg"_s && !pipe;
+            QVERIFY2(!QFile::exists(path + u".bak"_s) &&
+                         (pipe || ReadFile(path) == (written ? "new" : "<missing>")),
+                     qPrintable(row));
+            QVERIFY2(written ? !failure : failure && failure->path == path && !failure->reason.isEmpty(),
+                     qPrintable(row));
         }
-        QVERIFY(!name.endsWith(u'/') || QDir().mkpath(path));
-        if (!pipe && !old.isEmpty()) {
-            QCOMPARE(WriteFileSafely(path, old), QString());
-        }
-        const std::optional<WriteFailure> failure = ReplaceFileKeepingBackup(path, "new", std::nullopt);
-        QVERIFY(!QFile::exists(path + u".bak"_s));
-        const bool written = name == u"autoexec.cfg"_s && !pipe;
-        if (!pipe) {
-            QCOMPARE(ReadFile(path), written ? QByteArray("new") : QByteArray("<missing>"));
-        }
-        QVERIFY(written ? !failure : failure && failure->path == path && !failure->reason.isEmpty());
     }
+
     // A kit beside the program is used in place, and named when there is none; otherwise the user works
     // on a copy of the installed kit, made once and renewed when the installed one is newer.
     void kitWorkingFolderIsBesideTheProgramOrACopyOfTheInstalledKit() {

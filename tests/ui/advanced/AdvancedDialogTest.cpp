@@ -66,9 +66,20 @@ private slots:
         QDir(m_kit).removeRecursively();
     }
 
-    // Each click refreshes both (stale) preview boxes. Escape keeps the boxes for the next opening, made by
-    // the main window's button; the groups open on Default.
+    // A preset the store cannot keep is said, and the store keeps its bytes. Each click refreshes both
+    // (stale) preview boxes. Escape keeps the boxes for the next opening; the groups open on Default.
     void boxesAndPresetsLastUntilTheNextOpening() {
+        Click(Button(*m_dialog, kAdsl));
+        const QByteArray stored = ReadFile(StorePath());
+        const QString message =
+            u"Impossible d'écrire %1 : %2"_s.arg(QDir::toNativeSeparators(StorePath()), FileTooLarge());
+        for (const int button : {kLan, kConnectionDefault}) {
+            QCOMPARE(
+                WithFileSizeLimit(16, [&] { return Press(Button(*m_dialog, button), {QMessageBox::Ok}); }),
+                QStringList{message});
+            QCOMPARE(ReadFile(StorePath()), stored);
+        }
+
         g_configEntries.Store("f", "bind \"f\" \"say gg\"");
         const QList<QCheckBox*> boxes = m_dialog->findChildren<QCheckBox*>();
         QVERIFY(boxes.size() == 11 && std::ranges::all_of(boxes, &QCheckBox::isChecked));
@@ -104,20 +115,6 @@ private slots:
         QCOMPARE(m_window->m_editPreview->toPlainText(),
                  u"bind \"f\" \"say gg\"\nmat_reducefillrate \"1\"\n"_s);
         QCOMPARE(ReadFile(StorePath()), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n");
-    }
-
-    // A preset the substitute store cannot keep is said, and the store keeps its bytes.
-    void aPresetTheStoreCannotKeepIsSaid() {
-        Click(Button(*m_dialog, kAdsl));
-        const QByteArray stored = ReadFile(StorePath());
-        const QString message =
-            u"Impossible d'écrire %1 : %2"_s.arg(QDir::toNativeSeparators(StorePath()), FileTooLarge());
-        for (const int button : {kLan, kConnectionDefault}) {
-            QCOMPARE(
-                WithFileSizeLimit(16, [&] { return Press(Button(*m_dialog, button), {QMessageBox::Ok}); }),
-                QStringList{message});
-            QCOMPARE(ReadFile(StorePath()), stored);
-        }
     }
 
     // Both banners open the maker's page, their tool-tip, under a hand (an arrow over the preview boxes);
