@@ -30,9 +30,7 @@ using namespace Qt::StringLiterals;
 class WestonSession {
 public:
     explicit WestonSession(bool xwayland) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"XDG_RUNTIME_DIR"_s, m_runtime.path());
-        m_weston.setProcessEnvironment(environment);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
         m_weston.setProcessChannelMode(QProcess::MergedChannels);
         m_weston.start(u"weston"_s, QStringList{u"--backend=headless-backend.so"_s, u"--use-pixman"_s,
                                                 u"--idle-time=0"_s, u"--socket=wayland-test"_s} +
@@ -48,7 +46,6 @@ public:
                 QFile::exists(m_runtime.filePath(u"wayland-test"_s)) && (!xwayland || !xDisplay.isEmpty());
         }
         log += m_weston.errorString();
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
         qputenv("WAYLAND_DISPLAY", "wayland-test");
         qputenv("QT_QPA_PLATFORM", xwayland ? "xcb" : "wayland");
         qputenv("DISPLAY", xDisplay.toLatin1());
