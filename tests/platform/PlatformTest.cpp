@@ -67,8 +67,7 @@ private slots:
         QCOMPARE(ReadProfileNumber(ProfileKey::GammaSliderPosition), std::nullopt);
     }
 
-    // A kit that fails silently is named by its exit code; a kit still running at the time limit is
-    // stopped, and a converter it started ends with it.
+    // A silent failure is named by its exit code; a kit past the time limit is stopped with its converter.
     void backgroundKitRunEndsWithItsOutcome() {
         QTemporaryDir kit;
         const QString script = BackgroundKitScript(kit.path());

@@ -31,7 +31,7 @@ public:
         // The server writes its display number once it accepts clients.
         while (m_server.waitForReadyRead(10000)) {
             if (m_server.canReadLine()) {
-                m_display = u':' + QString::fromLatin1(m_server.readLine()).trimmed();
+                name = u':' + QString::fromLatin1(m_server.readLine()).trimmed();
                 return;
             }
         }
@@ -43,12 +43,12 @@ public:
     Q_DISABLE_COPY(XvfbScreen)
 
     // ":N", or empty when the server did not start.
-    const QString& DisplayName() const { return m_display; }
+    QString name;
 
     // The ramps of every CRTC, read through XRandR without the tool's own code.
     std::vector<GammaRamp> Ramps() const {
         std::vector<GammaRamp> ramps;
-        Display* display = XOpenDisplay(m_display.toLocal8Bit().constData());
+        Display* display = XOpenDisplay(name.toLocal8Bit().constData());
         XRRScreenResources* resources = XRRGetScreenResourcesCurrent(display, DefaultRootWindow(display));
         for (int i = 0; i < resources->ncrtc; ++i) {
             if (XRRGetCrtcGammaSize(display, resources->crtcs[i]) > 0) {
@@ -67,7 +67,6 @@ public:
 
 private:
     QProcess m_server;
-    QString m_display;
 };
 
 // The real program's gamma preview on a real X server, read back through XRandR, as it ends.
@@ -85,7 +84,6 @@ private slots:
         const std::vector<GammaRamp> own{BuildGammaRamp(0.9f, 256)};
         const std::vector<GammaRamp> preview{BuildGammaRamp(ExponentForPosition(220), 256)};
         const auto display = OpenDisplayGamma();
-        display->ReadRamps();
         QVERIFY(display->WriteRamps(own));
 
         for (const bool killed : {false, true}) {
@@ -95,8 +93,7 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(m_screen.Ramps(), preview, 10000);
             killed ? tool.kill() : tool.terminate();
             QVERIFY(tool.waitForFinished(10000));
-            // A terminated copy puts the ramp back and ends with 128 + the signal number; nothing could put
-            // it back after a kill, the next start does.
+            // SIGTERM puts the ramp back (exit 128 + signal); after a kill the next start does.
             QCOMPARE(tool.exitCode(), killed ? SIGKILL : 128 + SIGTERM);
             QCOMPARE(m_screen.Ramps(), killed ? preview : own);
             QCOMPARE(QFile::exists(GammaRecoveryPath()), killed);
@@ -130,11 +127,11 @@ private:
 
 int main(int argc, char* argv[]) {
     const cssbinder::test::XvfbScreen screen;
-    if (screen.DisplayName().isEmpty()) {
+    if (screen.name.isEmpty()) {
         std::fputs("Xvfb did not start\n", stderr);
         return 1;
     }
-    qputenv("DISPLAY", screen.DisplayName().toLocal8Bit());
+    qputenv("DISPLAY", screen.name.toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication application(argc, argv);
     cssbinder::test::ScreenGammaTest test(screen);

@@ -38,11 +38,11 @@ public:
         static const QRegularExpression kXDisplay(u"listening on display (:\\d+)"_s);
         QString xDisplay;
         const QDeadlineTimer deadline(10000);
-        while (!m_started && m_weston.state() != QProcess::NotRunning && !deadline.hasExpired()) {
+        while (!started && m_weston.state() != QProcess::NotRunning && !deadline.hasExpired()) {
             m_weston.waitForReadyRead(50);
             log += QString::fromLocal8Bit(m_weston.readAll());
             xDisplay = kXDisplay.match(log).captured(1);
-            m_started =
+            started =
                 QFile::exists(m_runtime.filePath(u"wayland-test"_s)) && (!xwayland || !xDisplay.isEmpty());
         }
         log += m_weston.errorString();
@@ -56,18 +56,16 @@ public:
     }
     Q_DISABLE_COPY(WestonSession)
 
-    bool Started() const { return m_started; }
+    bool started = false;
     // What weston said, for the message when it did not start.
     QString log;
 
 private:
     QTemporaryDir m_runtime;
     QProcess m_weston;
-    bool m_started = false;
 };
 
-// The tool in a real Wayland session, headless: natively, and through XWayland under X11. Neither lets
-// a program change the screen's ramps, and the gamma dialog says so.
+// In a headless Wayland session, native or through XWayland, the gamma dialog says the screen cannot change.
 class WaylandSessionTest : public QObject {
     Q_OBJECT
 private slots:
@@ -102,7 +100,7 @@ private slots:
 int main(int argc, char* argv[]) {
     const bool x11 = argc > 1 && std::strcmp(argv[1], "xcb") == 0;
     const cssbinder::test::WestonSession session(x11);
-    if (!session.Started()) {
+    if (!session.started) {
         std::fprintf(stderr, "SKIP: weston could not start a headless session:\n%s\n",
                      qPrintable(session.log));
         return 77;

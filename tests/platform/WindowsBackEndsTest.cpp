@@ -1,5 +1,4 @@
-// The Windows back ends against the real system calls, run under Wine: the registry, Steam's folder,
-// the kit's script with the real converter, and every monitor's gamma ramp.
+// The Windows back ends against the real system calls, run under Wine.
 #include "core/advanced/ConnectionPresets.h"
 #include "core/gamma/GammaRamp.h"
 #include "core/texture/VtfReader.h"
@@ -67,8 +66,7 @@ TEST(Registry, SteamFolderIsTheUsersSteamPath) {
 
 using Kit = KitCopy;
 
-// convert.bat run the way the tool runs it, in a folder whose path has spaces: a picture becomes both
-// textures, and a broken one fails with the converter's reason.
+// convert.bat, run as the tool runs it in a path with spaces, makes both textures or fails with the reason.
 TEST_F(Kit, ConvertBatMakesBothTexturesOrFailsWithTheConvertersReason) {
     int waits = 0;
     const auto run = [&] {

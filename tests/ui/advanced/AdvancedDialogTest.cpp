@@ -38,8 +38,7 @@ constexpr int kClickedInTurn[] = {1087, 1086, 1095, 1085, 1088, 1089, 1091, 1094
                                   1074, 1075, 1076, 1077, 1079, 1080, 1081, 1082, 1083, 1084,
                                   1074, 1075, 1076, 1077, 1079, 1080, 1081, 1082, 1084};
 
-// A kit that notes the folder it ran in and copies the picture as both textures, unless the picture
-// asks for a failure.
+// A kit that notes where it ran and copies the picture as both textures, unless the picture asks to fail.
 constexpr char kFakeConvert[] = R"(pwd > ran-in.txt && cd hl2 && picture=materialsrc/animated/spray001.tga
 case $(cat $picture) in FAIL*) echo "truncated pixel data" >&2; exit 1 ;; NOTHING*) exit 0 ;; esac
 sleep 0.2 && cp $picture materials/animated/spray.vtf
@@ -117,8 +116,7 @@ private slots:
         QCOMPARE(ReadFile(StorePath()), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n");
     }
 
-    // Both banners open the maker's page, their tool-tip, under a hand (an arrow over the preview boxes);
-    // Report bug opens the mail program.
+    // Both banners open the maker's page (their tool-tip, under a hand); Report bug opens the mail program.
     void bannersAndReportBugOpenTheirLinks() {
         const LinkCatcher catcher;
         const QString maker = u"https://github.com/cssbinder/cssbinder"_s;
@@ -134,9 +132,8 @@ private slots:
         QVERIFY(catcher.links.constLast().startsWith(u"mailto:"_s) && m_dialog->isVisible());
     }
 
-    // The picture is asked for with TGA files first, and Cancel touches nothing. The kit runs in its folder
-    // under the busy cursor and a modal progress window, the dialog still painting; both textures go to
-    // the custom folder, the only place the game takes them from, the old place stays, and the user is told.
+    // Cancel of the picture (TGA files first) touches nothing. The kit runs under the busy cursor and a modal
+    // progress window; both textures go to the custom folder, the only one the game reads, the old stays.
     void bothTexturesAreInstalledAndASecondRunReplacesThem() {
         ModalScript script;
         script.Then([](QWidget& window) {
@@ -192,8 +189,6 @@ private slots:
             << QString::fromLatin1(QByteArray("\0\0\2\0\0\0\0\0\0\0\0\0\17\0\20\0\30\0", 18) +
                                    QByteArray(720, 0))
             << u"L'image %1 est plus petite que 16 x 16 pixels."_s;
-        QTest::newRow("no cstrike folder")
-            << u"no cstrike"_s << u"Le dossier du jeu %3 n'a pas de dossier cstrike."_s;
         QTest::newRow("widescreen cannot be written")
             << u"blocked"_s
             << u"Impossible d'écrire %3/cstrike/custom/cssbinder/materials/console/"
@@ -204,9 +199,7 @@ private slots:
         QFETCH(QString, expected);
         QVERIFY(WriteFile(Console(u"background01.vtf"_s), "OLD") &&
                 WriteFile(Kit(u"hl2/materials/animated/spray.vtf"_s), "EARLIER RUN"));
-        if (picture == u"no cstrike"_s) {
-            g_gamePath = m_fixture->GameFolder() + u"/elsewhere"_s;
-        } else if (picture == u"blocked"_s) {
+        if (picture == u"blocked"_s) {
             QVERIFY(QDir().mkpath(Console(u"background01_widescreen.vtf"_s)));
         }
         const QStringList messages = Change(picture);

@@ -101,9 +101,8 @@ private slots:
         });
     }
 
-    // An unreadable screen keeps the slider still; an unchangeable one, or ramps that cannot be kept safe
-    // in the recovery file, preview in the pictures only and leave the file as it was. Each note is said
-    // in a language of its own.
+    // An unreadable screen keeps the slider still; an unchangeable one, or a recovery file that cannot keep
+    // the ramps, previews in the pictures only and leaves the file. Each note is said in its own language.
     void aScreenThatCannotBeUsedSaysWhy_data() {
         QTest::addColumn<GammaNote>("note");
         for (const GammaNote note :
