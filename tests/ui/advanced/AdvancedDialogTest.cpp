@@ -139,9 +139,8 @@ private slots:
         script.Then([](QWidget& window) {
             window.close();
             auto* dialog = qobject_cast<QFileDialog*>(&window);
-            QVERIFY(dialog != nullptr);
+            QVERIFY(dialog != nullptr && dialog->fileMode() == QFileDialog::ExistingFile);
             QCOMPARE(dialog->nameFilters(), (QStringList{u"TGA files (*.tga)"_s, u"All Files (*.*)"_s}));
-            QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
         });
         Click(ControlOf<QWidget>(*m_dialog, kChangeMenuBackground));
         QVERIFY(script.Unexpected().isEmpty() && !QFileInfo::exists(Console()));
@@ -189,6 +188,8 @@ private slots:
             << QString::fromLatin1(QByteArray("\0\0\2\0\0\0\0\0\0\0\0\0\17\0\20\0\30\0", 18) +
                                    QByteArray(720, 0))
             << u"L'image %1 est plus petite que 16 x 16 pixels."_s;
+        QTest::newRow("no cstrike folder")
+            << u"no cstrike"_s << u"Le dossier du jeu %3 n'a pas de dossier cstrike."_s;
         QTest::newRow("widescreen cannot be written")
             << u"blocked"_s
             << u"Impossible d'écrire %3/cstrike/custom/cssbinder/materials/console/"
@@ -199,7 +200,9 @@ private slots:
         QFETCH(QString, expected);
         QVERIFY(WriteFile(Console(u"background01.vtf"_s), "OLD") &&
                 WriteFile(Kit(u"hl2/materials/animated/spray.vtf"_s), "EARLIER RUN"));
-        if (picture == u"blocked"_s) {
+        if (picture == u"no cstrike"_s) {
+            g_gamePath = m_fixture->GameFolder() + u"/elsewhere"_s;
+        } else if (picture == u"blocked"_s) {
             QVERIFY(QDir().mkpath(Console(u"background01_widescreen.vtf"_s)));
         }
         const QStringList messages = Change(picture);

@@ -28,10 +28,6 @@ namespace cssbinder::test {
 
 using namespace Qt::StringLiterals;
 
-CGammaSliderCtrl* Slider(const CGammaDlg& dialog) {
-    return ControlOf<CGammaSliderCtrl>(dialog, 1069);
-}
-
 class GammaPreviewTest : public QObject {
     Q_OBJECT
 private slots:
@@ -69,7 +65,7 @@ private slots:
         for (const std::function<void(CGammaDlg&)>& way : ways) {
             const bool refused = &way == &ways.front(), kept = &way == &ways.back();
             Preview([&](CGammaDlg& dialog) {
-                CGammaSliderCtrl* slider = Slider(dialog);
+                CGammaSliderCtrl* slider = dialog.findChild<CGammaSliderCtrl*>();
                 QCOMPARE(slider->value(), 220);
                 for (const auto& [key, position] :
                      {std::pair(Qt::Key_End, 300), std::pair(Qt::Key_PageDown, 260),
@@ -96,7 +92,7 @@ private slots:
                      EstimatePosition(display.OwnRamps().front()));
         }
         Preview([](CGammaDlg& dialog) {
-            QCOMPARE(Slider(dialog)->value(), 299);
+            QCOMPARE(dialog.findChild<CGammaSliderCtrl*>()->value(), 299);
             dialog.reject();
         });
     }
@@ -134,11 +130,12 @@ private slots:
                                         .replace(u"\\%2"_s, u".+"_s);
             QVERIFY2(QRegularExpression(u'^' + pattern + u'$').match(label->text()).hasMatch(),
                      qPrintable(label->text()));
-            QCOMPARE(Slider(dialog)->isEnabled(), note != GammaNote::RampUnreadable);
+            auto* slider = dialog.findChild<CGammaSliderCtrl*>();
+            QCOMPARE(slider->isEnabled(), note != GammaNote::RampUnreadable);
             auto* picture = dialog.findChild<PictureControl*>(u"-1"_s);
             const QRgb before = picture->Image().pixel(200, 10);
-            QTest::keyClick(Slider(dialog), Qt::Key_Home);
-            QCOMPARE(qGray(picture->Image().pixel(200, 10)) < qGray(before), Slider(dialog)->isEnabled());
+            QTest::keyClick(slider, Qt::Key_Home);
+            QCOMPARE(qGray(picture->Image().pixel(200, 10)) < qGray(before), slider->isEnabled());
             dialog.accept();
         });
         QCOMPARE(m_window->m_fGamma, note == GammaNote::RampUnreadable ? 2.2f : 1.0f);
