@@ -29,10 +29,6 @@ using namespace Qt::Literals::StringLiterals;
 constexpr int kRain = 1073, kAdsl = 1085, kLan = 1086, kConnectionDefault = 1095, kDirectXDefault = 1094,
               kReportBug = 1093, kBanner = 1061, kChangeMenuBackground = 1092;
 
-QString StorePath() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           u"/cssbinder-registry.ini"_s;
-}
 // Every preset (ADSL and DirectX 8.1 last), then every box off and back on but Rain and Vertex.
 constexpr int kClickedInTurn[] = {1087, 1086, 1095, 1085, 1088, 1089, 1091, 1094, 1090, 1073,
                                   1074, 1075, 1076, 1077, 1079, 1080, 1081, 1082, 1083, 1084,
@@ -65,18 +61,34 @@ private slots:
         QDir(m_kit).removeRecursively();
     }
 
+    // Both banners open the maker's page (their tool-tip, under a hand); Report bug opens the mail program.
     // A preset the store cannot keep is said, and the store keeps its bytes. Each click refreshes both
     // (stale) preview boxes. Escape keeps the boxes for the next opening; the groups open on Default.
-    void boxesAndPresetsLastUntilTheNextOpening() {
+    void linksPresetsAndBoxesLastUntilTheNextOpening() {
+        const LinkCatcher catcher;
+        const QString maker = u"https://github.com/cssbinder/cssbinder"_s;
+        for (const QWidget* window : std::initializer_list<const QWidget*>{m_window.get(), m_dialog.get()}) {
+            auto* banner = ControlOf<QWidget>(*window, kBanner);
+            Click(banner);
+            QCOMPARE(std::pair(banner->toolTip(), banner->cursor().shape()),
+                     std::pair(maker, Qt::PointingHandCursor));
+            QCOMPARE(window->findChild<QPlainTextEdit*>()->viewport()->cursor().shape(), Qt::ArrowCursor);
+        }
+        Click(Button(*m_dialog, kReportBug));
+        QCOMPARE(catcher.links, (QStringList{maker, maker, QString::fromUtf8(kReportBugLink)}));
+        QVERIFY(catcher.links.constLast().startsWith(u"mailto:"_s) && m_dialog->isVisible());
+
+        const QString store = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                              u"/cssbinder-registry.ini"_s;
         Click(Button(*m_dialog, kAdsl));
-        const QByteArray stored = ReadFile(StorePath());
+        const QByteArray stored = ReadFile(store);
         const QString message =
-            u"Impossible d'écrire %1 : %2"_s.arg(QDir::toNativeSeparators(StorePath()), FileTooLarge());
+            u"Impossible d'écrire %1 : %2"_s.arg(QDir::toNativeSeparators(store), FileTooLarge());
         for (const int button : {kLan, kConnectionDefault}) {
             QCOMPARE(
                 WithFileSizeLimit(16, [&] { return Press(Button(*m_dialog, button), {QMessageBox::Ok}); }),
                 QStringList{message});
-            QCOMPARE(ReadFile(StorePath()), stored);
+            QCOMPARE(ReadFile(store), stored);
         }
 
         g_configEntries.Store("f", "bind \"f\" \"say gg\"");
@@ -93,9 +105,8 @@ private slots:
         QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
         QCOMPARE(std::pair(m_window->m_bRain, *g_configEntries.Find("mat_dxlevel")),
                  std::pair(0, std::string("mat_dxlevel \"81\"")));
-        QCOMPARE(ReadFile(StorePath()),
-                 "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n"
-                 "DefaultTTL=128\nGlobalMaxTcpWindowSize=101452\nTcpWindowSize=101452\n");
+        QCOMPARE(ReadFile(store), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n"
+                                  "DefaultTTL=128\nGlobalMaxTcpWindowSize=101452\nTcpWindowSize=101452\n");
         ModalScript script;
         script.Then([](QWidget& modal) {
             auto* dialog = qobject_cast<CAdvancedDlg*>(&modal);
@@ -113,23 +124,7 @@ private slots:
         QCOMPARE(m_window->m_bRain, 1);
         QCOMPARE(m_window->m_editPreview->toPlainText(),
                  u"bind \"f\" \"say gg\"\nmat_reducefillrate \"1\"\n"_s);
-        QCOMPARE(ReadFile(StorePath()), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n");
-    }
-
-    // Both banners open the maker's page (their tool-tip, under a hand); Report bug opens the mail program.
-    void bannersAndReportBugOpenTheirLinks() {
-        const LinkCatcher catcher;
-        const QString maker = u"https://github.com/cssbinder/cssbinder"_s;
-        for (const QWidget* window : std::initializer_list<const QWidget*>{m_window.get(), m_dialog.get()}) {
-            auto* banner = ControlOf<QWidget>(*window, kBanner);
-            Click(banner);
-            QCOMPARE(std::pair(banner->toolTip(), banner->cursor().shape()),
-                     std::pair(maker, Qt::PointingHandCursor));
-            QCOMPARE(window->findChild<QPlainTextEdit*>()->viewport()->cursor().shape(), Qt::ArrowCursor);
-        }
-        Click(Button(*m_dialog, kReportBug));
-        QCOMPARE(catcher.links, (QStringList{maker, maker, QString::fromUtf8(kReportBugLink)}));
-        QVERIFY(catcher.links.constLast().startsWith(u"mailto:"_s) && m_dialog->isVisible());
+        QCOMPARE(ReadFile(store), "[SYSTEM\\CurrentControlSet\\Services\\Tcpip\\Parameters]\n");
     }
 
     // Cancel of the picture (TGA files first) touches nothing. The kit runs under the busy cursor and a modal
