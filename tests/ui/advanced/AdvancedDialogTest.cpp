@@ -80,6 +80,8 @@ private slots:
 
         const QString store = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                               u"/cssbinder-registry.ini"_s;
+        Click(Button(*m_dialog, kConnectionDefault));
+        QVERIFY(!QFileInfo::exists(store));
         Click(Button(*m_dialog, kAdsl));
         const QByteArray stored = ReadFile(store);
         const QString message =
