@@ -4,7 +4,6 @@
 #include "platform/kit/BackgroundKit.h"
 #include "platform/kit/KitWorkingCopy.h"
 #include "platform/profile/Profile.h"
-#include "platform/registry/Registry.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -38,21 +37,11 @@ void MakeKit(const QString& folder, const QByteArray& script) {
 class PlatformTest : public QObject {
     Q_OBJECT
 private slots:
-    // The profile is cssbinder.ini in the per-user configuration folder, one section a group, and it
-    // reads back what was written, whatever the text; keys written by hand stay. Without a system
-    // registry the values go to cssbinder-registry.ini beside it, whose keys and values the Advanced
-    // presets prove; a key never given a value does not open. A file that cannot be written keeps its
-    // bytes and says why.
+    // The profile is cssbinder.ini in the per-user configuration folder; it reads back whatever text was
+    // written and keeps keys written by hand. A file that cannot be written keeps its bytes and says why.
     void settingsAreFilesInThePerUserConfigurationFolder() {
         QTemporaryDir home;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(u"config"_s)));
-        const QString store = home.filePath(u"config/cssbinder-registry.ini"_s);
-        QCOMPARE(OpenMachineKeyForSetting("A\\B"), nullptr);
-        const OpenRegistryKey key = CreateMachineKey("A\\B");
-        QVERIFY(!QFileInfo::exists(store));
-        QVERIFY(!SetDwordValue(*key, "V", 7));
-        QCOMPARE(ReadFile(store), QByteArray("[A\\B]\nV=7\n"));
-
         QCOMPARE(WriteProfile(ProfileKey::GamePath, u"/games/Counter-Strike Source"_s), QString());
         QCOMPARE(ProfilePath(), home.filePath(u"config/cssbinder.ini"_s));
         QCOMPARE(ReadFile(ProfilePath()),
@@ -78,8 +67,7 @@ private slots:
         QCOMPARE(ReadProfileNumber(ProfileKey::GammaSliderPosition), std::nullopt);
     }
 
-    // A kit that fails silently is named by its exit code; a kit still running at the time limit is
-    // stopped, and a converter it started ends with it.
+    // A silent failure is named by its exit code; a kit past the time limit is stopped with its converter.
     void backgroundKitRunEndsWithItsOutcome() {
         QTemporaryDir kit;
         const QString script = BackgroundKitScript(kit.path());
@@ -98,42 +86,32 @@ private slots:
         QTRY_VERIFY(ReadFile(stat) == "<missing>" || ReadFile(stat).contains(") Z "));
     }
 
-    // No backup where nothing would be lost (a hand-written file, and one this run saved itself, are the
-    // main window's saves); a file that cannot be written is named with the reason, not its backup. A pipe
-    // in the file's place is refused without waiting on it.
-    void replacingKeepsABackupOfWhatWouldBeLost_data() {
-        QTest::addColumn<QByteArray>("old");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("no file before") << QByteArray() << u"autoexec.cfg"_s;
-        QTest::newRow("the same bytes") << QByteArray("new") << u"autoexec.cfg"_s;
-        QTest::newRow("folder missing") << QByteArray() << u"missing/autoexec.cfg"_s;
-        QTest::newRow("a pipe") << QByteArray("<pipe>") << u"autoexec.cfg"_s;
-        QTest::newRow("a folder in its place") << QByteArray() << u"autoexec.cfg/"_s;
-    }
+    // No backup where nothing would be lost; a file that cannot be written, or a pipe in its place (refused
+    // without waiting on it), is named with the reason.
     void replacingKeepsABackupOfWhatWouldBeLost() {
-        QFETCH(QByteArray, old);
-        QFETCH(QString, name);
-        QTemporaryDir folder;
-        const QString path = folder.filePath(name);
-        const bool pipe = old == "<pipe>";
-        if (pipe) {
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        for (const auto& [old, name] :
+             {std::pair(""_ba, u"autoexec.cfg"_s), std::pair("new"_ba, u"autoexec.cfg"_s),
+              std::pair(""_ba, u"missing/autoexec.cfg"_s), std::pair("<pipe>"_ba, u"autoexec.cfg"_s),
+              std::pair(""_ba, u"autoexec.cfg/"_s)}) {
+            const QString row = name + u" over "_s + QString::fromLatin1(old);
+            QTemporaryDir folder;
+            const QString path = folder.filePath(name);
+            const bool pipe = old == "<pipe>";
+            QVERIFY(!pipe || ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+            QVERIFY(!name.endsWith(u'/') || QDir().mkpath(path));
+            QVERIFY(pipe || old.isEmpty() || WriteFileSafely(path, old).isEmpty());
+            const std::optional<WriteFailure> failure = ReplaceFileKeepingBackup(path, "new", std::nullopt);
+            const bool written = name == u"autoexec.cfg"_s && !pipe;
+            QVERIFY2(!QFile::exists(path + u".bak"_s) &&
+                         (pipe || ReadFile(path) == (written ? "new" : "<missing>")),
+                     qPrintable(row));
+            QVERIFY2(written ? !failure : failure && failure->path == path && !failure->reason.isEmpty(),
+                     qPrintable(row));
         }
-        QVERIFY(!name.endsWith(u'/') || QDir().mkpath(path));
-        if (!pipe && !old.isEmpty()) {
-            QCOMPARE(WriteFileSafely(path, old), QString());
-        }
-        const std::optional<WriteFailure> failure = ReplaceFileKeepingBackup(path, "new", std::nullopt);
-        QVERIFY(!QFile::exists(path + u".bak"_s));
-        const bool written = name == u"autoexec.cfg"_s && !pipe;
-        if (!pipe) {
-            QCOMPARE(ReadFile(path), written ? QByteArray("new") : QByteArray("<missing>"));
-        }
-        QVERIFY(written ? !failure : failure && failure->path == path && !failure->reason.isEmpty());
     }
-    // Without any kit the folder beside the program is named. The installed program has no kit beside
-    // it, so the user works on a copy of the installed kit, made once and renewed when the installed
-    // one is newer; a kit beside the program is used in place.
+
+    // A kit beside the program is used in place, and named when there is none; otherwise the user works
+    // on a copy of the installed kit, made once and renewed when the installed one is newer.
     void kitWorkingFolderIsBesideTheProgramOrACopyOfTheInstalledKit() {
         QTemporaryDir root;
         const KitFolders folders{root.filePath(u"bin/background"_s),

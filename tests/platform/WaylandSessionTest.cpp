@@ -4,7 +4,6 @@
 #include "core/lang/GammaDialogLabels.h"
 #include "core/lang/Language.h"
 #include "platform/gamma/DisplayGammaX11.h"
-#include "platform/gamma/GammaRecovery.h"
 #include "ui/app/QtText.h"
 #include "ui/gamma/CGammaDlg.h"
 
@@ -26,15 +25,12 @@ namespace cssbinder::test {
 
 using namespace Qt::StringLiterals;
 
-// A headless Wayland compositor of the test's own in a private runtime folder (QTemporaryDir makes it
-// 0700, as Wayland clients ask); with XWayland it also serves an X display, started when the first X
-// client connects. Once it runs, this process's clients are pointed at it.
+// A headless Wayland compositor in a private runtime folder (QTemporaryDir makes it 0700, as Wayland
+// clients ask), with XWayland serving an X display when asked; this process's clients are pointed at it.
 class WestonSession {
 public:
     explicit WestonSession(bool xwayland) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"XDG_RUNTIME_DIR"_s, m_runtime.path());
-        m_weston.setProcessEnvironment(environment);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
         m_weston.setProcessChannelMode(QProcess::MergedChannels);
         m_weston.start(u"weston"_s, QStringList{u"--backend=headless-backend.so"_s, u"--use-pixman"_s,
                                                 u"--idle-time=0"_s, u"--socket=wayland-test"_s} +
@@ -42,15 +38,14 @@ public:
         static const QRegularExpression kXDisplay(u"listening on display (:\\d+)"_s);
         QString xDisplay;
         const QDeadlineTimer deadline(10000);
-        while (!m_started && m_weston.state() != QProcess::NotRunning && !deadline.hasExpired()) {
+        while (!started && m_weston.state() != QProcess::NotRunning && !deadline.hasExpired()) {
             m_weston.waitForReadyRead(50);
             log += QString::fromLocal8Bit(m_weston.readAll());
             xDisplay = kXDisplay.match(log).captured(1);
-            m_started =
+            started =
                 QFile::exists(m_runtime.filePath(u"wayland-test"_s)) && (!xwayland || !xDisplay.isEmpty());
         }
         log += m_weston.errorString();
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
         qputenv("WAYLAND_DISPLAY", "wayland-test");
         qputenv("QT_QPA_PLATFORM", xwayland ? "xcb" : "wayland");
         qputenv("DISPLAY", xDisplay.toLatin1());
@@ -59,21 +54,18 @@ public:
         m_weston.terminate();
         m_weston.waitForFinished(5000);
     }
-    WestonSession(const WestonSession&) = delete;
-    WestonSession& operator=(const WestonSession&) = delete;
+    Q_DISABLE_COPY(WestonSession)
 
-    bool Started() const { return m_started; }
+    bool started = false;
     // What weston said, for the message when it did not start.
     QString log;
 
 private:
     QTemporaryDir m_runtime;
     QProcess m_weston;
-    bool m_started = false;
 };
 
-// The tool in a real Wayland session, headless: natively, and through XWayland under X11. Neither lets
-// a program change the screen's ramps, and the gamma dialog says so.
+// In a headless Wayland session, native or through XWayland, the gamma dialog says the screen cannot change.
 class WaylandSessionTest : public QObject {
     Q_OBJECT
 private slots:
@@ -81,10 +73,7 @@ private slots:
         if (QGuiApplication::platformName() == u"xcb"_s) {
             // Whatever this XWayland calls its outputs, its marks tell it from a real X server.
             const XServerFacts facts = ReadXServerFacts();
-            QVERIFY(!facts.gammaSizes.empty());
-            QCOMPARE(AccessOfXServer(
-                         {{"HEADLESS-1"}, facts.gammaSizes, facts.randrEmulation, facts.xwaylandExtension}),
-                     GammaAccess::NotChangeable);
+            QVERIFY(!facts.gammaSizes.empty() && (facts.randrEmulation || facts.xwaylandExtension));
         }
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
@@ -97,8 +86,6 @@ private slots:
             auto* note = dialog.findChild<QLabel*>(u"1114"_s);
             QVERIFY(note->isVisible());
             QCOMPARE(note->text(), ToQString(GammaNoteText(GammaNote::ScreenCannotChange, French)));
-            // Nothing was read from the screen, so nothing is kept to put back.
-            QVERIFY(!QFile::exists(GammaRecoveryPath()));
             dialog.close();
         });
         Click(window->m_btnPreview);
@@ -113,7 +100,7 @@ private slots:
 int main(int argc, char* argv[]) {
     const bool x11 = argc > 1 && std::strcmp(argv[1], "xcb") == 0;
     const cssbinder::test::WestonSession session(x11);
-    if (!session.Started()) {
+    if (!session.started) {
         std::fprintf(stderr, "SKIP: weston could not start a headless session:\n%s\n",
                      qPrintable(session.log));
         return 77;
