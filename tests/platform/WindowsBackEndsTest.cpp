@@ -14,6 +14,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 namespace cssbinder {
@@ -31,6 +32,18 @@ long long Read(std::string_view name) {
                : -1;
 }
 
+// The key as `reg query` lists it, the way an administrator would look at it.
+std::string RegQuery() {
+    std::string text;
+    if (FILE* output = _popen(("reg query \"HKLM\\" + kTcpipKey + "\" 2>NUL").c_str(), "r")) {
+        for (int c = std::fgetc(output); c != EOF; c = std::fgetc(output)) {
+            text += static_cast<char>(c);
+        }
+        _pclose(output);
+    }
+    return text;
+}
+
 // Written, replaced by another preset, deleted, and deleted again when they are gone.
 TEST(Registry, TcpipValuesAreWrittenReplacedAndDeletedUnderTheLocalMachine) {
     for (const ConnectionPreset preset : {ConnectionPreset::Modem56k, ConnectionPreset::Lan}) {
@@ -40,6 +53,12 @@ TEST(Registry, TcpipValuesAreWrittenReplacedAndDeletedUnderTheLocalMachine) {
             EXPECT_FALSE(SetDwordValue(*key, std::string(value.name), value.value));
             EXPECT_EQ(Read(value.name), value.value) << value.name;
         }
+        const std::string listed = RegQuery();
+        for (const TcpipValue& value : TcpipValuesOf(preset)) {
+            char line[64];
+            std::snprintf(line, sizeof line, "    %s    REG_DWORD    0x%x", value.name.data(), value.value);
+            EXPECT_NE(listed.find(line), std::string::npos) << line << " not in\n" << listed;
+        }
     }
     for (int round = 0; round < 2; ++round) {
         const OpenRegistryKey key = OpenMachineKeyForSetting(kTcpipKey);
@@ -47,6 +66,7 @@ TEST(Registry, TcpipValuesAreWrittenReplacedAndDeletedUnderTheLocalMachine) {
         for (const std::string_view name : kTcpipValueNames) {
             EXPECT_FALSE(DeleteValue(*key, std::string(name)));
             EXPECT_EQ(Read(name), -1) << name;
+            EXPECT_EQ(RegQuery().find(name), std::string::npos) << name;
         }
     }
     EXPECT_EQ(OpenMachineKeyForSetting("SOFTWARE\\cssbinder\\never made"), nullptr);
