@@ -1,6 +1,8 @@
 // The reader every file of the tool goes through, on real files of the machine's file system.
 #include "platform/files/RegularFiles.h"
 
+#include "core/texture/Picture.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -36,10 +38,23 @@ TEST(RegularFiles, ReadsOnlyRegularFilesWithinTheCap) {
         {"missing", "No such file or directory", ""},
     };
     for (const Case& test : cases) {
-        const FileRead read = ReadRegularFile((dir / test.name).string(), kSettingsFileCap);
+        const std::string path = (dir / test.name).string();
+        const FileRead read = ReadRegularFile(path, kSettingsFileCap);
         EXPECT_EQ(read.failure, test.failure) << test.name;
-        EXPECT_EQ(read.bytes.size(), test.bytes.size()) << test.name;
+        EXPECT_EQ(read.bytes, test.bytes) << test.name;
         EXPECT_EQ(read.missing, test.name == std::string("missing")) << test.name;
+        // Read a few bytes at a time, the file gives the same bytes or the same reason.
+        std::string pieces, failure;
+        try {
+            RegularFileSource source(path, kSettingsFileCap);
+            std::uint8_t piece[3];
+            while (const std::size_t got = source.Read(piece)) {
+                pieces.append(piece, piece + got);
+            }
+        } catch (const TextureError& error) {
+            failure = error.what();
+        }
+        EXPECT_EQ(std::pair(failure, pieces), std::pair(test.failure, test.bytes)) << test.name;
     }
     fs::remove_all(dir);
 }
