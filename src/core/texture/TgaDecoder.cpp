@@ -1,15 +1,18 @@
 #include "core/texture/PictureDecoder.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
 namespace cssbinder {
 namespace {
 
-// What follows the header, read a megabyte at a time and taken a few bytes at a time.
+// What follows the header, read a megabyte at a time (or all of it, when less is left) and taken a few
+// bytes at a time.
 class PieceReader {
 public:
-    explicit PieceReader(PictureSource& source) : m_source(source), m_buffer(std::size_t{1} << 20) {}
+    explicit PieceReader(PictureSource& source)
+        : m_source(source), m_buffer(std::min<std::uint64_t>(source.Left(), std::uint64_t{1} << 20)) {}
 
     // The next `count` bytes, valid until the next call.
     const std::uint8_t* Take(std::size_t count) {
