@@ -4,6 +4,13 @@
 #define STBI_WRITE_NO_STDIO
 #include <stb/stb_image_write.h>
 
+// A private copy of stb's TGA decoder, the reference the converter's own decoder is held to.
+#define STB_IMAGE_STATIC
+#define STB_IMAGE_IMPLEMENTATION
+#define STBI_ONLY_TGA
+#define STBI_NO_STDIO
+#include <stb/stb_image.h>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -128,6 +135,16 @@ std::vector<std::uint8_t> EncodeTga(const Picture& picture, const TgaKind& kind)
         }
     }
     return file;
+}
+
+Picture DecodeTgaWithStb(const std::vector<std::uint8_t>& file) {
+    Picture picture;
+    int channels = 0;
+    stbi_uc* pixels = stbi_load_from_memory(file.data(), static_cast<int>(file.size()), &picture.width,
+                                            &picture.height, &channels, 4);
+    picture.rgba.assign(pixels, pixels + picture.width * picture.height * 4);
+    stbi_image_free(pixels);
+    return picture;
 }
 
 std::vector<std::uint8_t> EncodeJpeg(const Picture& picture, int quality) {

@@ -28,6 +28,9 @@ std::vector<TgaKind> AllTgaKinds();
 // store the red channel; 15- and 16-bit kinds keep 5 bits a channel.
 std::vector<std::uint8_t> EncodeTga(const Picture& picture, const TgaKind& kind);
 
+// The picture stb decodes from a TGA file, which ignores the order of pixels within a row.
+Picture DecodeTgaWithStb(const std::vector<std::uint8_t>& file);
+
 // The picture as a baseline JPEG file of that quality (1 to 100), alpha dropped.
 std::vector<std::uint8_t> EncodeJpeg(const Picture& picture, int quality);
 

@@ -85,9 +85,11 @@ int Convert(const std::string& input, const std::vector<Output>& outputs) {
     for (const Output& output : outputs) {
         textures.push_back(output.options);
     }
-    // One decode for every texture, no larger than the largest needs; the file is let go first.
+    // One decode for every texture, no larger than the largest needs; a TGA file is read straight into
+    // the picture, and any file is let go before the textures are made.
     Picture picture = ForFile(input, [&] {
-        return ReadPicture(Bytes(ReadFile(input, kPictureFileCap)), kMaxPictureSide, LargestSides(textures));
+        RegularFileSource file(input, kPictureFileCap);
+        return ReadPicture(file, kMaxPictureSide, LargestSides(textures));
     });
     const auto made = MakeVtfs(std::move(picture), textures);
     for (std::size_t i = 0; i < outputs.size(); ++i) {

@@ -41,21 +41,17 @@ const LightTables& Tables() {
     return tables;
 }
 
-} // namespace
-
-Picture HalvePicture(const Picture& picture) {
+// The next level's pixels written from `out` on, which may be the picture's own first pixel: each
+// pixel is written behind every pixel still to be read.
+void HalveInto(const Picture& picture, PictureSides half, std::uint8_t* out) {
     const LightTables& tables = Tables();
-    const int width = std::max(1, picture.width / 2);
-    const int height = std::max(1, picture.height / 2);
-    Picture half{width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height * 4)};
     const auto at = [&](int x, int y) {
         return (static_cast<std::size_t>(std::min(y, picture.height - 1)) * picture.width +
                 static_cast<std::size_t>(std::min(x, picture.width - 1))) *
                4;
     };
-    auto out = half.rgba.begin();
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
+    for (int y = 0; y < half.height; ++y) {
+        for (int x = 0; x < half.width; ++x) {
             const std::array<std::size_t, 4> corners{at(2 * x, 2 * y), at(2 * x + 1, 2 * y),
                                                      at(2 * x, 2 * y + 1), at(2 * x + 1, 2 * y + 1)};
             for (std::size_t channel = 0; channel < 3; ++channel) {
@@ -72,7 +68,28 @@ Picture HalvePicture(const Picture& picture) {
             *out++ = static_cast<std::uint8_t>((alpha + 2) / 4);
         }
     }
-    return half;
+}
+
+PictureSides HalfSides(const Picture& picture) {
+    return {std::max(1, picture.width / 2), std::max(1, picture.height / 2)};
+}
+
+} // namespace
+
+Picture HalvePicture(const Picture& picture) {
+    const PictureSides half = HalfSides(picture);
+    Picture halved{half.width, half.height,
+                   std::vector<std::uint8_t>(static_cast<std::size_t>(half.width) * half.height * 4)};
+    HalveInto(picture, half, halved.rgba.data());
+    return halved;
+}
+
+void HalveInPlace(Picture& picture) {
+    const PictureSides half = HalfSides(picture);
+    HalveInto(picture, half, picture.rgba.data());
+    picture.rgba.resize(static_cast<std::size_t>(half.width) * half.height * 4);
+    picture.width = half.width;
+    picture.height = half.height;
 }
 
 } // namespace cssbinder

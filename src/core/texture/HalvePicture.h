@@ -8,4 +8,7 @@ namespace cssbinder {
 // never below 1 (a side of 1 is kept). Alpha is averaged as it stands.
 Picture HalvePicture(const Picture& picture);
 
+// The same over the picture's own pixels, so that a large picture is never held twice.
+void HalveInPlace(Picture& picture);
+
 } // namespace cssbinder

@@ -5,12 +5,11 @@
 #include "core/texture/PictureCheck.h"
 #include "core/texture/PictureDecoder.h"
 #include "core/texture/PngCheck.h"
-#include "core/texture/TgaCheck.h"
 
 #include <algorithm>
-#include <cstddef>
 #include <iterator>
 #include <string_view>
+#include <vector>
 
 namespace cssbinder {
 namespace {
@@ -27,7 +26,7 @@ Picture DecodeWhole(std::span<const std::uint8_t> file, PictureSides) {
 
 // The formats with a signature, each checked before it is decoded; only JPEG pictures are decoded
 // smaller than their own size. A TGA file has no signature; its second byte (the colour map type, 0 or
-// 1) can never start any of these.
+// 1) can never start any of these, whose signatures all fit in its header.
 struct SignedFormat {
     std::string_view signature;
     void (*check)(std::span<const std::uint8_t> file, int maxSide);
@@ -39,50 +38,51 @@ constexpr SignedFormat kSignedFormats[] = {
     {"BM", CheckBmp, DecodeWhole},
 };
 
-void MirrorRows(Picture& picture) {
-    const std::size_t rowBytes = static_cast<std::size_t>(picture.width) * 4;
-    for (std::size_t row = 0; row < picture.rgba.size(); row += rowBytes) {
-        const auto left = picture.rgba.begin() + static_cast<std::ptrdiff_t>(row);
-        for (std::size_t x = 0; x < rowBytes / 8; ++x) {
-            const auto pixel = left + static_cast<std::ptrdiff_t>(x * 4);
-            std::swap_ranges(pixel, pixel + 4, left + static_cast<std::ptrdiff_t>(rowBytes - 4 - x * 4));
-        }
-    }
-}
-
-// A file that passed its format's check: the format, or none for a TGA file, and what a TGA file's
-// header says that the decoder does not see.
-struct CheckedFile {
-    const SignedFormat* format = nullptr;
-    TgaFacts tga;
-};
-
-CheckedFile CheckPicture(std::span<const std::uint8_t> file, int maxSide) {
+const SignedFormat* FormatOf(std::span<const std::uint8_t> file) {
     const auto format = std::find_if(std::begin(kSignedFormats), std::end(kSignedFormats),
                                      [&](const SignedFormat& f) { return StartsWith(file, f.signature); });
-    if (format == std::end(kSignedFormats)) {
-        return {nullptr, CheckTga(file, maxSide)};
-    }
-    format->check(file, maxSide);
-    return {format, {}};
+    return format == std::end(kSignedFormats) ? nullptr : format;
+}
+
+// The first bytes of a file: a TGA file's header, long enough for every signature.
+std::span<const std::uint8_t> Head(std::span<const std::uint8_t> file) {
+    return file.first(std::min(file.size(), kTgaHeaderSize));
 }
 
 } // namespace
 
 Picture ReadPicture(std::span<const std::uint8_t> file, int maxSide, PictureSides atLeast) {
-    const CheckedFile checked = CheckPicture(file, maxSide);
-    Picture picture = checked.format ? checked.format->decode(file, atLeast) : DecodeWholePicture(file);
-    CheckSides(picture.width, picture.height, maxSide);
-    if (checked.tga.rightToLeft) {
-        MirrorRows(picture);
+    if (const SignedFormat* format = FormatOf(file)) {
+        format->check(file, maxSide);
+        Picture picture = format->decode(file, atLeast);
+        CheckSides(picture.width, picture.height, maxSide);
+        return picture;
     }
-    return picture;
+    MemoryPictureSource rest(file.subspan(Head(file).size()));
+    return DecodeTga(CheckTga(Head(file), rest.Left(), maxSide), rest);
+}
+
+Picture ReadPicture(PictureSource& file, int maxSide, PictureSides atLeast) {
+    std::vector<std::uint8_t> bytes(std::min<std::uint64_t>(file.Left(), kTgaHeaderSize));
+    bytes.resize(file.Read(bytes));
+    if (FormatOf(bytes) == nullptr) {
+        return DecodeTga(CheckTga(bytes, file.Left(), maxSide), file);
+    }
+    // The other formats are decoded from the whole file.
+    const std::size_t head = bytes.size();
+    bytes.resize(head + file.Left());
+    bytes.resize(head + file.Read(std::span(bytes).subspan(head)));
+    return ReadPicture(std::span<const std::uint8_t>(bytes), maxSide, atLeast);
 }
 
 std::optional<PictureSides> ReadPictureSides(std::span<const std::uint8_t> file) {
     try {
-        CheckPicture(file, kMaxPictureSide);
-        return ReadHeaderSides(file);
+        if (const SignedFormat* format = FormatOf(file)) {
+            format->check(file, kMaxPictureSide);
+            return ReadHeaderSides(file);
+        }
+        const TgaHeader header = CheckTga(Head(file), file.size() - Head(file).size(), kMaxPictureSide);
+        return PictureSides{header.width, header.height};
     } catch (const TextureError&) {
         return std::nullopt;
     }

@@ -1,7 +1,6 @@
-// The one place where the stb libraries are compiled. Only the four picture formats the converter
-// offers are built in; the failure texts are kept because they become part of our messages.
+// The one place where the stb libraries are compiled. Only the picture formats the converter
+// leaves to stb are built in; the failure texts are kept because they become part of our messages.
 #define STB_IMAGE_IMPLEMENTATION
-#define STBI_ONLY_TGA
 #define STBI_ONLY_PNG
 #define STBI_ONLY_JPEG
 #define STBI_ONLY_BMP

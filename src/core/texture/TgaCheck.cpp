@@ -3,48 +3,19 @@
 #include "core/texture/Picture.h"
 #include "core/texture/PictureCheck.h"
 
-#include <cstddef>
-
 namespace cssbinder {
 namespace {
 
-constexpr std::size_t kHeaderSize = 18;
-
-int U16(std::span<const std::uint8_t> file, std::size_t at) {
-    return file[at] | file[at + 1] << 8;
+int U16(std::span<const std::uint8_t> head, std::size_t at) {
+    return head[at] | head[at + 1] << 8;
 }
 
-struct TgaHeader {
-    int idLength;
-    int colourMapType;
-    int imageType;
-    int mapFirst;
-    int mapLength;
-    int mapEntryBits;
-    int width;
-    int height;
-    int depth;
-    int descriptor;
-
-    bool ColourMapped() const { return imageType == 1 || imageType == 9; }
-    bool Grey() const { return imageType == 3 || imageType == 11; }
-    bool TrueColour() const { return imageType == 2 || imageType == 10; }
-    bool RunLength() const { return imageType >= 8; }
-    std::size_t PixelBytes() const { return static_cast<std::size_t>((depth + 7) / 8); }
-    std::size_t Pixels() const { return static_cast<std::size_t>(width) * static_cast<std::size_t>(height); }
-    std::size_t ColourMapBytes() const {
-        return ColourMapped()
-                   ? static_cast<std::size_t>(mapLength) * static_cast<std::size_t>((mapEntryBits + 7) / 8)
-                   : 0;
-    }
-};
-
-TgaHeader ReadHeader(std::span<const std::uint8_t> file) {
-    if (file.size() < kHeaderSize) {
+TgaHeader ReadHeader(std::span<const std::uint8_t> head) {
+    if (head.size() < kTgaHeaderSize) {
         throw TextureError("truncated header");
     }
-    return TgaHeader{file[0], file[1],       file[2],       U16(file, 3), U16(file, 5),
-                     file[7], U16(file, 12), U16(file, 14), file[16],     file[17]};
+    return TgaHeader{head[0], head[1],       head[2],       U16(head, 3), U16(head, 5),
+                     head[7], U16(head, 12), U16(head, 14), head[16],     head[17]};
 }
 
 // The kinds of picture, sides, colour maps and depths the decoder reads right.
@@ -70,77 +41,28 @@ void CheckFormat(const TgaHeader& header, int maxSide) {
     }
 }
 
-// Where the pixels start, past the picture's identification and its colour map.
-std::size_t PixelDataStart(std::span<const std::uint8_t> file, const TgaHeader& header) {
-    if (file.size() - kHeaderSize < static_cast<std::size_t>(header.idLength)) {
-        throw TextureError("truncated header");
+// The fewest bytes the pixels take: each stored once, or, run-length coded, runs of 128 equal pixels.
+std::uint64_t FewestPixelBytes(const TgaHeader& header) {
+    if (!header.RunLength()) {
+        return header.Pixels() * header.PixelBytes();
     }
-    const std::size_t mapStart = kHeaderSize + static_cast<std::size_t>(header.idLength);
-    if (file.size() - mapStart < header.ColourMapBytes()) {
-        throw TextureError("truncated colour map");
-    }
-    return mapStart + header.ColourMapBytes();
+    return (header.Pixels() + 127) / 128 * (1 + header.PixelBytes());
 }
-
-// Steps over the stored pixels, checking that every one is there and that each colour index is in
-// the map.
-class PixelWalk {
-public:
-    PixelWalk(std::span<const std::uint8_t> file, const TgaHeader& header)
-        : m_file(file), m_header(header), m_at(PixelDataStart(file, header)) {}
-
-    void Walk() {
-        if (m_header.RunLength()) {
-            WalkPackets();
-        } else {
-            Take(m_header.Pixels());
-        }
-    }
-
-private:
-    // A packet is one byte, then either one pixel repeated or as many stored pixels as it counts.
-    void WalkPackets() {
-        const std::size_t pixels = m_header.Pixels();
-        for (std::size_t done = 0; done < pixels;) {
-            if (m_at == m_file.size()) {
-                throw TextureError("truncated pixel data");
-            }
-            const int packet = m_file[m_at++];
-            const std::size_t count = static_cast<std::size_t>((packet & 0x7F) + 1);
-            if (count > pixels - done) {
-                throw TextureError("run-length packet past the end of the picture");
-            }
-            Take((packet & 0x80) != 0 ? 1 : count);
-            done += count;
-        }
-    }
-
-    void Take(std::size_t count) {
-        const std::size_t pixelBytes = m_header.PixelBytes();
-        if (m_file.size() - m_at < count * pixelBytes) {
-            throw TextureError("truncated pixel data");
-        }
-        for (std::size_t i = 0; m_header.ColourMapped() && i < count; ++i) {
-            const std::size_t index = m_at + i * pixelBytes;
-            if ((m_header.depth == 8 ? m_file[index] : U16(m_file, index)) >= m_header.mapLength) {
-                throw TextureError("colour index outside the colour map");
-            }
-        }
-        m_at += count * pixelBytes;
-    }
-
-    std::span<const std::uint8_t> m_file;
-    const TgaHeader& m_header;
-    std::size_t m_at;
-};
 
 } // namespace
 
-TgaFacts CheckTga(std::span<const std::uint8_t> file, int maxSide) {
-    const TgaHeader header = ReadHeader(file);
+TgaHeader CheckTga(std::span<const std::uint8_t> head, std::uint64_t left, int maxSide) {
+    const TgaHeader header = ReadHeader(head);
     CheckFormat(header, maxSide);
-    PixelWalk(file, header).Walk();
-    return TgaFacts{(header.descriptor & 0x10) != 0};
+    if (left < static_cast<std::uint64_t>(header.idLength)) {
+        throw TextureError("truncated header");
+    }
+    left -= static_cast<std::uint64_t>(header.idLength);
+    if (left < header.ColourMapBytes()) {
+        throw TextureError("truncated colour map");
+    }
+    CheckPixelDataFits(FewestPixelBytes(header), left - header.ColourMapBytes());
+    return header;
 }
 
 } // namespace cssbinder

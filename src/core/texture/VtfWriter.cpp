@@ -146,7 +146,7 @@ std::vector<std::uint8_t> MakeVtf(const Picture& picture, const VtfOptions& opti
 std::vector<std::vector<std::uint8_t>> MakeVtfs(Picture picture, std::span<const VtfOptions> textures) {
     const PictureSides largest = LargestSides(textures);
     while (CanHalve(picture, largest)) {
-        picture = HalvePicture(picture);
+        HalveInPlace(picture);
     }
     std::vector<std::future<std::vector<std::uint8_t>>> making;
     for (const VtfOptions& texture : textures) {

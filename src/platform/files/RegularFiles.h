@@ -3,6 +3,8 @@
 // Reading and writing of the files the tool and its converter take from the user's disk. Only
 // regular files are read or replaced: a folder, a device (/dev/zero never ends) or a named pipe (it
 // blocks until someone writes) is refused, even behind a link. Plain C++, so the converter shares it.
+#include "core/texture/PictureSource.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -31,6 +33,24 @@ struct FileRead {
 
 // Reads a whole regular file of at most `cap` bytes without ever waiting on it.
 FileRead ReadRegularFile(const std::string& path, std::size_t cap);
+
+// A regular file of at most `cap` bytes, opened as ReadRegularFile opens it and read a piece at a time,
+// never past the size it had when it was opened: a picture is decoded straight from it.
+class RegularFileSource final : public PictureSource {
+public:
+    // Throws a TextureError with the reason the file cannot be read.
+    RegularFileSource(const std::string& path, std::size_t cap);
+    ~RegularFileSource() override;
+    RegularFileSource(const RegularFileSource&) = delete;
+    RegularFileSource& operator=(const RegularFileSource&) = delete;
+
+    std::uint64_t Left() const override { return m_left; }
+    std::size_t Read(std::span<std::uint8_t> buffer) override;
+
+private:
+    std::intptr_t m_handle; // the system's handle of the open file
+    std::uint64_t m_left = 0;
+};
 
 // Writes the bytes to a new file beside the target, never following a link planted under that
 // name, and renames it over the target, which must be a regular file or nothing. Returns why it

@@ -34,43 +34,47 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
 
 } // namespace
 
-FileRead ReadRegularFile(const std::string& path, std::size_t cap) {
-    FileRead read;
+FileHandle OpenRegularFile(const std::string& path, FileRead& read, std::size_t& size) {
     // Looked at before it is opened: opening a device may already do something.
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) {
         read.missing = errno == ENOENT;
         read.failure = std::strerror(errno);
-        return read;
+        return kNoFile;
     }
     if (const char* refusal = Refusal(status)) {
         read.failure = refusal;
-        return read;
+        return kNoFile;
     }
     // Not blocking, in case a pipe took the file's place in between.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         read.failure = std::strerror(errno);
-        return read;
+        return kNoFile;
     }
     if (const char* refusal = ::fstat(fd, &status) != 0 ? std::strerror(errno) : Refusal(status)) {
         read.failure = refusal;
-    } else {
-        ReadWithinCap(read, static_cast<std::size_t>(status.st_size), cap,
-                      [fd](char* buffer, std::size_t count) -> std::variant<std::size_t, std::string> {
-                          for (;;) {
-                              const ssize_t n = ::read(fd, buffer, count);
-                              if (n >= 0) {
-                                  return static_cast<std::size_t>(n);
-                              }
-                              if (errno != EINTR) {
-                                  return std::strerror(errno);
-                              }
-                          }
-                      });
+        ::close(fd);
+        return kNoFile;
     }
-    ::close(fd);
-    return read;
+    size = static_cast<std::size_t>(status.st_size);
+    return fd;
+}
+
+std::variant<std::size_t, std::string> ReadSome(FileHandle file, void* buffer, std::size_t count) {
+    for (;;) {
+        const ssize_t n = ::read(static_cast<int>(file), buffer, count);
+        if (n >= 0) {
+            return static_cast<std::size_t>(n);
+        }
+        if (errno != EINTR) {
+            return std::strerror(errno);
+        }
+    }
+}
+
+void CloseFile(FileHandle file) {
+    ::close(static_cast<int>(file));
 }
 
 std::string ReplaceRegularFile(const std::string& path, std::span<const std::uint8_t> bytes) {

@@ -54,46 +54,50 @@ const char* ReplacementRefusal(const std::wstring& target) {
 
 } // namespace
 
-FileRead ReadRegularFile(const std::string& path, std::size_t cap) {
-    FileRead read;
+FileHandle OpenRegularFile(const std::string& path, FileRead& read, std::size_t& size) {
     const std::wstring wide = Wide(path);
     const DWORD attributes = GetFileAttributesW(wide.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = GetLastError();
         read.missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
         read.failure = SystemReason(error);
-        return read;
+        return kNoFile;
     }
     if (const char* refusal = Refusal(attributes, INVALID_HANDLE_VALUE)) {
         read.failure = refusal;
-        return read;
+        return kNoFile;
     }
     const HANDLE file =
         CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         read.failure = SystemReason(GetLastError());
-        return read;
+        return kNoFile;
     }
-    LARGE_INTEGER size{};
+    LARGE_INTEGER seen{};
     if (Refusal(attributes, file)) {
         read.failure = kNotRegularReason;
-    } else if (!GetFileSizeEx(file, &size)) {
+    } else if (!GetFileSizeEx(file, &seen)) {
         read.failure = SystemReason(GetLastError());
     } else {
-        ReadWithinCap(read, static_cast<std::size_t>(size.QuadPart), cap,
-                      [file](char* buffer, std::size_t count) -> std::variant<std::size_t, std::string> {
-                          DWORD n = 0;
-                          if (!ReadFile(file, buffer,
-                                        static_cast<DWORD>(std::min<std::size_t>(count, 1u << 30)), &n,
-                                        nullptr)) {
-                              return SystemReason(GetLastError());
-                          }
-                          return std::size_t{n};
-                      });
+        size = static_cast<std::size_t>(seen.QuadPart);
+        return reinterpret_cast<FileHandle>(file);
     }
     CloseHandle(file);
-    return read;
+    return kNoFile;
+}
+
+std::variant<std::size_t, std::string> ReadSome(FileHandle file, void* buffer, std::size_t count) {
+    DWORD n = 0;
+    if (!ReadFile(reinterpret_cast<HANDLE>(file), buffer,
+                  static_cast<DWORD>(std::min<std::size_t>(count, 1u << 30)), &n, nullptr)) {
+        return SystemReason(GetLastError());
+    }
+    return std::size_t{n};
+}
+
+void CloseFile(FileHandle file) {
+    CloseHandle(reinterpret_cast<HANDLE>(file));
 }
 
 std::string ReplaceRegularFile(const std::string& path, std::span<const std::uint8_t> bytes) {
