@@ -109,8 +109,8 @@ private slots:
             const auto window = fixture.Open();
             QCOMPARE(shown + script.Offered() + script.Unexpected(), (QStringList{question, steamGame}));
             QVERIFY(windowsShown == 1 && window->isVisible());
-            QCOMPARE(fixture.ProfileValue(), cancel ? QString() : fixture.GameFolder());
-            QCOMPARE(g_gamePath, fixture.ProfileValue());
+            QCOMPARE(ReadProfile(ProfileKey::GamePath), cancel ? QString() : fixture.GameFolder());
+            QCOMPARE(g_gamePath, ReadProfile(ProfileKey::GamePath));
         }
 
         // A stored game folder that lost its cstrike folder is asked for again. A folder without cstrike
@@ -123,7 +123,7 @@ private slots:
         const Answers answers({QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok},
                               {fixture.GameFolder(), moved + u"/cstrike"_s, fixture.HomeFolder(), again});
         const auto window = fixture.Open();
-        QCOMPARE(fixture.ProfileValue(), moved);
+        QCOMPARE(ReadProfile(ProfileKey::GamePath), moved);
 
         ClickFlag(*window, German);
         QStringList entries;
@@ -145,55 +145,7 @@ private slots:
                               u"%1 enthält keinen cstrike-Ordner des Spiels. Wählen Sie den Ordner "
                               "Counter-Strike Source."_s.arg(fixture.HomeFolder()),
                               steamGame, fixture.GameFolder(), moved, fixture.HomeFolder()}));
-        QCOMPARE(fixture.ProfileValue(), again);
-    }
-
-    // Escape, the close box and Exit close at once while the preview box holds the text last saved (none
-    // at the start); with any other text they ask first, and Cancel keeps the window and its text. Exit
-    // and the colour buttons refuse a gamma value out of 1 to 3 first, taking a number out of range and
-    // keeping the value before (2.2 at the start) a text that is no number; the French locale reads a comma
-    // as a decimal.
-    void quittingWithUnsavedTextAsksFirst() {
-        QCOMPARE(*std::localeconv()->decimal_point, ',');
-        MainWindowFixture fixture;
-        const auto window = fixture.OpenWithGameFolder();
-        const std::function<void()> escape = [&] {
-            QTest::keyClick(window->m_editPreview, Qt::Key_Escape);
-        };
-        const QStringList question{u"Vos modifications ne sont pas sauvegardées. Quitter quand même ?"_s};
-        QCOMPARE(Answer(escape), QStringList());
-        QVERIFY(!window->isVisible());
-        window->show();
-
-        g_configEntries.Store("F1", "bind \"f1\" \"buy vest\"");
-        window->RefreshPreview();
-        for (const std::function<void()>& quit :
-             {escape, std::function<void()>([&] { window->close(); }),
-              std::function<void()>([&] { Click(Button(*window, 1)); })}) {
-            QCOMPARE(Answer(quit, {QMessageBox::Cancel}), question);
-            QVERIFY(window->isVisible());
-            QCOMPARE(Committed(*window), u"bind \"f1\" \"buy vest\"\n"_s);
-        }
-        for (const auto& [gamma, button, value] :
-             {std::tuple(u"abc"_s, 1, 2.2f), std::tuple(u"3.01"_s, 1, 3.01f),
-              std::tuple(u"5"_s, 1059, 5.0f)}) {
-            window->m_editGamma->setText(gamma);
-            QCOMPARE(Press(ControlOf<QWidget>(*window, button), {QMessageBox::Ok}),
-                     QStringList{u"Please enter a number between 1 and 3."_s});
-            QVERIFY(window->isVisible() && window->focusWidget() == window->m_editGamma);
-            QCOMPARE(window->m_fGamma, value);
-        }
-        QCOMPARE(window->m_nColor, 0);
-        window->m_editGamma->setText(u"1,5"_s);
-        QCOMPARE(Press(Button(*window, 1), {QMessageBox::Ok}), question);
-        QVERIFY(!window->isVisible());
-        QCOMPARE(window->m_fGamma, 1.5f);
-
-        window->show();
-        const QString target = QDir(fixture.ConfigFolder()).filePath(u"autoexec.cfg"_s);
-        QCOMPARE(Press(window->m_btnSave, {}, {target}), QStringList{target});
-        QCOMPARE(Answer(escape), QStringList());
-        QVERIFY(!window->isVisible());
+        QCOMPARE(ReadProfile(ProfileKey::GamePath), again);
     }
 
     // Every window fits the free room of every screen the test has (1920 x 1080, 1280 x 800 and
@@ -265,10 +217,22 @@ private slots:
     }
 
     // Tab walks the window in its order and Shift+Tab back, through the preview box without typing into
-    // it; the keyboard alone makes a buy bind, with the armour the arrows chose.
-    void keyboardAloneWalksTheWindowAndMakesABuyBind() {
+    // it; the keyboard alone makes a buy bind, with the armour the arrows chose. Escape, the close box
+    // and Exit close at once while the preview box holds the text last saved (none at the start); with
+    // any other text they ask first, and Cancel keeps the window and its text. Exit and the colour buttons
+    // refuse a gamma value out of 1 to 3, taking a number out of range and keeping the value before (2.2
+    // at the start) a text that is no number; the French locale reads a comma as a decimal.
+    void keyboardMakesABindAndQuittingWithUnsavedTextAsksFirst() {
+        QCOMPARE(*std::localeconv()->decimal_point, ',');
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
+        const std::function<void()> escape = [&] {
+            QTest::keyClick(window->m_editPreview, Qt::Key_Escape);
+        };
+        QCOMPARE(Answer(escape), QStringList());
+        QVERIFY(!window->isVisible());
+        window->show();
+
         QApplication::setActiveWindow(window.get());
         window->m_cbLetters->setFocus();
         // Presses a key on the control that has the focus, and names the one that has it then.
@@ -296,13 +260,48 @@ private slots:
         }
         QCOMPARE(press(Qt::Key_Tab, 2), u"1020"_s);
         press(Qt::Key_Space);
-        QCOMPARE(Committed(*window), u"bind \"a\" \"buy glock;buy vesthelm;buy hegrenade\"\n"_s);
+        const QString bind = u"bind \"a\" \"buy glock;buy vesthelm;buy hegrenade\"\n"_s;
+        QCOMPARE(Committed(*window), bind);
+
+        const QStringList question{u"Vos modifications ne sont pas sauvegardées. Quitter quand même ?"_s};
+        for (const std::function<void()>& quit :
+             {escape, std::function<void()>([&] { window->close(); }),
+              std::function<void()>([&] { Click(Button(*window, 1)); })}) {
+            QCOMPARE(Answer(quit, {QMessageBox::Cancel}), question);
+            QVERIFY(window->isVisible());
+            QCOMPARE(Committed(*window), bind);
+        }
+        for (const auto& [gamma, button, value] :
+             {std::tuple(u"abc"_s, 1, 2.2f), std::tuple(u"3.01"_s, 1, 3.01f),
+              std::tuple(u"5"_s, 1059, 5.0f)}) {
+            window->m_editGamma->setText(gamma);
+            QCOMPARE(Press(ControlOf<QWidget>(*window, button), {QMessageBox::Ok}),
+                     QStringList{u"Please enter a number between 1 and 3."_s});
+            QVERIFY(window->isVisible() && window->focusWidget() == window->m_editGamma);
+            QCOMPARE(window->m_fGamma, value);
+        }
+        QCOMPARE(window->m_nColor, 0);
+        window->m_editGamma->setText(u"1,5"_s);
+        QCOMPARE(Press(Button(*window, 1), {QMessageBox::Ok}), question);
+        QVERIFY(!window->isVisible());
+        QCOMPARE(window->m_fGamma, 1.5f);
+
+        window->show();
+        const QString target = QDir(fixture.ConfigFolder()).filePath(u"autoexec.cfg"_s);
+        QCOMPARE(Press(window->m_btnSave, {}, {target}), QStringList{target});
+        QCOMPARE(Answer(escape), QStringList());
+        QVERIFY(!window->isVisible());
     }
 
     // The box's text, rendered or typed, replaces the file in UTF-8 with CR LF line ends; a cancelled
     // dialog writes nothing, and the real one gives a name typed without suffix the .cfg one. The
-    // hand-written file is kept as autoexec.cfg.bak, and a second save in the same run keeps that backup.
-    void saveWritesTheBoxAndKeepsTheHandWrittenFile() {
+    // hand-written file is kept as autoexec.cfg.bak, and a second save in the same run keeps that backup;
+    // a full disk (a write past a file size limit fails alike) leaves both and says the system's reason.
+    // Open... shows the config folder; the chosen file replaces the document and is what quitting
+    // compares with. A bind on a key it binds asks first, the LAN preset replaces its rate where it
+    // stands, and Save offers the opened file and keeps every other line in place. Ctrl+O asks about
+    // unsaved changes first, and a file over 1 MB is refused, named.
+    void saveAndOpenKeepTheHandWrittenFile() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
         const QString target = QDir(fixture.ConfigFolder()).filePath(u"autoexec.cfg"_s);
@@ -325,26 +324,16 @@ private slots:
         QCOMPARE(g_configEntries.GetCount(), 1u);
         QCOMPARE(ReadFile(backup), "// mine\r\n");
 
-        // When the disk fills up (a write past a file size limit fails as on a full disk), the hand-written
-        // file and its backup keep their bytes and the message gives the system's reason.
-        const QByteArray mine = QByteArray("// mine\r\n").repeated(444) + "bind";
-        QVERIFY(WriteFile(target, mine) && WriteFile(backup, "// mine\r\n"));
+        const QByteArray filled = QByteArray("// mine\r\n").repeated(444) + "bind";
+        QVERIFY(WriteFile(target, filled) && WriteFile(backup, "// mine\r\n"));
         QCOMPARE(
             WithFileSizeLimit(1024, [&] { return Press(window->m_btnSave, {QMessageBox::Ok}, {target}); }),
             (QStringList{
                 u"Impossible d'écrire %1 : %2"_s.arg(QDir::toNativeSeparators(backup), FileTooLarge()),
                 target}));
-        QCOMPARE(ReadFile(target), mine);
+        QCOMPARE(ReadFile(target), filled);
         QCOMPARE(ReadFile(backup), "// mine\r\n");
-    }
 
-    // Open... shows the config folder; the chosen file replaces the document and is what quitting
-    // compares with. A bind on a key it binds asks first, the LAN preset replaces its rate where it
-    // stands, and Save offers the opened file and keeps every other line in place. Ctrl+O asks about
-    // unsaved changes first, and a file over 1 MB is refused, named.
-    void openedConfigGoesOnInPlace() {
-        MainWindowFixture fixture;
-        const auto window = fixture.OpenWithGameFolder();
         const QString mine = QDir(fixture.ConfigFolder()).filePath(u"mine.cfg"_s);
         const QByteArray handWritten =
             "// my binds\r\nexec userconfig.cfg\r\nalias +jt \"+jump; duck\"\r\n\r\n"
@@ -352,13 +341,9 @@ private slots:
             "// my binds\r\n";
         QVERIFY(WriteFile(mine, handWritten));
         QStringList entries;
-        {
-            const Answers answers({}, {mine});
-            ModalScript script;
-            script.Then(ChooseEntry(entries, 3));
-            OpenContextMenu(*window);
-            QCOMPARE(answers.Shown() + script.Unexpected(), QStringList{fixture.ConfigFolder()});
-        }
+        script.Then(ChooseEntry(entries, 3));
+        QCOMPARE(Answer([&] { OpenContextMenu(*window); }, {}, {mine}) + script.Unexpected(),
+                 QStringList{fixture.ConfigFolder()});
         QCOMPARE(Committed(*window), QString::fromUtf8(handWritten).remove(u'\r'));
         QCOMPARE(Answer([&] { QTest::keyClick(window->m_editPreview, Qt::Key_Escape); }), QStringList());
         window->show();

@@ -26,10 +26,6 @@ MainWindowFixture::MainWindowFixture() {
     g_gamePath.clear();
 }
 
-QString MainWindowFixture::ProfileValue() const {
-    return ReadProfile(ProfileKey::GamePath);
-}
-
 std::unique_ptr<CBinderDlg> MainWindowFixture::Open(QScreen* screen) const {
     auto window = std::make_unique<CBinderDlg>();
     if (screen != nullptr) {

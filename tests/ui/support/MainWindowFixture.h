@@ -23,7 +23,6 @@ public:
     QString HomeFolder() const { return m_root.filePath(QStringLiteral("home")); }
     QString GameFolder() const { return m_root.filePath(QStringLiteral("game")); }
     QString ConfigFolder() const { return m_root.filePath(QStringLiteral("game/cstrike/cfg")); }
-    QString ProfileValue() const;
 
     // Opens the main window as the program does, on the primary screen or the one given; its start-up
     // runs before it shows.
