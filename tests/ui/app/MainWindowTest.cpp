@@ -34,8 +34,7 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// Every control of the template at its place inside the window (where the units are not scaled down),
-// hidden buttons hidden, and no two controls on top of each other (frames aside).
+// Every control of the template in place (where unscaled), hidden buttons hidden, none on another but frames.
 void VerifyTemplateInPlace(const QWidget& window, std::span<const ControlTemplate> controls, bool unscaled) {
     QList<const QWidget*> shown;
     for (const ControlTemplate& control : controls) {
@@ -54,8 +53,7 @@ void VerifyTemplateInPlace(const QWidget& window, std::span<const ControlTemplat
     }
 }
 
-// A step that records a pop-up menu's entries ("-" for a separator) and chooses the one at that place,
-// if there is one.
+// Records a pop-up menu's entries ("-" for a separator) and chooses the one at that place, if any.
 std::function<void(QWidget&)> ChooseEntry(QStringList& entries, qsizetype entry) {
     return [&entries, entry](QWidget& popup) {
         for (const QAction* action : popup.actions()) {
@@ -78,10 +76,8 @@ void OpenContextMenu(CBinderDlg& window) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    // The question comes before the window shows, alone, and the folder browser opens on the game that
-    // Steam (here the Flatpak's) installed. A cancelled browser stores nothing; a chosen folder is kept.
-    // A profile that cannot be written is said instead: the answer could not be kept. The real box and
-    // browser are driven here; the other tests answer for the user.
+    // The question comes alone before the window shows, and the real browser opens on the game that the
+    // Flatpak's Steam installed; a cancelled one stores nothing. A profile that cannot be written is said.
     void gameFolderIsAskedForUntilItHoldsTheGame() {
         MainWindowFixture fixture;
         const QString question = u"Select the location of your \"counter-strike source\" folder"_s;
@@ -113,10 +109,8 @@ private slots:
             QCOMPARE(g_gamePath, ReadProfile(ProfileKey::GamePath));
         }
 
-        // A stored game folder that lost its cstrike folder is asked for again. A folder without cstrike
-        // is refused, named in the current language, and the browser opens again on it; a cstrike folder
-        // stands for the game folder. The menu's "Game folder..." asks the same, opening on the current
-        // folder.
+        // A game folder that lost its cstrike folder is asked for again; one without it is refused, named
+        // in the current language, and a cstrike folder stands for its game folder. The menu asks alike.
         QVERIFY(QDir(fixture.GameFolder() + u"/cstrike"_s).removeRecursively());
         const QString moved = fixture.HomeFolder() + u"/moved"_s, again = fixture.HomeFolder() + u"/again"_s;
         QVERIFY(QDir().mkpath(moved + u"/cstrike"_s) && QDir().mkpath(again + u"/cstrike"_s));
@@ -148,9 +142,8 @@ private slots:
         QCOMPARE(ReadProfile(ProfileKey::GamePath), again);
     }
 
-    // Every window fits the free room of every screen the test has (1920 x 1080, 1280 x 800 and
-    // 1366 x 768 at 100, 125, 150 and 200 %), frame included, with its controls inside it and apart;
-    // where it fits as laid out, it keeps its size, the main window centred, no button a default one.
+    // Every window fits the free room of every screen of screens.json, frame included, its controls inside
+    // and apart; where it fits as laid out, it keeps its size, the main window centred, no default button.
     void everyWindowFitsItsScreen() {
         MainWindowFixture fixture;
         const MemoryDisplay display(GammaAccess::NotChangeable);
@@ -191,8 +184,7 @@ private slots:
         }
     }
 
-    // A frame draws its straight edges and its corners apart; together they must give the pixels of one
-    // antialiased rounded outline at any size. The title, on its own background, is left out.
+    // The straight edges and corners, drawn apart, give the pixels of one antialiased rounded outline.
     void groupFrameIsOneAntialiasedRoundedOutline() {
         for (const QSize size : {QSize(40, 30), QSize(333, 57), QSize(61, 250)}) {
             GroupFrame frame(u"T"_s, nullptr);
@@ -216,12 +208,10 @@ private slots:
         }
     }
 
-    // Tab walks the window in its order and Shift+Tab back, through the preview box without typing into
-    // it; the keyboard alone makes a buy bind, with the armour the arrows chose. Escape, the close box
-    // and Exit close at once while the preview box holds the text last saved (none at the start); with
-    // any other text they ask first, and Cancel keeps the window and its text. Exit and the colour buttons
-    // refuse a gamma value out of 1 to 3, taking a number out of range and keeping the value before (2.2
-    // at the start) a text that is no number; the French locale reads a comma as a decimal.
+    // Tab walks the window in order, Shift+Tab back; the keyboard alone makes a buy bind. Escape, the close
+    // box and Exit close at once while the box holds the text last saved (none at first), else ask first.
+    // Exit and the colour buttons refuse a gamma out of 1 to 3, keeping a number but not a text; the French
+    // locale reads a comma as a decimal.
     void keyboardMakesABindAndQuittingWithUnsavedTextAsksFirst() {
         QCOMPARE(*std::localeconv()->decimal_point, ',');
         MainWindowFixture fixture;
@@ -235,7 +225,7 @@ private slots:
 
         QApplication::setActiveWindow(window.get());
         window->m_cbLetters->setFocus();
-        // Presses a key on the control that has the focus, and names the one that has it then.
+        // Presses a key on the focused control; names the one focused then.
         const auto press = [](Qt::Key key, int times = 1) {
             for (int time = 0; time < times; ++time) {
                 QTest::keyClick(QApplication::focusWidget(), key);
@@ -293,14 +283,10 @@ private slots:
         QVERIFY(!window->isVisible());
     }
 
-    // The box's text, rendered or typed, replaces the file in UTF-8 with CR LF line ends; a cancelled
-    // dialog writes nothing, and the real one gives a name typed without suffix the .cfg one. The
-    // hand-written file is kept as autoexec.cfg.bak, and a second save in the same run keeps that backup;
-    // a full disk (a write past a file size limit fails alike) leaves both and says the system's reason.
-    // Open... shows the config folder; the chosen file replaces the document and is what quitting
-    // compares with. A bind on a key it binds asks first, the LAN preset replaces its rate where it
-    // stands, and Save offers the opened file and keeps every other line in place. Ctrl+O asks about
-    // unsaved changes first, and a file over 1 MB is refused, named.
+    // Save writes the box, rendered or typed, in UTF-8 with CR LF (the real dialog adds .cfg); the
+    // hand-written file is kept as .bak, which a second save keeps, and a full disk leaves both. An opened
+    // file is what quitting compares with; its lines stay in place through binds, a preset and Save.
+    // Ctrl+O asks about unsaved changes first, and a file over 1 MB is refused, named.
     void saveAndOpenKeepTheHandWrittenFile() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();

@@ -19,11 +19,9 @@ class BindButtonsTest : public QObject {
     static constexpr int kSmoke = 1012;
 
 private slots:
-    // A refused bind (a title as the key, no piece to buy) leaves the document, the preview box and the key
-    // alone. A bound key is asked about; either answer shows the document again and resets the form. Each
-    // list shows and binds its own key, and a pick in one puts the others back on their titles. Every buy
-    // control reaches the command through its own piece. A bind puts the key, weapon and buy choices back,
-    // but keeps the say text (cut to the chat's 127 bytes), its target and the quick weapon.
+    // A refused bind leaves the document, the box and the key alone; a bound key is asked about. Each list
+    // binds its own key and puts the others back on their titles; each buy control adds its own piece. A
+    // bind resets the form but the say text (cut to the chat's 127 bytes), its target and quick weapon.
     void eachControlReachesItsBindAndABoundKeyIsAskedAbout() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();

@@ -14,8 +14,7 @@
 
 namespace cssbinder::test {
 
-// A clean start for every window test: a home and a profile of its own (through HOME and
-// XDG_CONFIG_HOME), a game folder with its cstrike/cfg folder, an empty document and no game path.
+// A clean start: its own home, profile and game folder (with cstrike/cfg), an empty document, no game path.
 class MainWindowFixture {
 public:
     MainWindowFixture();
@@ -24,8 +23,7 @@ public:
     QString GameFolder() const { return m_root.filePath(QStringLiteral("game")); }
     QString ConfigFolder() const { return m_root.filePath(QStringLiteral("game/cstrike/cfg")); }
 
-    // Opens the main window as the program does, on the primary screen or the one given; its start-up
-    // runs before it shows.
+    // Opens the main window as the program does (its start-up runs before it shows).
     std::unique_ptr<CBinderDlg> Open(QScreen* screen = nullptr) const;
     // The same on a profile that already knows the game folder, so no question comes first.
     std::unique_ptr<CBinderDlg> OpenWithGameFolder(QScreen* screen = nullptr) const;
@@ -37,11 +35,9 @@ private:
 QAbstractButton* Button(const QWidget& dialog, int controlId);
 void Click(QWidget* control);
 
-// Answers for the user while it lives, without showing a thing: each message box takes the next
-// button, each file dialog the next path (an empty one cancels). Shown() gives the text of every box
-// and what every file dialog offered (its folder, and the file in it where it offers one), then a line
-// for each box or dialog nothing was left for and each answer left over, so that a missing or an extra
-// one fails a comparison. It takes its hooks away as it ends: nothing left answers in the next test.
+// While it lives, each message box takes the next button and each file dialog the next path (empty
+// cancels), unshown. Shown() gives each box's text, each dialog's folder (and file), then a line for each
+// missing and each left-over answer.
 class Answers {
 public:
     explicit Answers(std::initializer_list<QMessageBox::StandardButton> buttons = {},
@@ -68,11 +64,10 @@ QStringList Press(QWidget* control, std::initializer_list<QMessageBox::StandardB
 QString DocumentText();
 // The preview box's text when it shows exactly the document, else both, so that a comparison fails.
 QString Committed(const CBinderDlg& window);
-// A pick in a drop-down list by the user.
 void Pick(QComboBox* combo, int position);
 void ClickFlag(const CBinderDlg& window, int language);
 
-// Stands in for the desktop's web browser and mail program for as long as it lives.
+// Stands in for the web browser and mail program while it lives.
 class LinkCatcher : public QObject {
     Q_OBJECT
 public:

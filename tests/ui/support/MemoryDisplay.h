@@ -7,8 +7,7 @@
 
 namespace cssbinder::test {
 
-// What an in-memory screen holds; it outlives the displays opened on it, so a test can look after a
-// dialog has closed.
+// An in-memory screen; it outlives the displays opened on it, for a test to look after a dialog closed.
 struct MemoryScreen {
     GammaAccess access = GammaAccess::Changeable;
     std::vector<GammaRamp> ramps;
@@ -17,8 +16,7 @@ struct MemoryScreen {
     bool refusesWrites = false;
 };
 
-// Puts an in-memory screen in place of the real one for as long as it lives. Its own ramps are two
-// outputs of different sizes, neither of them the identity.
+// Stands in for the real screen while it lives; its own ramps: two outputs of different sizes, not identity.
 class MemoryDisplay {
 public:
     explicit MemoryDisplay(GammaAccess access = GammaAccess::Changeable);

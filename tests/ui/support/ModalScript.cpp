@@ -53,9 +53,8 @@ void ModalScript::Poll() {
         window->close();
         return;
     }
-    // The step runs from an event of its own: a window it opens has a nested loop of its own, in which
-    // this timer, still inside its own call, would not fire again. A step that failed a check returns
-    // early; what it was given is closed all the same, or the test would wait for it for good.
+    // The step runs from an event of its own, as this timer would not fire in a nested loop the step opens.
+    // A step that failed a check returns early; its window is closed all the same, or the test would hang.
     QTimer::singleShot(0, this,
                        [this, step = std::move(m_steps.front()), target = QPointer<QWidget>(window)] {
                            if (target) {

@@ -10,16 +10,14 @@
 
 namespace cssbinder::test {
 
-// Drives, in order, the real modal windows and pop-up menus that the code under test opens. A window
-// that no step expects, or that its step left open, is recorded and closed, so that a test fails
-// instead of hanging.
+// Drives, in order, the real modal windows and pop-up menus opened. One that no step expects, or that its
+// step left open, is recorded and closed, so that a test fails instead of hanging.
 class ModalScript : public QObject {
     Q_OBJECT
 public:
     ModalScript();
 
-    // Picks the file (or folder) in the next file dialog, after recording what it offered (the folder it
-    // opened in, and the file in it where it offers one); an empty path cancels the dialog.
+    // Records what the next file dialog offered, then picks the path in it; an empty path cancels.
     void ChooseFile(const QString& path);
     void Then(std::function<void(QWidget&)> step);
 

@@ -13,8 +13,7 @@ QByteArray ReadFile(const QString& path);
 // Writes the file, making its folder first; false when that fails.
 bool WriteFile(const QString& path, const QByteArray& bytes);
 
-// While it lives, a write past the size in any file fails with EFBIG, as a full disk fails it with
-// ENOSPC; root is held to it too.
+// While it lives, a write past the size in any file fails (EFBIG) as on a full disk, even as root.
 class FileSizeLimit {
 public:
     explicit FileSizeLimit(qint64 bytes);
@@ -33,8 +32,7 @@ template <typename Call> auto WithFileSizeLimit(qint64 bytes, Call call) {
     return call();
 }
 
-// A real file system of 16 KiB mounted on the folder while it lives. Mounting needs root: Refusal()
-// says why it could not be mounted, for the test to skip with it.
+// A 16 KiB file system mounted on the folder while it lives; Refusal() says why not (it needs root).
 class TinyFileSystem {
 public:
     explicit TinyFileSystem(const QString& folder);
