@@ -4,27 +4,21 @@
 #include "TestFiles.h"
 
 #include "core/lang/Language.h"
-#include "platform/profile/Profile.h"
 #include "ui/advanced/AdvancedDialogTemplate.h"
 #include "ui/advanced/CAdvancedDlg.h"
 #include "ui/app/CAboutDlg.h"
-#include "ui/app/Globals.h"
 #include "ui/app/GroupFrame.h"
 #include "ui/app/MainDialogTemplate.h"
 #include "ui/gamma/CGammaDlg.h"
 
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTest>
 
 #include <algorithm>
 #include <clocale>
-#include <functional>
 #include <span>
 #include <tuple>
 #include <utility>

@@ -1,11 +1,7 @@
 #include "MainWindowFixture.h"
 
-#include "ui/app/Globals.h"
-
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
 
 #include <tuple>
 #include <utility>

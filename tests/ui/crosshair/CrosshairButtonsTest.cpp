@@ -2,10 +2,8 @@
 
 #include "ui/res/Pictures.h"
 
-#include <QAbstractButton>
 #include <QImage>
 #include <QPainter>
-#include <QTest>
 
 namespace cssbinder::test {
 namespace {

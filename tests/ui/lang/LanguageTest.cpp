@@ -6,9 +6,7 @@
 #include "ui/app/QtText.h"
 
 #include <QGroupBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
 
 #include <tuple>
 #include <utility>
