@@ -50,7 +50,6 @@ private:
     struct sigaction m_onTooLarge {};
 };
 
-// What the system says of a write past the limit.
 inline QString FileTooLarge() {
     return QString::fromLocal8Bit(std::strerror(EFBIG));
 }
