@@ -4,27 +4,21 @@
 #include "TestFiles.h"
 
 #include "core/lang/Language.h"
-#include "platform/profile/Profile.h"
 #include "ui/advanced/AdvancedDialogTemplate.h"
 #include "ui/advanced/CAdvancedDlg.h"
 #include "ui/app/CAboutDlg.h"
-#include "ui/app/Globals.h"
 #include "ui/app/GroupFrame.h"
 #include "ui/app/MainDialogTemplate.h"
 #include "ui/gamma/CGammaDlg.h"
 
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTest>
 
 #include <algorithm>
 #include <clocale>
-#include <functional>
 #include <span>
 #include <tuple>
 #include <utility>
@@ -34,28 +28,26 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// Every control of the template at its place inside the window (where the units are not scaled down),
-// hidden buttons hidden, and no two controls on top of each other (frames aside).
+// Every control of the template in place (where unscaled), hidden buttons hidden, none on another but frames.
 void VerifyTemplateInPlace(const QWidget& window, std::span<const ControlTemplate> controls, bool unscaled) {
     QList<const QWidget*> shown;
     for (const ControlTemplate& control : controls) {
         const QWidget* widget = ControlOf<QWidget>(window, control.id);
-        const QString name = QString::number(control.id);
-        QVERIFY2(widget != nullptr && window.rect().contains(widget->geometry()), qPrintable(name));
+        QVERIFY2(widget != nullptr && window.rect().contains(widget->geometry()),
+                 qPrintable(QString::number(control.id)));
         QCOMPARE(widget->isVisible(), control.kind != ControlKind::HiddenPushButton);
         QVERIFY(!unscaled || widget->x() == control.x * 6 / 4);
         if (widget->isVisible() && control.kind != ControlKind::GroupBox) {
             for (const QWidget* other : shown) {
                 QVERIFY2(!widget->geometry().intersects(other->geometry()),
-                         qPrintable(name + u" / "_s + other->objectName()));
+                         qPrintable(widget->objectName() + u" / "_s + other->objectName()));
             }
             shown.append(widget);
         }
     }
 }
 
-// A step that records a pop-up menu's entries ("-" for a separator) and chooses the one at that place,
-// if there is one.
+// Records a pop-up menu's entries ("-" for a separator) and chooses the one at that place, if any.
 std::function<void(QWidget&)> ChooseEntry(QStringList& entries, qsizetype entry) {
     return [&entries, entry](QWidget& popup) {
         for (const QAction* action : popup.actions()) {
@@ -78,10 +70,8 @@ void OpenContextMenu(CBinderDlg& window) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    // The question comes before the window shows, alone, and the folder browser opens on the game that
-    // Steam (here the Flatpak's) installed. A cancelled browser stores nothing; a chosen folder is kept.
-    // A profile that cannot be written is said instead: the answer could not be kept. The real box and
-    // browser are driven here; the other tests answer for the user.
+    // The question comes alone before the window shows, and the real browser opens on the game that the
+    // Flatpak's Steam installed; a cancelled one stores nothing. A profile that cannot be written is said.
     void gameFolderIsAskedForUntilItHoldsTheGame() {
         MainWindowFixture fixture;
         const QString question = u"Select the location of your \"counter-strike source\" folder"_s;
@@ -109,21 +99,19 @@ private slots:
             const auto window = fixture.Open();
             QCOMPARE(shown + script.Offered() + script.Unexpected(), (QStringList{question, steamGame}));
             QVERIFY(windowsShown == 1 && window->isVisible());
-            QCOMPARE(fixture.ProfileValue(), cancel ? QString() : fixture.GameFolder());
-            QCOMPARE(g_gamePath, fixture.ProfileValue());
+            QCOMPARE(ReadProfile(ProfileKey::GamePath), cancel ? QString() : fixture.GameFolder());
+            QCOMPARE(g_gamePath, ReadProfile(ProfileKey::GamePath));
         }
 
-        // A stored game folder that lost its cstrike folder is asked for again. A folder without cstrike
-        // is refused, named in the current language, and the browser opens again on it; a cstrike folder
-        // stands for the game folder. The menu's "Game folder..." asks the same, opening on the current
-        // folder.
+        // A game folder that lost its cstrike folder is asked for again; one without it is refused, named
+        // in the current language, and a cstrike folder stands for its game folder. The menu asks alike.
         QVERIFY(QDir(fixture.GameFolder() + u"/cstrike"_s).removeRecursively());
         const QString moved = fixture.HomeFolder() + u"/moved"_s, again = fixture.HomeFolder() + u"/again"_s;
         QVERIFY(QDir().mkpath(moved + u"/cstrike"_s) && QDir().mkpath(again + u"/cstrike"_s));
         const Answers answers({QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok},
                               {fixture.GameFolder(), moved + u"/cstrike"_s, fixture.HomeFolder(), again});
         const auto window = fixture.Open();
-        QCOMPARE(fixture.ProfileValue(), moved);
+        QCOMPARE(ReadProfile(ProfileKey::GamePath), moved);
 
         ClickFlag(*window, German);
         QStringList entries;
@@ -145,60 +133,11 @@ private slots:
                               u"%1 enthält keinen cstrike-Ordner des Spiels. Wählen Sie den Ordner "
                               "Counter-Strike Source."_s.arg(fixture.HomeFolder()),
                               steamGame, fixture.GameFolder(), moved, fixture.HomeFolder()}));
-        QCOMPARE(fixture.ProfileValue(), again);
+        QCOMPARE(ReadProfile(ProfileKey::GamePath), again);
     }
 
-    // Escape, the close box and Exit close at once while the preview box holds the text last saved (none
-    // at the start); with any other text they ask first, and Cancel keeps the window and its text. Exit
-    // and the colour buttons refuse a gamma value out of 1 to 3 first, taking a number out of range and
-    // keeping the value before (2.2 at the start) a text that is no number; the French locale reads a comma
-    // as a decimal.
-    void quittingWithUnsavedTextAsksFirst() {
-        QCOMPARE(*std::localeconv()->decimal_point, ',');
-        MainWindowFixture fixture;
-        const auto window = fixture.OpenWithGameFolder();
-        const std::function<void()> escape = [&] {
-            QTest::keyClick(window->m_editPreview, Qt::Key_Escape);
-        };
-        const QStringList question{u"Vos modifications ne sont pas sauvegardées. Quitter quand même ?"_s};
-        QCOMPARE(Answer(escape), QStringList());
-        QVERIFY(!window->isVisible());
-        window->show();
-
-        g_configEntries.Store("F1", "bind \"f1\" \"buy vest\"");
-        window->RefreshPreview();
-        for (const std::function<void()>& quit :
-             {escape, std::function<void()>([&] { window->close(); }),
-              std::function<void()>([&] { Click(Button(*window, 1)); })}) {
-            QCOMPARE(Answer(quit, {QMessageBox::Cancel}), question);
-            QVERIFY(window->isVisible());
-            QCOMPARE(Committed(*window), u"bind \"f1\" \"buy vest\"\n"_s);
-        }
-        for (const auto& [gamma, button, value] :
-             {std::tuple(u"abc"_s, 1, 2.2f), std::tuple(u"3.01"_s, 1, 3.01f),
-              std::tuple(u"5"_s, 1059, 5.0f)}) {
-            window->m_editGamma->setText(gamma);
-            QCOMPARE(Press(ControlOf<QWidget>(*window, button), {QMessageBox::Ok}),
-                     QStringList{u"Please enter a number between 1 and 3."_s});
-            QVERIFY(window->isVisible() && window->focusWidget() == window->m_editGamma);
-            QCOMPARE(window->m_fGamma, value);
-        }
-        QCOMPARE(window->m_nColor, 0);
-        window->m_editGamma->setText(u"1,5"_s);
-        QCOMPARE(Press(Button(*window, 1), {QMessageBox::Ok}), question);
-        QVERIFY(!window->isVisible());
-        QCOMPARE(window->m_fGamma, 1.5f);
-
-        window->show();
-        const QString target = QDir(fixture.ConfigFolder()).filePath(u"autoexec.cfg"_s);
-        QCOMPARE(Press(window->m_btnSave, {}, {target}), QStringList{target});
-        QCOMPARE(Answer(escape), QStringList());
-        QVERIFY(!window->isVisible());
-    }
-
-    // Every window fits the free room of every screen the test has (1920 x 1080, 1280 x 800 and
-    // 1366 x 768 at 100, 125, 150 and 200 %), frame included, with its controls inside it and apart;
-    // where it fits as laid out, it keeps its size, the main window centred, no button a default one.
+    // Every window fits the free room of every screen of screens.json, frame included, its controls inside
+    // and apart; where it fits as laid out, it keeps its size, the main window centred, no default button.
     void everyWindowFitsItsScreen() {
         MainWindowFixture fixture;
         const MemoryDisplay display(GammaAccess::NotChangeable);
@@ -239,8 +178,7 @@ private slots:
         }
     }
 
-    // A frame draws its straight edges and its corners apart; together they must give the pixels of one
-    // antialiased rounded outline at any size. The title, on its own background, is left out.
+    // The straight edges and corners, drawn apart, give the pixels of one antialiased rounded outline.
     void groupFrameIsOneAntialiasedRoundedOutline() {
         for (const QSize size : {QSize(40, 30), QSize(333, 57), QSize(61, 250)}) {
             GroupFrame frame(u"T"_s, nullptr);
@@ -264,14 +202,24 @@ private slots:
         }
     }
 
-    // Tab walks the window in its order and Shift+Tab back, through the preview box without typing into
-    // it; the keyboard alone makes a buy bind, with the armour the arrows chose.
-    void keyboardAloneWalksTheWindowAndMakesABuyBind() {
+    // Tab walks the window in order, Shift+Tab back; the keyboard alone makes a buy bind. Escape, the close
+    // box and Exit close at once while the box holds the text last saved (none at first), else ask first.
+    // Exit and the colour buttons refuse a gamma out of 1 to 3, keeping a number but not a text; the French
+    // locale reads a comma as a decimal.
+    void keyboardMakesABindAndQuittingWithUnsavedTextAsksFirst() {
+        QCOMPARE(*std::localeconv()->decimal_point, ',');
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
+        const std::function<void()> escape = [&] {
+            QTest::keyClick(window->m_editPreview, Qt::Key_Escape);
+        };
+        QCOMPARE(Answer(escape), QStringList());
+        QVERIFY(!window->isVisible());
+        window->show();
+
         QApplication::setActiveWindow(window.get());
         window->m_cbLetters->setFocus();
-        // Presses a key on the control that has the focus, and names the one that has it then.
+        // Presses a key on the focused control; names the one focused then.
         const auto press = [](Qt::Key key, int times = 1) {
             for (int time = 0; time < times; ++time) {
                 QTest::keyClick(QApplication::focusWidget(), key);
@@ -296,13 +244,38 @@ private slots:
         }
         QCOMPARE(press(Qt::Key_Tab, 2), u"1020"_s);
         press(Qt::Key_Space);
-        QCOMPARE(Committed(*window), u"bind \"a\" \"buy glock;buy vesthelm;buy hegrenade\"\n"_s);
+        const QString bind = u"bind \"a\" \"buy glock;buy vesthelm;buy hegrenade\"\n"_s;
+        QCOMPARE(Committed(*window), bind);
+
+        const QStringList question{u"Vos modifications ne sont pas sauvegardées. Quitter quand même ?"_s};
+        for (const std::function<void()>& quit :
+             {escape, std::function<void()>([&] { window->close(); }),
+              std::function<void()>([&] { Click(Button(*window, 1)); })}) {
+            QCOMPARE(Answer(quit, {QMessageBox::Cancel}), question);
+            QVERIFY(window->isVisible());
+            QCOMPARE(Committed(*window), bind);
+        }
+        for (const auto& [gamma, button, value] :
+             {std::tuple(u"abc"_s, 1, 2.2f), std::tuple(u"3.01"_s, 1, 3.01f),
+              std::tuple(u"5"_s, 1059, 5.0f)}) {
+            window->m_editGamma->setText(gamma);
+            QCOMPARE(Press(ControlOf<QWidget>(*window, button), {QMessageBox::Ok}),
+                     QStringList{u"Please enter a number between 1 and 3."_s});
+            QVERIFY(window->isVisible() && window->focusWidget() == window->m_editGamma);
+            QCOMPARE(window->m_fGamma, value);
+        }
+        QCOMPARE(window->m_nColor, 0);
+        window->m_editGamma->setText(u"1,5"_s);
+        QCOMPARE(Press(Button(*window, 1), {QMessageBox::Ok}), question);
+        QVERIFY(!window->isVisible());
+        QCOMPARE(window->m_fGamma, 1.5f);
     }
 
-    // The box's text, rendered or typed, replaces the file in UTF-8 with CR LF line ends; a cancelled
-    // dialog writes nothing, and the real one gives a name typed without suffix the .cfg one. The
-    // hand-written file is kept as autoexec.cfg.bak, and a second save in the same run keeps that backup.
-    void saveWritesTheBoxAndKeepsTheHandWrittenFile() {
+    // Save writes the box, rendered or typed, in UTF-8 with CR LF (the real dialog adds .cfg); the
+    // hand-written file is kept as .bak, which a second save keeps, and a full disk leaves both. A saved or
+    // opened file is what quitting compares with; its lines stay in place through binds, a preset and Save.
+    // Ctrl+O asks about unsaved changes first, and a file over 1 MB is refused, named.
+    void saveAndOpenKeepTheHandWrittenFile() {
         MainWindowFixture fixture;
         const auto window = fixture.OpenWithGameFolder();
         const QString target = QDir(fixture.ConfigFolder()).filePath(u"autoexec.cfg"_s);
@@ -322,29 +295,22 @@ private slots:
         window->m_editPreview->insertPlainText(u"ù"_s);
         QCOMPARE(Press(window->m_btnSave, {}, {target}), offered);
         QCOMPARE(ReadFile(target), "bind \"f1\" \"say h\xC3\xA9llo\"\r\n\xC3\xB9");
+        QCOMPARE(Answer([&] { QTest::keyClick(window->m_editPreview, Qt::Key_Escape); }), QStringList());
+        QVERIFY(!window->isVisible());
+        window->show();
         QCOMPARE(g_configEntries.GetCount(), 1u);
         QCOMPARE(ReadFile(backup), "// mine\r\n");
 
-        // When the disk fills up (a write past a file size limit fails as on a full disk), the hand-written
-        // file and its backup keep their bytes and the message gives the system's reason.
-        const QByteArray mine = QByteArray("// mine\r\n").repeated(444) + "bind";
-        QVERIFY(WriteFile(target, mine) && WriteFile(backup, "// mine\r\n"));
+        const QByteArray filled = QByteArray("// mine\r\n").repeated(444) + "bind";
+        QVERIFY(WriteFile(target, filled) && WriteFile(backup, "// mine\r\n"));
         QCOMPARE(
             WithFileSizeLimit(1024, [&] { return Press(window->m_btnSave, {QMessageBox::Ok}, {target}); }),
             (QStringList{
                 u"Impossible d'écrire %1 : %2"_s.arg(QDir::toNativeSeparators(backup), FileTooLarge()),
                 target}));
-        QCOMPARE(ReadFile(target), mine);
+        QCOMPARE(ReadFile(target), filled);
         QCOMPARE(ReadFile(backup), "// mine\r\n");
-    }
 
-    // Open... shows the config folder; the chosen file replaces the document and is what quitting
-    // compares with. A bind on a key it binds asks first, the LAN preset replaces its rate where it
-    // stands, and Save offers the opened file and keeps every other line in place. Ctrl+O asks about
-    // unsaved changes first, and a file over 1 MB is refused, named.
-    void openedConfigGoesOnInPlace() {
-        MainWindowFixture fixture;
-        const auto window = fixture.OpenWithGameFolder();
         const QString mine = QDir(fixture.ConfigFolder()).filePath(u"mine.cfg"_s);
         const QByteArray handWritten =
             "// my binds\r\nexec userconfig.cfg\r\nalias +jt \"+jump; duck\"\r\n\r\n"
@@ -352,13 +318,9 @@ private slots:
             "// my binds\r\n";
         QVERIFY(WriteFile(mine, handWritten));
         QStringList entries;
-        {
-            const Answers answers({}, {mine});
-            ModalScript script;
-            script.Then(ChooseEntry(entries, 3));
-            OpenContextMenu(*window);
-            QCOMPARE(answers.Shown() + script.Unexpected(), QStringList{fixture.ConfigFolder()});
-        }
+        script.Then(ChooseEntry(entries, 3));
+        QCOMPARE(Answer([&] { OpenContextMenu(*window); }, {}, {mine}) + script.Unexpected(),
+                 QStringList{fixture.ConfigFolder()});
         QCOMPARE(Committed(*window), QString::fromUtf8(handWritten).remove(u'\r'));
         QCOMPARE(Answer([&] { QTest::keyClick(window->m_editPreview, Qt::Key_Escape); }), QStringList());
         window->show();

@@ -2,10 +2,8 @@
 
 #include "ui/res/Pictures.h"
 
-#include <QAbstractButton>
 #include <QImage>
 #include <QPainter>
-#include <QTest>
 
 namespace cssbinder::test {
 namespace {
@@ -20,8 +18,7 @@ using Ids = QList<int>;
 // The crosshair's centre pixel in the 137 x 126 preview.
 constexpr int cx = 69, cy = 63;
 
-// The surface with four arms `length` long at `gap` from the centre, `thickness` thick, in `colour`;
-// the centre pixel keeps the surface's own colour.
+// The surface with four arms `length` long at `gap` from the centre pixel, which keeps the surface.
 QImage Expected(int length, int gap, int thickness, const QColor& colour) {
     QImage image = Bitmap(133).convertToFormat(QImage::Format_RGB32);
     QPainter painter(&image);

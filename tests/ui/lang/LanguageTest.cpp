@@ -6,9 +6,7 @@
 #include "ui/app/QtText.h"
 
 #include <QGroupBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
 
 #include <tuple>
 #include <utility>
@@ -18,8 +16,7 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// Whether a control's caption fits it: a frame's title beside its top edge, a push button's caption
-// wrapped inside its edges, a check box's or radio button's at its wanted size.
+// A frame's title fits beside its top edge, a push button's caption wrapped inside it, others at size.
 bool CaptionFits(const QWidget& control) {
     const QFontMetrics metrics(control.font());
     if (const auto* frame = qobject_cast<const QGroupBox*>(&control)) {
@@ -49,8 +46,7 @@ void VerifyCaptions(const QWidget& window, const std::vector<ControlCaption>& ca
 
 } // namespace
 
-// A flag brings every text of the core tables to both windows, after any other language, in both states
-// of the crosshair buttons, every caption fitting; English and French also refill the bind form's lists.
+// A flag brings every text to both windows in both crosshair states; English and French refill lists.
 class LanguageTest : public QObject {
     Q_OBJECT
 private slots:

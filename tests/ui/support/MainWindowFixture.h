@@ -1,55 +1,107 @@
 #pragma once
 
+#include "platform/profile/Profile.h"
 #include "ui/app/CBinderDlg.h"
 #include "ui/app/DialogTemplate.h"
+#include "ui/app/FileDialogs.h"
+#include "ui/app/Globals.h"
+#include "ui/app/MessageBoxes.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUrl>
 
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <memory>
 
 namespace cssbinder::test {
 
-// A clean start for every window test: a home and a profile of its own (through HOME and
-// XDG_CONFIG_HOME), a game folder with its cstrike/cfg folder, an empty document and no game path.
+// A clean start: its own home, profile and game folder (with cstrike/cfg), an empty document, no game path.
 class MainWindowFixture {
 public:
-    MainWindowFixture();
+    MainWindowFixture() {
+        qputenv("HOME", QFile::encodeName(HomeFolder()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_root.filePath(QStringLiteral("config"))));
+        QDir().mkpath(HomeFolder());
+        QDir().mkpath(ConfigFolder());
+        g_configEntries = ConfigDocument();
+        g_gamePath.clear();
+    }
 
     QString HomeFolder() const { return m_root.filePath(QStringLiteral("home")); }
     QString GameFolder() const { return m_root.filePath(QStringLiteral("game")); }
     QString ConfigFolder() const { return m_root.filePath(QStringLiteral("game/cstrike/cfg")); }
-    QString ProfileValue() const;
 
-    // Opens the main window as the program does, on the primary screen or the one given; its start-up
-    // runs before it shows.
-    std::unique_ptr<CBinderDlg> Open(QScreen* screen = nullptr) const;
+    // Opens the main window as the program does (its start-up runs before it shows).
+    std::unique_ptr<CBinderDlg> Open(QScreen* screen = nullptr) const {
+        auto window = std::make_unique<CBinderDlg>();
+        if (screen != nullptr) {
+            window->setScreen(screen);
+        }
+        window->show();
+        return window;
+    }
     // The same on a profile that already knows the game folder, so no question comes first.
-    std::unique_ptr<CBinderDlg> OpenWithGameFolder(QScreen* screen = nullptr) const;
+    std::unique_ptr<CBinderDlg> OpenWithGameFolder(QScreen* screen = nullptr) const {
+        QTest::qVerify(WriteProfile(ProfileKey::GamePath, GameFolder()).isEmpty(), "WriteProfile",
+                       "the profile", __FILE__, __LINE__);
+        return Open(screen);
+    }
 
 private:
     QTemporaryDir m_root;
 };
 
-QAbstractButton* Button(const QWidget& dialog, int controlId);
-void Click(QWidget* control);
+inline QAbstractButton* Button(const QWidget& dialog, int controlId) {
+    return ControlOf<QAbstractButton>(dialog, controlId);
+}
+inline void Click(QWidget* control) {
+    QVERIFY(control != nullptr);
+    QTest::mouseClick(control, Qt::LeftButton);
+}
 
-// Answers for the user while it lives, without showing a thing: each message box takes the next
-// button, each file dialog the next path (an empty one cancels). Shown() gives the text of every box
-// and what every file dialog offered (its folder, and the file in it where it offers one), then a line
-// for each box or dialog nothing was left for and each answer left over, so that a missing or an extra
-// one fails a comparison. It takes its hooks away as it ends: nothing left answers in the next test.
+// While it lives, each message box takes the next button and each file dialog the next path (empty
+// cancels), unshown. Shown() gives each box's text, each dialog's folder (and file), then a line for each
+// missing and each left-over answer.
 class Answers {
 public:
     explicit Answers(std::initializer_list<QMessageBox::StandardButton> buttons = {},
-                     const QStringList& files = {});
-    ~Answers();
+                     const QStringList& files = {})
+        : m_buttons(buttons), m_files(files) {
+        SetMessageAnswererForTests([this](const QString& text, QMessageBox::StandardButtons offered) {
+            m_messages.append(text);
+            if (m_buttons.isEmpty() || !offered.testFlag(m_buttons.constFirst())) {
+                m_unexpected.append(QStringLiteral("no answer for this box"));
+                return QMessageBox::NoButton;
+            }
+            return m_buttons.takeFirst();
+        });
+        SetFileChooserForTests([this](const FileRequest& request) {
+            const QString folder = QDir(request.folder).absolutePath();
+            m_offered.append(request.fileName.isEmpty() ? folder : folder + u'/' + request.fileName);
+            if (m_files.isEmpty()) {
+                m_unexpected.append(QStringLiteral("no file for this dialog"));
+                return QString();
+            }
+            return m_files.takeFirst();
+        });
+    }
+    ~Answers() {
+        SetMessageAnswererForTests({});
+        SetFileChooserForTests({});
+    }
     Q_DISABLE_COPY(Answers)
-    QStringList Shown() const;
+    QStringList Shown() const {
+        return m_messages + m_offered + m_unexpected +
+               QStringList(m_buttons.size() + m_files.size(), QStringLiteral("an answer left over"));
+    }
     const QStringList& Messages() const { return m_messages; }
 
 private:
@@ -60,20 +112,38 @@ private:
     QStringList m_unexpected;
 };
 // Runs the action, or clicks the control, with those answers; returns what they showed.
-QStringList Answer(const std::function<void()>& action,
-                   std::initializer_list<QMessageBox::StandardButton> buttons = {},
-                   const QStringList& files = {});
-QStringList Press(QWidget* control, std::initializer_list<QMessageBox::StandardButton> buttons = {},
-                  const QStringList& files = {});
+inline QStringList Answer(const std::function<void()>& action,
+                          std::initializer_list<QMessageBox::StandardButton> buttons = {},
+                          const QStringList& files = {}) {
+    const Answers answers(buttons, files);
+    action();
+    return answers.Shown();
+}
+inline QStringList Press(QWidget* control, std::initializer_list<QMessageBox::StandardButton> buttons = {},
+                         const QStringList& files = {}) {
+    return Answer([control] { Click(control); }, buttons, files);
+}
 // The document as a preview box shows it: the box keeps line feeds only.
-QString DocumentText();
+inline QString DocumentText() {
+    return QString::fromStdString(g_configEntries.Render())
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 // The preview box's text when it shows exactly the document, else both, so that a comparison fails.
-QString Committed(const CBinderDlg& window);
-// A pick in a drop-down list by the user.
-void Pick(QComboBox* combo, int position);
-void ClickFlag(const CBinderDlg& window, int language);
+inline QString Committed(const CBinderDlg& window) {
+    const QString document = DocumentText();
+    const QString shown = window.m_editPreview->toPlainText();
+    return shown == document ? shown : QStringLiteral("preview box: %1, document: %2").arg(shown, document);
+}
+inline void Pick(QComboBox* combo, int position) {
+    combo->setCurrentIndex(position);
+    emit combo->activated(position);
+}
+inline void ClickFlag(const CBinderDlg& window, int language) {
+    constexpr std::array<int, 5> kFlags{1113, 1109, 1110, 1111, 1112};
+    Click(ControlOf<QWidget>(window, kFlags.at(static_cast<std::size_t>(language))));
+}
 
-// Stands in for the desktop's web browser and mail program for as long as it lives.
+// Stands in for the web browser and mail program while it lives.
 class LinkCatcher : public QObject {
     Q_OBJECT
 public:
