@@ -40,6 +40,16 @@ TEST(KeyCatalogue, EachListItsTitlesSizeAndTheGamesNameOfAKey) {
         EXPECT_EQ(GameKeyName(combo, 1), std::nullopt) << combo;
         EXPECT_THROW(KeyComboList(combo), std::out_of_range);
     }
+    // Every key of the pad and the mouse by the game's own name: a misspelt one binds nothing.
+    std::string names;
+    for (const int combo : {KeyPadCombo, MouseButtonsCombo}) {
+        for (int position = 1; position <= static_cast<int>(KeyComboList(combo).items.size()); ++position) {
+            names += GameKeyName(combo, position).value_or("?") + ' ';
+        }
+    }
+    EXPECT_EQ(names, "kp_end kp_downarrow kp_pgdn kp_leftarrow kp_5 kp_rightarrow kp_home kp_uparrow kp_pgup "
+                     "kp_ins kp_enter kp_del kp_slash kp_minus kp_plus mouse1 mouse2 mouse3 mouse4 mouse5 "
+                     "mwheelup mwheeldown ");
 }
 
 // The text is cut before the character that would take the chat past 127 bytes, counted after the
